@@ -1,0 +1,15 @@
+# Native tree: the portable logic and its unit tests under ASan and UBSan.
+set(sanitizers -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+add_compile_options(${sanitizers})
+add_link_options(${sanitizers})
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+piktoran_own_code()
+
+include(src/portable_sources.cmake)
+add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
+target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
+add_subdirectory(tests/native)

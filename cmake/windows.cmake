@@ -1,0 +1,38 @@
+# Windows tree: PIKTORAN.EXE, the Windows tests and the end-to-end tests, all run through Wine.
+set(JPEG_PREFIX /var/cache/piktoran/libjpeg-turbo-mingw64 CACHE PATH "libjpeg-turbo built for MinGW by scripts/setup")
+if(NOT EXISTS ${JPEG_PREFIX}/lib/libjpeg.a)
+  message(FATAL_ERROR "libjpeg-turbo for MinGW is missing in ${JPEG_PREFIX}: run scripts/setup")
+endif()
+add_library(jpeg STATIC IMPORTED)
+set_target_properties(jpeg PROPERTIES
+  IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
+  INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
+
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# The build-time tools run on the build machine, so they are compiled with the host compiler.
+find_program(HOST_CXX NAMES g++ c++ REQUIRED)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+piktoran_own_code()
+
+include(src/portable_sources.cmake)
+add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
+target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
+include(src/windows_sources.cmake)
+add_library(piktoran_win STATIC ${WINDOWS_SOURCES})
+target_include_directories(piktoran_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(piktoran_win PUBLIC piktoran_logic jpeg
+  user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32)
+
+add_subdirectory(resources)
+add_executable(piktoran WIN32 src/app/main.cpp ${PIKTORAN_RESOURCES})
+set_target_properties(piktoran PROPERTIES OUTPUT_NAME PIKTORAN SUFFIX .EXE)
+target_link_libraries(piktoran PRIVATE piktoran_win)
+
+add_subdirectory(tests/win)
+add_subdirectory(tests/e2e)

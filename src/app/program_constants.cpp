@@ -1,0 +1,21 @@
+#include "app/program_constants.h"
+
+#include "common/decimal.h"
+#include "common/shift_jis.h"
+
+std::string UninstallHelperName(int helperNumber) {
+  const std::string digits = "000" + ToDecimal(helperNumber);
+  return "unin_quilo" + digits.substr(digits.size() - 3) + ".exe";
+}
+
+StartMode DecideStartMode(const std::string* firstArgument, const std::string& ownFileName) {
+  if (firstArgument && *firstArgument == "/uninstall") return StartMode::Uninstall;
+  if (AsciiLowerCase(ownFileName) == UninstallHelperName()) return StartMode::UninstallHelper;
+  return StartMode::Normal;
+}
+
+bool StoredVersionMatches(const std::string* storedVersion) {
+  const std::string text = storedVersion && !storedVersion->empty() ? *storedVersion : "255";
+  const auto version = ParseDecimal(text);
+  return version && *version == ProgramVersion;
+}

@@ -1,0 +1,13 @@
+# Portable logic: no <windows.h> here. Compiled natively for the unit tests and into the
+# Windows program as the same code.
+set(PORTABLE_SOURCES
+  ${CMAKE_SOURCE_DIR}/src/common/decimal.cpp
+  ${CMAKE_SOURCE_DIR}/src/common/shift_jis.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/program_constants.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/settings.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/window_placement.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/path_helpers.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
+)
