@@ -29,10 +29,12 @@ target_include_directories(piktoran_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(piktoran_win PUBLIC piktoran_logic jpeg
   user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32)
 
+enable_language(RC)
 add_subdirectory(resources)
 add_executable(piktoran WIN32 src/app/main.cpp ${PIKTORAN_RESOURCES})
 set_target_properties(piktoran PROPERTIES OUTPUT_NAME PIKTORAN SUFFIX .EXE)
 target_link_libraries(piktoran PRIVATE piktoran_win)
+add_dependencies(piktoran piktoran_icon)
 
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)

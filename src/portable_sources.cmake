@@ -6,8 +6,10 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
   ${CMAKE_SOURCE_DIR}/src/app/program_constants.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/setting_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/app/window_placement.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/path_helpers.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
 )

@@ -5,3 +5,15 @@ build_root=${PIKTORAN_BUILD:-$repo_root/build}
 jpeg_prefix=$cache_root/libjpeg-turbo-mingw64
 
 say() { printf '== %s\n' "$*" >&2; }
+
+# Wine in Japanese, quiet, in the build tree's own prefix.
+wine_environment() {
+  export WINEPREFIX=${WINEPREFIX:-$build_root/wineprefix}
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "wine-run: no DISPLAY; run through scripts/test or scripts/run, which start a virtual screen" >&2
+    exit 1
+  fi
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Prepares a Wine prefix for the program: Japanese (code page 932 comes from the locale),
+# a 1024x768 virtual desktop so windows get frames and placement as on Windows, and the
+# Japanese font names the program asks for mapped to the IPA fonts.
+#   wine-prefix.sh PREFIX
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+prefix=$(realpath -m "$1")
+marker=$prefix/.piktoran-prefix-v2
+[ -f "$marker" ] && exit 0
+
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+say "preparing the Wine prefix $prefix"
+rm -rf "$prefix"
+mkdir -p "$prefix"
+# wineboot needs no display for the prefix itself.
+DISPLAY= wineboot -i >/dev/null 2>&1
+# A .reg file in UTF-16 keeps the Japanese value names intact, whatever the command line does.
+settings=$(mktemp --suffix=.reg)
+trap 'rm -f "$settings"' EXIT
+cat <<'REG' | iconv -f UTF-8 -t UTF-16 >"$settings"
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"ＭＳ 明朝"="IPAMincho"
+"MS Mincho"="IPAMincho"
+REG
+DISPLAY= wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
+DISPLAY= wineserver -w
+touch "$marker"

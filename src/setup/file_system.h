@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+// File-system queries shared by every window.
+
+// True when the path's attributes can be read and carry the directory flag.
+bool FolderExists(const std::string& path);
+// True when the path names an existing file or folder.
+bool PathExists(const std::string& path);
+// The Windows folder with a trailing separator.
+std::string WindowsFolder();
+// Full path of the running executable.
+std::string ExecutablePath();
+// Folder of the running executable with a trailing separator.
+std::string ExecutableFolder();
+// True when the path names an existing file (not a folder).
+bool FileExists(const std::string& path);

@@ -1,0 +1,61 @@
+#include "ui/application.h"
+
+namespace {
+std::string title;
+HWND mainWindow = nullptr;
+bool showHints = true;
+int hintPause = 500;
+bool busyCursor = false;
+}  // namespace
+
+namespace Application {
+
+void SetTitle(const std::string& text) { title = text; }
+const std::string& Title() { return title; }
+
+void SetMainWindow(HWND window) { mainWindow = window; }
+HWND MainWindow() { return mainWindow; }
+
+void SetShowHints(bool on) { showHints = on; }
+bool ShowHints() { return showHints; }
+void SetHintPause(int milliseconds) { hintPause = milliseconds; }
+
+void ProcessMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+int Run() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace Application
+
+namespace ScreenCursor {
+
+void SetBusy(bool busy) {
+  busyCursor = busy;
+  SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+bool Busy() { return busyCursor; }
+
+bool Apply() {
+  if (!busyCursor) return false;
+  SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  return true;
+}
+
+}  // namespace ScreenCursor

@@ -1,0 +1,107 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/timer.h"
+
+Form::~Form() {
+  if (window_) {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+void Form::RegisterWindowClass(const char* className, HICON icon, UINT style) {
+  WNDCLASSEXA existing{sizeof existing};
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing)) return;
+  WNDCLASSEXA windowClass{sizeof windowClass};
+  windowClass.style = style;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hIcon = icon;
+  windowClass.hIconSm = icon;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = className;
+  RegisterClassExA(&windowClass);
+}
+
+bool Form::CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,
+                               const Bounds& b, HWND parent, HMENU menu) {
+  CreateWindowExA(exStyle, className, caption.c_str(), style, b.left, b.top, b.width, b.height, parent, menu,
+                  GetModuleHandleA(nullptr), this);
+  return window_ != nullptr;
+}
+
+LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = nullptr;
+  if (message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  } else {
+    form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  if (!form) return DefWindowProcA(window, message, wParam, lParam);
+  // No exception crosses into the system's code: a failing handler ends as the default.
+  try {
+    if (message == WM_TIMER) {
+      form->DispatchTimer(wParam);
+      return 0;
+    }
+    if (message == WM_SETCURSOR && ScreenCursor::Apply()) return TRUE;
+    const LRESULT result = form->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      form->window_ = nullptr;
+    }
+    return result;
+  } catch (...) {
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultMessage(message, wParam, lParam);
+}
+
+LRESULT Form::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void Form::DispatchTimer(UINT_PTR id) {
+  const auto found = std::find_if(timers_.begin(), timers_.end(), [id](Timer* t) { return t->Id() == id; });
+  if (found != timers_.end()) (*found)->Fire();
+}
+
+void Form::Show() const { ShowWindow(window_, SW_SHOW); }
+void Form::Hide() const { ShowWindow(window_, SW_HIDE); }
+bool Form::Visible() const { return IsWindowVisible(window_) != FALSE; }
+
+void Form::SetCaption(const std::string& caption) const { SetWindowTextA(window_, caption.c_str()); }
+
+std::string Form::Caption() const {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+Bounds Form::GetBounds() const {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (HWND parent = GetParent(window_); parent && (GetWindowLongA(window_, GWL_STYLE) & WS_CHILD)) {
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Form::SetBounds(const Bounds& b) const {
+  SetWindowPos(window_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Size Form::ClientSize() const {
+  RECT r{};
+  GetClientRect(window_, &r);
+  return {r.right, r.bottom};
+}

@@ -1,0 +1,82 @@
+#include "ui/panel.h"
+
+namespace {
+constexpr const char* PanelClass = "TPanel";
+}
+
+FontHandle MakeFont(const char* face, int height, bool bold, bool italic) {
+  return FontHandle(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE, FALSE,
+                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+bool Panel::Create(HWND parent, const Bounds& bounds, const std::string& caption) {
+  RegisterWindowClass(PanelClass);
+  return CreateWindowOfClass(PanelClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+                             bounds, parent);
+}
+
+void Panel::SetColour(COLORREF colour) {
+  colour_ = colour;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetFontColour(COLORREF colour) {
+  fontColour_ = colour;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetFont(FontHandle font) {
+  font_ = std::move(font);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetSingleBorder(bool on) {
+  singleBorder_ = on;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT, without flicker
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = DefaultMessage(message, wParam, lParam);
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return result;
+    }
+    default:
+      return DefaultMessage(message, wParam, lParam);
+  }
+}
+
+void Panel::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Handle(), &paint);
+  RECT area;
+  GetClientRect(Handle(), &area);
+  BrushHandle background(CreateSolidBrush(colour_));
+  FillRect(dc, &area, background.Get());
+  if (singleBorder_) {
+    FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&area, -2, 0);
+  }
+  const std::string caption = Caption();
+  if (!caption.empty()) {
+    SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, fontColour_);
+    const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT;
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
+              align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  EndPaint(Handle(), &paint);
+}

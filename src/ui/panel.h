@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+#include "ui/form.h"
+#include "ui/handles.h"
+
+// A flat child area with a background colour and an optional caption drawn in its own font.
+// Other controls may sit on it.
+class Panel : public Form {
+ public:
+  enum class Alignment { Centre, Left };
+
+  bool Create(HWND parent, const Bounds& bounds, const std::string& caption = std::string());
+
+  void SetColour(COLORREF colour);
+  COLORREF Colour() const { return colour_; }
+  void SetFontColour(COLORREF colour);
+  // The panel owns the font it is given.
+  void SetFont(FontHandle font);
+  void SetAlignment(Alignment alignment);
+  void SetSingleBorder(bool on);
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+
+  COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
+  COLORREF fontColour_ = GetSysColor(COLOR_BTNTEXT);
+  FontHandle font_;
+  Alignment alignment_ = Alignment::Centre;
+  bool singleBorder_ = false;
+};
+
+// A font by face name, pixel height (negative: character height) and style.
+FontHandle MakeFont(const char* face, int height, bool bold = false, bool italic = false);

@@ -1,0 +1,51 @@
+#include "ui/registry.h"
+
+#include <vector>
+
+std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  return RegistryKey(key);
+}
+
+std::optional<RegistryKey> RegistryKey::Create(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return RegistryKey(key);
+}
+
+std::optional<std::string> RegistryKey::ReadString(std::string_view name) const {
+  const std::string valueName(name);
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size > MaxValueBytes) return std::nullopt;
+  std::vector<char> bytes(size + 1, '\0');
+  DWORD read = size;
+  if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type,
+                       reinterpret_cast<BYTE*>(bytes.data()), &read) != ERROR_SUCCESS ||
+      read > size) {
+    return std::nullopt;
+  }
+  // Terminated by the byte count, whatever the stored data claims.
+  std::string text(bytes.data(), read);
+  if (const auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+  return text;
+}
+
+bool RegistryKey::WriteString(std::string_view name, std::string_view value) const {
+  const std::string valueName(name);
+  const std::string data(value);
+  return RegSetValueExA(key_.Get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                        static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool RegistryKey::DeleteValue(std::string_view name) const {
+  const std::string valueName(name);
+  return RegDeleteValueA(key_.Get(), valueName.c_str()) == ERROR_SUCCESS;
+}

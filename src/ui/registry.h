@@ -1,0 +1,30 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/handles.h"
+
+// A registry key of ours: strings only, read defensively (no terminator trusted, size capped).
+class RegistryKey {
+ public:
+  // Opens an existing key for reading; nullopt when it does not exist.
+  static std::optional<RegistryKey> Open(HKEY root, const std::string& path);
+  // Opens a key for writing, creating it (and its parents) when missing.
+  static std::optional<RegistryKey> Create(HKEY root, const std::string& path);
+
+  // The value when it is a string (REG_SZ or REG_EXPAND_SZ, not expanded); nullopt when it
+  // is missing, of another type or larger than any value the program writes. The text ends
+  // at its first NUL, as the system's string functions see it.
+  std::optional<std::string> ReadString(std::string_view name) const;
+  bool WriteString(std::string_view name, std::string_view value) const;
+  bool DeleteValue(std::string_view name) const;
+
+  HKEY Get() const { return key_.Get(); }
+
+  static constexpr DWORD MaxValueBytes = 64 * 1024;
+
+ private:
+  explicit RegistryKey(HKEY key) : key_(key) {}
+  UniqueHandle<HKEY, RegistryKeyTraits> key_;
+};

@@ -1,0 +1,19 @@
+# The Win32 side: our thin window layer and every window, handler and system call.
+set(WINDOWS_SOURCES
+  ${CMAKE_SOURCE_DIR}/src/ui/application.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/show_msg.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp
+)
