@@ -17,3 +17,6 @@ wine_environment() {
     exit 1
   fi
 }
+
+# The prepared prefix that every test prefix is copied from.
+wine_template=$build_root/wine-template

@@ -1,0 +1,237 @@
+#include "driver.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+constexpr const char* SettingsKey = "Software\\QUILO SOFT32\\PIKTORAN";
+
+std::string OwnFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string QuoteArgument(const std::string& argument) {
+  return argument.find_first_of(" \t") == std::string::npos ? argument : "\"" + argument + "\"";
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount64() > end) return false;
+    Sleep(5);
+  }
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  // WM_GETTEXT reaches the text of another process's controls too.
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      nullptr);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+  } search{processId, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == s->processId) s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) { other.handle_ = nullptr; }
+
+Process::~Process() {
+  if (!handle_) return;
+  // A test that failed half-way must not leave its program running into the next test.
+  if (Running()) Kill();
+  CloseHandle(handle_);
+}
+
+bool Process::Running() const { return WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) const {
+  if (WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(handle_, &code);
+  return code;
+}
+
+HWND Process::FindWindowOfClass(const char* className) const {
+  for (HWND window : TopLevelWindows(id_)) {
+    if (ClassOf(window) == className) return window;
+  }
+  return nullptr;
+}
+
+HWND Process::WaitForWindow(const char* className, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowOfClass(className)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+void Process::Kill() const {
+  TerminateProcess(handle_, 99);
+  WaitForSingleObject(handle_, 5000);
+}
+
+Program::Program() {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  static int counter = 0;
+  folder_ = std::string(temp) + "piktoran e2e " + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter) + "\\";
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  if (!CopyFileA((OwnFolder() + "PIKTORAN.EXE").c_str(), (folder_ + "PIKTORAN.EXE").c_str(), FALSE)) {
+    throw std::runtime_error("cannot copy PIKTORAN.EXE from " + OwnFolder() + " to " + folder_);
+  }
+  ResetSettings();
+}
+
+Program::~Program() {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      DeleteFileA((folder_ + entry.cFileName).c_str());
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder_.c_str());
+}
+
+Process Program::Start(const std::vector<std::string>& arguments) const {
+  std::string commandLine = QuoteArgument(folder_ + "PIKTORAN.EXE");
+  for (const std::string& argument : arguments) commandLine += " " + QuoteArgument(argument);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
+                      &info)) {
+    throw std::runtime_error("cannot start " + commandLine);
+  }
+  CloseHandle(info.hThread);
+  return Process(info.hProcess, info.dwProcessId);
+}
+
+void Program::ResetSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKey); }
+
+void Program::SetSetting(const std::string& name, const std::string& value) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(key);
+}
+
+std::optional<std::string> Program::Setting(const std::string& name) {
+  char value[4096] = {};
+  DWORD size = sizeof value - 1;
+  if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::string(value);
+}
+
+std::map<std::string, std::string> Program::AllSettings() {
+  std::map<std::string, std::string> values;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  for (DWORD i = 0;; ++i) {
+    char name[256] = {};
+    DWORD nameSize = sizeof name;
+    if (RegEnumValueA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    values[name] = Setting(name).value_or("<not a string>");
+  }
+  RegCloseKey(key);
+  return values;
+}
+
+bool StartupCompleted(HWND mainWindow) { return WindowText(mainWindow) == "ピクトラン "; }
+
+HWND FindMessageBox(const Process& process) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = process.FindWindowOfClass("#32770")) != nullptr && IsWindowVisible(found); });
+  return found;
+}
+
+std::string MessageBoxText(HWND box) {
+  // The text is the static control that is neither the icon nor a button.
+  for (HWND child : Descendants(box)) {
+    if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);
+  }
+  return std::string();
+}
+
+void PressOk(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+
+bool SaveScreenshot(const std::string& path) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((width * 3) + 3) & ~3;
+  const DWORD imageSize = stride * height;
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
+                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), imageSize);
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return static_cast<bool>(out);
+}
+
+}  // namespace e2e

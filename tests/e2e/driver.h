@@ -1,0 +1,90 @@
+#pragma once
+// Drives PIKTORAN.EXE from the outside, as a user would: starts it in a program folder of its
+// own, finds its windows by class, reads and writes its settings key, closes its windows.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Times are milliseconds (<chrono> cannot be compiled with the Shift-JIS execution character set).
+inline constexpr const char* MainClass = "TPIKTORAN_QUILO";
+inline constexpr const char* SetupClass = "TPIKTO_SETUP";
+
+// Polls until the condition holds or the time is up; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+struct WindowInfo {
+  HWND window;
+  std::string className;
+  std::string text;
+  RECT rect;
+  bool visible;
+};
+
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+RECT WindowRect(HWND window);
+// Visible or not, the top-level windows of a process.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+// The child windows of a window, all depths.
+std::vector<HWND> Descendants(HWND window);
+
+// A running copy of the program.
+class Process {
+ public:
+  Process(HANDLE process, DWORD id) : handle_(process), id_(id) {}
+  Process(Process&& other) noexcept;
+  Process(const Process&) = delete;
+  ~Process();
+
+  DWORD Id() const { return id_; }
+  bool Running() const;
+  // The exit code, or nothing when it is still running after the timeout.
+  std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000) const;
+  // A top-level window of this process with the class name (visible or not).
+  HWND FindWindowOfClass(const char* className) const;
+  HWND WaitForWindow(const char* className, DWORD timeoutMs = 10000) const;
+  void Kill() const;
+
+ private:
+  HANDLE handle_;
+  DWORD id_;
+};
+
+// The program copied into a folder of its own, with the settings key emptied.
+class Program {
+ public:
+  Program();
+  ~Program();
+
+  const std::string& Folder() const { return folder_; }  // with trailing separator
+  Process Start(const std::vector<std::string>& arguments = {}) const;
+
+  static void ResetSettings();
+  static void SetSetting(const std::string& name, const std::string& value);
+  static std::optional<std::string> Setting(const std::string& name);
+  static std::map<std::string, std::string> AllSettings();
+
+ private:
+  std::string folder_;
+};
+
+// The main window has finished its deferred start-up: it then carries the title with its
+// trailing blank.
+bool StartupCompleted(HWND mainWindow);
+
+// A standard message box of the process (until the program's own box lands), its text and
+// its OK button.
+HWND FindMessageBox(const Process& process);
+std::string MessageBoxText(HWND box);
+void PressOk(HWND box);
+
+// Saves the whole screen as a 24-bit BMP (for looking at what the user sees).
+bool SaveScreenshot(const std::string& path);
+
+}  // namespace e2e

@@ -1,0 +1,250 @@
+// Start-up, placement, the close path and the second start, seen from outside.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+
+void Screenshot(const char* name) {
+  if (const char* folder = std::getenv("PIKTORAN_SCREENSHOTS")) {
+    CreateDirectoryA(folder, nullptr);
+    SaveScreenshot(std::string(folder) + "\\" + name + ".bmp");
+  }
+}
+
+HWND StartedMainWindow(const Process& process) {
+  HWND window = process.WaitForWindow(MainClass);
+  EXPECT_NE(window, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return StartupCompleted(window); })) << WindowText(window);
+  return window;
+}
+
+void CloseAndWait(const Process& process, HWND window) {
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(), 0u);
+}
+
+TEST(Startup, WithoutStoredVersionTheInstallerOpens) {
+  Program program;
+  const Process process = program.Start();
+  HWND setup = process.WaitForWindow(SetupClass);
+  ASSERT_NE(setup, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(setup) != FALSE; }));
+  EXPECT_EQ(WindowText(setup), "ピクトラン V1．7 登録");
+  RECT client{};
+  GetClientRect(setup, &client);
+  EXPECT_EQ(client.right, 456);
+  EXPECT_EQ(client.bottom, 171);
+  EXPECT_EQ(process.FindWindowOfClass(MainClass), nullptr);
+  Screenshot("setup-window");
+  CloseAndWait(process, setup);
+}
+
+TEST(Startup, AnotherStoredVersionAlsoOpensTheInstallerButOnlyOnce) {
+  Program program;
+  Program::SetSetting("Version", "16");
+  const Process first = program.Start();
+  ASSERT_NE(first.WaitForWindow(SetupClass), nullptr);
+  // While an installer window exists, a further start ends at once.
+  const Process second = program.Start();
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  CloseAndWait(first, first.FindWindowOfClass(SetupClass));
+}
+
+TEST(Startup, Version17OpensTheMainWindowCentred) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND window = StartedMainWindow(process);
+  ASSERT_NE(window, nullptr);
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.left, (ScreenWidth - 445) / 2);
+  EXPECT_EQ(r.top, (ScreenHeight - 300) / 2);
+  EXPECT_EQ(r.right - r.left, 445);
+  EXPECT_EQ(r.bottom - r.top, 300);
+  EXPECT_EQ(process.FindWindowOfClass(SetupClass), nullptr);
+  Screenshot("main-window-started");
+  CloseAndWait(process, window);
+}
+
+TEST(Startup, StoredPositionPartlyOffTheScreenIsPulledInside) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("FP", "900,-40,500,320");
+  const Process process = program.Start();
+  HWND window = StartedMainWindow(process);
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.left, ScreenWidth - 500);
+  EXPECT_EQ(r.top, 0);
+  EXPECT_EQ(r.right - r.left, 500);
+  EXPECT_EQ(r.bottom - r.top, 320);
+  CloseAndWait(process, window);
+  EXPECT_EQ(Program::Setting("FP"), "524,0,500,320");
+}
+
+TEST(Startup, ClosingWritesEveryValueWithItsDefault) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND window = StartedMainWindow(process);
+  CloseAndWait(process, window);
+
+  const std::string folder = program.Folder();
+  const std::string centred = std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2);
+  const std::map<std::string, std::string> expected = {
+      {"Version", "17"},
+      {"TOPMOST", "0"},
+      {"GType", "1"},
+      {"FP", centred + ",445,300"},
+      {"BackColor", "1"},
+      {"minihelp", "1"},
+      {"IconPath", "C:\\windows\\cursors"},
+      {"SavePath", folder},
+      {"LOADPath", folder},
+      {"PRILOADPath", folder},
+      {"JPG_SavePath", folder},
+      {"LeftUp", "64,64"},
+      {"Center", "0,0"},
+      {"KOTEI", centred + ",445,300"},
+      {"BMPBGColor", "5"},
+      {"Timer", "0"},
+      {"MyColor", std::to_string(GetSysColor(COLOR_WINDOW))},
+      {"Gousei", "1"},
+      {"Naraberu", "0"},
+      {"Kougo", "1"},
+      {"Baimitu", "0"},
+      {"Size", "2"},
+      {"HoseiOn", "0"},
+      {"JPG_INTERNET", "0"},
+      {"JPG_COMP", "90"},
+      {"AUTO_IN", "0"},
+      {"Cursor_Set", "1"},
+      {"GOUSEI_M1", "0"},
+      {"CAPCHER_GOUSEI", "1"},
+  };
+  EXPECT_EQ(Program::AllSettings(), expected);
+}
+
+TEST(Startup, StoredValuesComeBackUnchanged) {
+  Program program;
+  const std::map<std::string, std::string> stored = {
+      {"Version", "17"}, {"TOPMOST", "1"}, {"GType", "7"}, {"FP", "10,20,445,300"}, {"LeftUp", "0,20"},
+      {"JPG_COMP", "250"}, {"MyColor", "-1"}, {"Timer", "12"}, {"SavePath", "C:\\表\\"},
+  };
+  for (const auto& [name, value] : stored) Program::SetSetting(name, value);
+  const Process process = program.Start();
+  HWND window = StartedMainWindow(process);
+  EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  CloseAndWait(process, window);
+  EXPECT_EQ(Program::Setting("TOPMOST"), "1");
+  EXPECT_EQ(Program::Setting("GType"), "7");
+  EXPECT_EQ(Program::Setting("FP"), "10,20,445,300");
+  EXPECT_EQ(Program::Setting("LeftUp"), "64,20");
+  EXPECT_EQ(Program::Setting("JPG_COMP"), "100");
+  EXPECT_EQ(Program::Setting("MyColor"), std::to_string(GetSysColor(COLOR_WINDOW)));
+  EXPECT_EQ(Program::Setting("Timer"), "0");
+  EXPECT_EQ(Program::Setting("SavePath"), "C:\\表\\");
+}
+
+TEST(Startup, CloseBeforeStartupCompletedWritesNothing) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("JPG_COMP", "55");
+  const Process process = program.Start();
+  HWND window = process.WaitForWindow(MainClass);
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "強制終了します。\nエラー：１");
+  Screenshot("closed-during-startup");
+  PressOk(box);
+  EXPECT_EQ(process.WaitForExit(), 0u);
+  EXPECT_EQ(Program::AllSettings(), (std::map<std::string, std::string>{{"Version", "17"}, {"JPG_COMP", "55"}}));
+}
+
+// The file-history list of the running copy.
+std::vector<std::string> HistoryOf(HWND mainWindow) {
+  std::vector<std::string> items;
+  for (HWND child : Descendants(mainWindow)) {
+    if (ClassOf(child) != "ListBox") continue;
+    const int count = static_cast<int>(SendMessageA(child, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      // Read as UTF-16: Wine hands list-box texts across processes that way even to the A call.
+      wchar_t wide[512] = {};
+      SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+      char text[1024] = {};
+      WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+      items.push_back(text);
+    }
+  }
+  return items;
+}
+
+TEST(Startup, SecondStartHandsItsArgumentsOverAndEnds) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const std::string picture = program.Folder() + "handed over picture.bmp";
+  std::ofstream(picture) << "BM";
+  char shortName[MAX_PATH] = {};
+  GetShortPathNameA(picture.c_str(), shortName, sizeof shortName);
+
+  const Process first = program.Start();
+  HWND window = StartedMainWindow(first);
+  ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+
+  const Process second = program.Start({shortName, "C:\\no such file.bmp", "-x"});
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_TRUE(first.Running());
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(window); }));
+  EXPECT_EQ(HistoryOf(window), std::vector<std::string>{picture});
+
+  // Without arguments a second start only brings the first to the front.
+  const Process third = program.Start();
+  EXPECT_EQ(third.WaitForExit(), 0u);
+  EXPECT_EQ(HistoryOf(window), std::vector<std::string>{picture});
+  CloseAndWait(first, window);
+  DeleteFileA(picture.c_str());
+}
+
+TEST(Startup, CommandLineFilesGoToTheHistory) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const std::string a = program.Folder() + "first.jpg";
+  const std::string b = program.Folder() + "second.jpg";
+  std::ofstream(a) << "x";
+  std::ofstream(b) << "x";
+  const Process process = program.Start({a, "/G", b});
+  HWND window = StartedMainWindow(process);
+  EXPECT_TRUE(WaitUntil([&] { return HistoryOf(window).size() == 2; }));
+  EXPECT_EQ(HistoryOf(window), (std::vector<std::string>{a, b}));
+  CloseAndWait(process, window);
+  DeleteFileA(a.c_str());
+  DeleteFileA(b.c_str());
+}
+
+TEST(Startup, UninstallWhileRunningSaysSoAndEnds) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process running = program.Start();
+  HWND window = StartedMainWindow(running);
+  const Process uninstall = program.Start({"/uninstall"});
+  HWND box = FindMessageBox(uninstall);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "アンインストールえらー：ソフトが起動中です。\n終了しないとアンインストール出来ません。");
+  PressOk(box);
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  EXPECT_TRUE(running.Running());
+  CloseAndWait(running, window);
+}
+
+}  // namespace
+}  // namespace e2e
