@@ -15,7 +15,7 @@ start_virtual_display() {
 
 start_wineserver() {
   wine_environment
-  wineserver -p >/dev/null 2>&1 </dev/null
+  "$repo_root/scripts/lib/wine-start.sh"
 }
 
 stop_display_and_wine() {
