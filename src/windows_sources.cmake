@@ -13,6 +13,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/show_msg.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/jpeg_library.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp

@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$(realpath -m "$1")
-marker=$prefix/.piktoran-prefix-v2
+marker=$prefix/.piktoran-prefix-v4
 [ -f "$marker" ] && exit 0
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -38,5 +38,8 @@ Windows Registry Editor Version 5.00
 "MS Mincho"="IPAMincho"
 REG
 DISPLAY= wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
+# Debian's Wine does not find its own Marlett (fonts-wine) by itself; without it the caption
+# buttons show as letters.
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
 DISPLAY= wineserver -w
 touch "$marker"

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/program_constants.h"
 #include "app/settings_store.h"
+#include "output/jpeg_library.h"
 #include "setup/file_system.h"
 #include "setup/path_helpers.h"
 #include "setup/setup_window.h"
@@ -61,7 +62,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return RunSetupWindow(StartMode::Normal);
   }
 
-  MainWindow window(ProgramContext{ExecutableFolder(), WindowsFolder(), arguments});
+  MainWindow window(ProgramContext{ExecutableFolder(), WindowsFolder(), arguments, JpegLibraryVersion()});
   if (!window.Create()) return 1;
   return Application::Run();
 }

@@ -16,6 +16,7 @@ struct ProgramContext {
   std::string programFolder;  // with trailing separator
   std::string windowsFolder;  // with trailing separator
   std::vector<std::string> arguments;
+  std::string jpegLibrary;    // about data: the linked JPEG library as it reports itself
 };
 
 // The main window TPIKTORAN_QUILO: the composition root of the running program.

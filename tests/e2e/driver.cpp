@@ -207,7 +207,10 @@ std::string MessageBoxText(HWND box) {
 
 void PressOk(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
 
-bool SaveScreenshot(const std::string& path) {
+bool Screenshot(const std::string& name) {
+  const std::string folder = OwnFolder() + "screenshots\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string path = folder + name + ".bmp";
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);

@@ -84,7 +84,8 @@ HWND FindMessageBox(const Process& process);
 std::string MessageBoxText(HWND box);
 void PressOk(HWND box);
 
-// Saves the whole screen as a 24-bit BMP (for looking at what the user sees).
-bool SaveScreenshot(const std::string& path);
+// Saves the whole screen as a 24-bit BMP into the screenshots folder beside the test program,
+// for looking at what the user sees.
+bool Screenshot(const std::string& name);
 
 }  // namespace e2e

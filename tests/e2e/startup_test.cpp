@@ -1,7 +1,6 @@
 // Start-up, placement, the close path and the second start, seen from outside.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "driver.h"
@@ -11,13 +10,6 @@ namespace {
 
 constexpr int ScreenWidth = 1024;
 constexpr int ScreenHeight = 768;
-
-void Screenshot(const char* name) {
-  if (const char* folder = std::getenv("PIKTORAN_SCREENSHOTS")) {
-    CreateDirectoryA(folder, nullptr);
-    SaveScreenshot(std::string(folder) + "\\" + name + ".bmp");
-  }
-}
 
 HWND StartedMainWindow(const Process& process) {
   HWND window = process.WaitForWindow(MainClass);
