@@ -8,6 +8,10 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/settings.cpp
   ${CMAKE_SOURCE_DIR}/src/app/setting_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/app/window_placement.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/position_hint.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/message_box_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/path_helpers.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
