@@ -11,9 +11,13 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/position_hint.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/box_pictures.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/message_box_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/path_helpers.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp
 )
