@@ -7,12 +7,14 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp
   ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
-  ${CMAKE_SOURCE_DIR}/src/msgbox/show_msg.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_library.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp

@@ -10,7 +10,6 @@
 #include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "common/decimal.h"
-#include "msgbox/show_msg.h"
 #include "msgbox/work_area_probe.h"
 #include "setup/file_system.h"
 #include "ui/application.h"
@@ -46,6 +45,10 @@ bool MainWindow::Create() {
   Show();
   UpdateWindow(Handle());
   return true;
+}
+
+COLORREF MainWindow::Colour() const {
+  return GetSysColor(COLOR_WINDOWTEXT) != RGB(0, 0, 0) ? GetSysColor(COLOR_WINDOW) : GetSysColor(COLOR_BTNFACE);
 }
 
 void MainWindow::FormCreate() {
@@ -297,7 +300,7 @@ void MainWindow::FormCloseQuery() {
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
     SettingsStore::WriteMain(settings_);
   } else {
-    ShowMsg("強制終了します。\n" + startupError_);
+    mkBoxDlg1_.ShowMsg("強制終了します。\n" + startupError_);
   }
   ScreenCursor::SetBusy(false);
   Application::ProcessMessages();

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "msgbox/mk_box_dlg.h"
 #include "setup/shortcut_paths.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -27,6 +28,10 @@ class MainWindow : public Form {
   explicit MainWindow(ProgramContext context);
   // Creates the window and runs FormCreate; the deferred start-up follows 100 ms later.
   bool Create();
+
+  // FormPaint's colour rule: the window colour unless the window text is black on it, then the
+  // button face. Message boxes copy it.
+  COLORREF Colour() const override;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -76,6 +81,7 @@ class MainWindow : public Form {
 
   ProgramContext context_;
   MenuTree menu_;
+  TMKBoxDlg mkBoxDlg1_;
   Panel panelOpen_;
   Panel panelFhis_;
   ListBox listBoxFhis_;

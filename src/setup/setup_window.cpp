@@ -1,6 +1,5 @@
 #include "setup/setup_window.h"
 
-#include "msgbox/show_msg.h"
 #include "setup/setup_texts.h"
 #include "ui/application.h"
 
@@ -63,7 +62,7 @@ void SetupWindow::Timer2Timer() {
 
 void SetupWindow::TimerErOutTimer() {
   timerErOut_.SetEnabled(false);
-  ShowMsg("アンインストールえらー：ソフトが起動中です。\n終了しないとアンインストール出来ません。");
+  mkBoxDlg1_.ShowMsg("アンインストールえらー：ソフトが起動中です。\n終了しないとアンインストール出来ません。");
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/program_constants.h"
+#include "msgbox/mk_box_dlg.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
@@ -25,6 +26,7 @@ class SetupWindow : public Form {
 
   StartMode mode_;
   std::string versionCaption_;
+  TMKBoxDlg mkBoxDlg1_;
   Timer timer1_;
   Timer timer2_;
   Timer timerErOut_;

@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "ui/form.h"
+
 namespace {
 std::string title;
 HWND mainWindow = nullptr;
@@ -20,6 +22,16 @@ void SetShowHints(bool on) { showHints = on; }
 bool ShowHints() { return showHints; }
 void SetHintPause(int milliseconds) { hintPause = milliseconds; }
 
+void Dispatch(const MSG& message) {
+  if (message.message == WM_KEYDOWN || message.message == WM_CHAR || message.message == WM_SYSCHAR) {
+    if (Form* form = Form::FromHandle(GetAncestor(message.hwnd, GA_ROOT)); form && form->HandleDialogKey(message)) {
+      return;
+    }
+  }
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
 void ProcessMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -27,17 +39,13 @@ void ProcessMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    Dispatch(message);
   }
 }
 
 int Run() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);
 }
 

@@ -17,6 +17,8 @@ void SetShowHints(bool on);
 bool ShowHints();
 void SetHintPause(int milliseconds);
 
+// Gives the form under the message its dialog keys first, then translates and dispatches.
+void Dispatch(const MSG& message);
 // Lets pending messages run; a quit request found on the way stays queued for the main loop.
 void ProcessMessages();
 // Runs the message loop until the last form has asked to quit; returns the exit code.

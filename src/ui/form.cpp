@@ -70,6 +70,49 @@ LRESULT Form::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(window_, message, wParam, lParam);
 }
 
+Form* Form::FromHandle(HWND window) {
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) {
+    return nullptr;
+  }
+  return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool Form::HandleDialogKey(const MSG&) { return false; }
+
+int Form::ShowModal() {
+  // Every other enabled window of the thread waits for the box.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) -> BOOL {
+        if (IsWindowEnabled(window) && IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  std::erase(disabled, window_);
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+
+  modalResult_ = 0;
+  modalRunning_ = true;
+  Show();
+  SetForegroundWindow(window_);
+  MSG message;
+  while (modalResult_ == 0 && window_) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+      modalResult_ = 2;
+      break;
+    }
+    Application::Dispatch(message);
+  }
+  modalRunning_ = false;
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  return modalResult_;
+}
+
 void Form::DispatchTimer(UINT_PTR id) {
   const auto found = std::find_if(timers_.begin(), timers_.end(), [id](Timer* t) { return t->Id() == id; });
   if (found != timers_.end()) (*found)->Fire();

@@ -27,6 +27,25 @@ class Form {
   void SetBounds(const Bounds& bounds) const;
   Size ClientSize() const;
 
+  // The colours that child controls with "parent colour" take from their form.
+  virtual COLORREF Colour() const { return GetSysColor(COLOR_BTNFACE); }
+  virtual COLORREF FontColour() const { return GetSysColor(COLOR_BTNTEXT); }
+  // The form's own font for its controls (null: the system's).
+  virtual HFONT Font() const { return nullptr; }
+
+  // Keys the form handles before the focused control sees them (Enter, Escape, Tab and
+  // accelerators); true when the message was used up.
+  virtual bool HandleDialogKey(const MSG& message);
+
+  // The form object behind a window of ours, or null for any other window.
+  static Form* FromHandle(HWND window);
+
+  // Runs the window as a modal box: every other window of the thread is disabled until
+  // EndModal; returns the result given there.
+  int ShowModal();
+  void EndModal(int result) { modalResult_ = result; }
+  bool InModalLoop() const { return modalResult_ == 0 && modalRunning_; }
+
   // Registers the window class once; the class name is what FindWindowA looks for.
   static void RegisterWindowClass(const char* className, HICON icon = nullptr, UINT style = 0);
 
@@ -43,4 +62,6 @@ class Form {
 
   HWND window_ = nullptr;
   std::vector<Timer*> timers_;
+  int modalResult_ = 0;
+  bool modalRunning_ = false;
 };

@@ -191,50 +191,39 @@ std::map<std::string, std::string> Program::AllSettings() {
 
 bool StartupCompleted(HWND mainWindow) { return WindowText(mainWindow) == "ピクトラン "; }
 
-HWND FindMessageBox(const Process& process) {
+HWND FindMessageBox(const Process& process, DWORD timeoutMs) {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = process.FindWindowOfClass("#32770")) != nullptr && IsWindowVisible(found); });
+  WaitUntil(
+      [&] {
+        found = process.FindWindowOfClass(MessageBoxClass);
+        return found && IsWindowVisible(found);
+      },
+      timeoutMs);
   return found;
 }
 
 std::string MessageBoxText(HWND box) {
-  // The text is the static control that is neither the icon nor a button.
   for (HWND child : Descendants(box)) {
-    if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);
+    if (ClassOf(child) != "Edit") continue;
+    std::string text = WindowText(child);
+    std::erase(text, '\r');
+    return text;
   }
   return std::string();
 }
 
-void PressOk(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
-
-bool Screenshot(const std::string& name) {
-  const std::string folder = OwnFolder() + "screenshots\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string path = folder + name + ".bmp";
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((width * 3) + 3) & ~3;
-  const DWORD imageSize = stride * height;
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
-                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), imageSize);
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return static_cast<bool>(out);
+HWND FindButton(HWND box, const std::string& caption) {
+  for (HWND child : Descendants(box)) {
+    if (ClassOf(child) == "TColorBtn" && WindowText(child) == caption) return child;
+  }
+  return nullptr;
 }
+
+bool PressButton(HWND box, const std::string& caption) {
+  HWND button = FindButton(box, caption);
+  return button && PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void PressOk(HWND box) { PressButton(box, "ＯＫ"); }
 
 }  // namespace e2e

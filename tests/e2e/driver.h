@@ -78,14 +78,14 @@ class Program {
 // trailing blank.
 bool StartupCompleted(HWND mainWindow);
 
-// A standard message box of the process (until the program's own box lands), its text and
-// its OK button.
-HWND FindMessageBox(const Process& process);
+// The program's message box TMKBox: finding it, its text (line ends as "\n"), its buttons
+// (TColorBtn, found by caption: "ＯＫ", "はい", "いいえ", "一時停止", "ｶｳﾝﾄ再開").
+inline constexpr const char* MessageBoxClass = "TMKBox";
+HWND FindMessageBox(const Process& process, DWORD timeoutMs = 10000);
 std::string MessageBoxText(HWND box);
+HWND FindButton(HWND box, const std::string& caption);
+bool PressButton(HWND box, const std::string& caption);
 void PressOk(HWND box);
 
-// Saves the whole screen as a 24-bit BMP into the screenshots folder beside the test program,
-// for looking at what the user sees.
-bool Screenshot(const std::string& name);
 
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "driver.h"
+#include "support/screenshot.h"
 
 namespace e2e {
 namespace {

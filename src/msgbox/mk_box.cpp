@@ -1,0 +1,228 @@
+#include "msgbox/mk_box.h"
+
+#include "common/decimal.h"
+#include "msgbox/box_pictures.h"
+#include "msgbox/work_area_probe.h"
+#include "ui/application.h"
+
+namespace {
+
+constexpr UINT CountDownInterval = 1000;
+constexpr UINT PaintDelay = 200;
+constexpr COLORREF PureRed = RGB(255, 0, 0);
+
+Size TextExtent(HFONT font, const std::string& text) {
+  WindowDc screen(nullptr);
+  SelectedObject selected(screen.Get(), font);
+  RECT r{0, 0, 0, 0};
+  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// The memo wants CR LF line ends.
+std::string WithCarriageReturns(const std::string& text) {
+  std::string result;
+  for (char c : text) {
+    if (c == '\n') result += '\r';
+    result += c;
+  }
+  return result;
+}
+
+HWND MakeStatic(HWND parent, DWORD style, const Bounds& b, const std::string& text, HFONT font) {
+  HWND window = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | SS_NOPREFIX | style, b.left, b.top, b.width,
+                                b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return window;
+}
+
+void Place(Form& control, const Bounds& b, bool visible) {
+  control.SetBounds(b);
+  ShowWindow(control.Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace
+
+TMKBox::TMKBox()
+    : colour_(GetSysColor(COLOR_BTNFACE)),
+      fontColour_(GetSysColor(COLOR_BTNTEXT)),
+      timer1_(*this, CountDownInterval, [this] { Timer1Timer(); }),
+      timerPaint_(*this, PaintDelay, [this] { Timer_PaintTimer(); }) {}
+
+TMKBox::~TMKBox() = default;
+
+void TMKBox::TakeMainWindowColours() {
+  if (const Form* main = Form::FromHandle(Application::MainWindow()); main && main != this) {
+    colour_ = main->Colour();
+    fontColour_ = main->FontColour();
+  }
+}
+
+bool TMKBox::Build(const MKBoxRequest& request) {
+  RegisterWindowClass(ClassName);
+  HWND owner = request.source ? request.source : Application::MainWindow();
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+  if (!CreateWindowOfClass(ClassName, "", style, exStyle, {0, 0, 423, 251}, owner)) return false;
+  TakeMainWindowColours();
+  font_ = MakeFont("System", -13);
+  picture_ = request.kind == MessageBoxKind::YesNo ? QuestionPicture() : InformationPicture();
+  countText_ = request.countText;
+
+  // Msg measures the text; Label_TM its longest count.
+  MessageBoxMeasures measures;
+  measures.text = TextExtent(font_.Get(), request.text);
+  measures.fontHeight = -13;
+  measures.countLabel = TextExtent(font_.Get(), countText_ + "秒");
+  const MessageBoxLayout layout = LayOutMessageBox(measures, request.kind, request.countDown, request.timeoutAnswer);
+
+  RECT frame{0, 0, layout.client.width, layout.client.height};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  SetBounds({0, 0, frame.right - frame.left, frame.bottom - frame.top});
+  picturePosition_ = layout.picture;
+
+  memoMsg_ = CreateWindowExA(0, "EDIT", WithCarriageReturns(request.text).c_str(),
+                             WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, layout.memo.left, layout.memo.top,
+                             layout.memo.width, layout.memo.height, Handle(), nullptr, GetModuleHandleA(nullptr),
+                             nullptr);
+  SendMessageA(memoMsg_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  labelTm_ = MakeStatic(Handle(), SS_RIGHT, {layout.countLabel.x, layout.countLabel.y, measures.countLabel.width,
+                                             measures.countLabel.height},
+                        countText_ + "秒", font_.Get());
+  ShowWindow(labelTm_, request.countDown ? SW_SHOW : SW_HIDE);
+
+  // The resume button lies beneath the pause button: created first, then covered.
+  btnTmOpen_.Create(Handle(), layout.resume, "ｶｳﾝﾄ再開");
+  btnTmStop_.Create(Handle(), layout.pause, "一時停止");
+  btnOk_.Create(Handle(), layout.ok, "ＯＫ");
+  btnYes_.Create(Handle(), layout.yes, "はい");
+  btnNo_.Create(Handle(), layout.no, "いいえ");
+  btnTmOpen_.OnClick = [this] { Btn_TM_OPENClick(); };
+  btnTmStop_.OnClick = [this] { Btn_TM_STOPClick(); };
+  btnOk_.OnClick = [this] { EndModal(AnswerOk); };
+  btnYes_.OnClick = [this] { EndModal(AnswerYes); };
+  btnNo_.OnClick = [this] { EndModal(AnswerNo); };
+  Place(btnTmOpen_, layout.resume, request.pausePair && request.countDown);
+  Place(btnTmStop_, layout.pause, request.pausePair && request.countDown);
+  SetWindowPos(btnTmStop_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Place(btnOk_, layout.ok, layout.showOk);
+  Place(btnYes_, layout.yes, layout.showYesNo);
+  Place(btnNo_, layout.no, layout.showYesNo);
+  btnOk_.SetDefault(layout.showOk);
+  btnYes_.SetDefault(layout.showYesNo);
+  btnNo_.SetCancel(layout.showYesNo);
+
+  labelSelect_.Create(Handle(), layout.marker);
+  markerShown_ = layout.showMarker;
+  ShowWindow(labelSelect_.Handle(), markerShown_ ? SW_SHOW : SW_HIDE);
+
+  PlaceDialog(Handle(), request.source);
+  SetCaption(request.title.empty() ? Application::Title() : request.title);
+  timer1_.SetEnabled(request.countDown);
+  return true;
+}
+
+void TMKBox::FormPaint() {
+  TakeMainWindowColours();
+  labelSelect_.SetColour(colour_ == PureRed ? RGB(0, 0, 255) : PureRed);
+  timerPaint_.SetEnabled(true);
+}
+
+void TMKBox::FormShow() {
+  DrawPicture();
+  SetForegroundWindow(Handle());
+  // Nothing focused: Enter goes to the default button.
+  SetFocus(Handle());
+}
+
+void TMKBox::Timer_PaintTimer() {
+  timerPaint_.SetEnabled(false);
+  DrawPicture();
+}
+
+void TMKBox::DrawPicture() {
+  const Pixel background = MakePixel(GetRValue(colour_), GetGValue(colour_), GetBValue(colour_));
+  PixelBuffer picture = WithBlackReplaced(picture_, background);
+  if (picture == shownPicture_) return;
+  shownPicture_ = std::move(picture);
+  const RECT area{picturePosition_.x, picturePosition_.y, picturePosition_.x + shownPicture_.width,
+                  picturePosition_.y + shownPicture_.height};
+  InvalidateRect(Handle(), &area, FALSE);
+}
+
+void TMKBox::Timer1Timer() {
+  if (tickBusy_) return;
+  tickBusy_ = true;
+  Application::ProcessMessages();
+  if (!countRead_) {
+    remaining_ = ParseDecimal(countText_).value_or(0);
+    countRead_ = true;
+  }
+  --remaining_;
+  SetWindowTextA(labelTm_, (ToDecimal(remaining_) + "秒").c_str());
+  if (remaining_ < 1) {
+    timer1_.SetEnabled(false);
+    EndModal(AnswerTimedOut);
+  }
+  tickBusy_ = false;
+}
+
+void TMKBox::Btn_TM_STOPClick() {
+  ShowWindow(btnTmStop_.Handle(), SW_HIDE);
+  timer1_.SetEnabled(false);
+}
+
+void TMKBox::Btn_TM_OPENClick() {
+  ShowWindow(btnTmStop_.Handle(), SW_SHOW);
+  SetWindowPos(btnTmStop_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  timer1_.SetEnabled(true);
+}
+
+bool TMKBox::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
+
+LRESULT TMKBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(Handle(), &area);
+      BrushHandle background(CreateSolidBrush(colour_));
+      FillRect(reinterpret_cast<HDC>(wParam), &area, background.Get());
+      return 1;
+    }
+    case WM_PAINT: {
+      FormPaint();
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(Handle(), &paint);
+      if (!shownPicture_.Empty()) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), shownPicture_.width, -shownPicture_.height, 1, 32, BI_RGB};
+        SetDIBitsToDevice(dc, picturePosition_.x, picturePosition_.y, shownPicture_.width, shownPicture_.height, 0, 0,
+                          0, shownPicture_.height, shownPicture_.pixels.data(), &info, DIB_RGB_COLORS);
+      }
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, colour_);
+      SetTextColor(dc, fontColour_);
+      SetDCBrushColor(dc, colour_);
+      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    }
+    case WM_SHOWWINDOW:
+      if (wParam && !shown_) {
+        shown_ = true;
+        PostMessageA(Handle(), WM_APP, 0, 0);  // after the window is on the screen
+      }
+      return DefaultMessage(message, wParam, lParam);
+    case WM_APP:
+      FormShow();
+      return 0;
+    case WM_CLOSE:
+      EndModal(AnswerClosed);
+      return 0;
+    default:
+      return DefaultMessage(message, wParam, lParam);
+  }
+}
