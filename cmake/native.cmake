@@ -11,5 +11,9 @@ piktoran_own_code()
 include(src/portable_sources.cmake)
 add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
 target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
+# The picture codecs use Debian's libjpeg-turbo, the same version the Windows tree builds.
+find_package(JPEG REQUIRED)
+target_link_libraries(piktoran_logic PUBLIC JPEG::JPEG)
 
 add_subdirectory(tests/native)
+add_subdirectory(fuzz)

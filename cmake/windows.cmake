@@ -22,6 +22,8 @@ piktoran_own_code()
 include(src/portable_sources.cmake)
 add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
 target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
+# The picture codecs in the portable logic need the JPEG library too.
+target_link_libraries(piktoran_logic PUBLIC jpeg)
 
 include(src/windows_sources.cmake)
 add_library(piktoran_win STATIC ${WINDOWS_SOURCES})

@@ -20,4 +20,6 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
 )
