@@ -17,3 +17,7 @@ target_link_libraries(piktoran_logic PUBLIC JPEG::JPEG)
 
 add_subdirectory(tests/native)
 add_subdirectory(fuzz)
+
+# Benchmarks (not tests, CTest does not run them; scripts/bench does): bench/CMakeLists.txt
+# drops the sanitizer options set above and builds them at -O2.
+add_subdirectory(bench)

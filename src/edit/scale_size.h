@@ -1,0 +1,19 @@
+#pragma once
+#include <optional>
+
+#include "common/geometry.h"
+
+// The two entries of the scale command.
+enum class ScaleKind {
+  Double,  // "２倍": 2W × 2H
+  Half,    // "１／２倍": each side halved, rounded to the even integer (5 → 2, 7 → 4)
+};
+
+// Largest side a scaled picture may get. Doubling beyond it would ask for gigabytes of bitmap
+// (or overflow the side itself), so the command is refused instead.
+inline constexpr int MaxScaledSide = 32768;
+
+// The size the working picture gets from the scale command; nullopt when the picture is empty
+// or doubling would make a side larger than MaxScaledSide. Halving a 1-pixel side gives 1, not
+// the 0 the rounding rule yields: a picture without width or height is a lost picture.
+std::optional<Size> ScaledSize(Size picture, ScaleKind kind);
