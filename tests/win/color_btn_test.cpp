@@ -14,6 +14,7 @@ class GreenWindow : public Form {
                         nullptr);
   }
   COLORREF Colour() const override { return colour; }
+  bool HandleDialogKey(const MSG& message) override { return TColorBtn::HandleDialogKey(Handle(), message); }
   COLORREF colour = RGB(0, 128, 0);
 };
 

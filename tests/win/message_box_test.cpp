@@ -86,7 +86,7 @@ bool CentredOnMain(HWND box) {
   return r.left == 289 + (445 - width) / 2 && r.top == 234 + (300 - height) / 2;
 }
 
-TEST(MessageBox, OkBoxAnswersOneAndIsCentredOnTheMainWindow) {
+TEST(MKBox, OkBoxAnswersOneAndIsCentredOnTheMainWindow) {
   FakeMainWindow main;
   TMKBoxDlg dlg;
   bool centred = false;
@@ -110,7 +110,7 @@ TEST(MessageBox, OkBoxAnswersOneAndIsCentredOnTheMainWindow) {
   EXPECT_TRUE(OpenBoxes().empty());
 }
 
-TEST(MessageBox, TimedOkBoxAnswersByItselfAndPausesAndResumes) {
+TEST(MKBox, TimedOkBoxAnswersByItselfAndPausesAndResumes) {
   FakeMainWindow main;
   TMKBoxDlg dlg;
   dlg.TimerCount = 2;
@@ -138,7 +138,7 @@ TEST(MessageBox, TimedOkBoxAnswersByItselfAndPausesAndResumes) {
   EXPECT_EQ(labels, (std::vector<std::string>{"2秒", "2秒", "1秒"}));
 }
 
-TEST(MessageBox, TimedQuestionAnswersByKeysAndTimesOutToTheGivenAnswer) {
+TEST(MKBox, TimedQuestionAnswersByKeysAndTimesOutToTheGivenAnswer) {
   FakeMainWindow main;
   TMKBoxDlg dlg;
   bool markerAboveNo = false;
@@ -174,7 +174,7 @@ TEST(MessageBox, TimedQuestionAnswersByKeysAndTimesOutToTheGivenAnswer) {
   EXPECT_EQ(dlg.AskYesNoTimed("上書きしますか？", 6), 2);
 }
 
-TEST(MessageBox, WithoutTimerNoPausePairAndNoAnswerByItself) {
+TEST(MKBox, WithoutTimerNoPausePairAndNoAnswerByItself) {
   FakeMainWindow main;
   TMKBoxDlg dlg;
   dlg.Timer = false;
@@ -195,7 +195,7 @@ TEST(MessageBox, WithoutTimerNoPausePairAndNoAnswerByItself) {
   EXPECT_TRUE(stillOpen);
 }
 
-TEST(MessageBox, TenBoxesNestAndTheEleventhIsRefused) {
+TEST(MKBox, TenBoxesNestAndTheEleventhIsRefused) {
   FakeMainWindow main;
   TMKBoxDlg dlg;
   std::vector<int> answers(10, -1);
