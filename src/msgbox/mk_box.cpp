@@ -116,6 +116,10 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   markerShown_ = layout.showMarker;
   ShowWindow(labelSelect_.Handle(), markerShown_ ? SW_SHOW : SW_HIDE);
 
+  // Hints as in the main window: the switch is the application's.
+  hints_.Add(labelSelect_.Handle(), "タイムアウト、デフォルト値");
+  hints_.Add(memoMsg_, "右クリックで、コピーできます☆");
+
   PlaceDialog(Handle(), request.source);
   SetCaption(request.title.empty() ? Application::Title() : request.title);
   timer1_.SetEnabled(request.countDown);

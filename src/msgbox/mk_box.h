@@ -6,6 +6,7 @@
 #include "msgbox/message_box_layout.h"
 #include "ui/form.h"
 #include "ui/handles.h"
+#include "ui/hints.h"
 #include "ui/panel.h"
 #include "ui/timer.h"
 
@@ -70,6 +71,7 @@ class TMKBox : public Form {
   TColorBtn btnTmOpen_, btnTmStop_, btnOk_, btnYes_, btnNo_;
   Timer timer1_;
   Timer timerPaint_;
+  Hints hints_;
 
   std::string countText_;      // TMCountS
   int remaining_ = 0;

@@ -21,6 +21,7 @@ HWND MainWindow() { return mainWindow; }
 void SetShowHints(bool on) { showHints = on; }
 bool ShowHints() { return showHints; }
 void SetHintPause(int milliseconds) { hintPause = milliseconds; }
+int HintPause() { return hintPause; }
 
 void Dispatch(const MSG& message) {
   if (message.message == WM_KEYDOWN || message.message == WM_CHAR || message.message == WM_SYSCHAR) {

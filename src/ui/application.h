@@ -16,6 +16,7 @@ HWND MainWindow();
 void SetShowHints(bool on);
 bool ShowHints();
 void SetHintPause(int milliseconds);
+int HintPause();
 
 // Gives the form under the message its dialog keys first, then translates and dispatches.
 void Dispatch(const MSG& message);
