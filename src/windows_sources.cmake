@@ -6,13 +6,18 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/picture.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp
   ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_window_layout.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_window_startup.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box_dlg.cpp
