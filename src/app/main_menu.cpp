@@ -168,7 +168,7 @@ constexpr MenuEntrySpec MainMenu1[] = {
     {1, nullptr, "-"},
     {1, "MQ_A", "問い合わせ先...(&Q)"},
     {1, "MAbout", "バージョン情報...(&V)"},
-    {1, "MHELP_HELP", "ヘルプの使い方...(&U)"},
+    {1, "MHELP_HELP", "ヘルプの使い方...(&U)", true},
 };
 
 constexpr MenuEntrySpec PopupMenu_IXY[] = {
@@ -186,6 +186,6 @@ constexpr MenuEntrySpec PopupMenu_IXY[] = {
 std::span<const MenuEntrySpec> MainMenuTable() { return MainMenu1; }
 std::span<const MenuEntrySpec> HotSpotPopupTable() { return PopupMenu_IXY; }
 
-void CheckIndexEntry(const MenuTree& menu, std::span<const char* const> entries, int index) {
+void CheckIndexEntry(MenuTree& menu, std::span<const char* const> entries, int index) {
   for (std::size_t i = 0; i < entries.size(); ++i) menu.SetChecked(entries[i], static_cast<int>(i) == index);
 }

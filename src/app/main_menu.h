@@ -25,4 +25,4 @@ inline constexpr const char* SizeStepEntries[] = {"M_SIZE0", "M_SIZE1", "M_SIZE2
 inline constexpr const char* StartupMenus[] = {"MFile0", "MPIKTO0", "MTm0", "MHelp0", "M_GAMEN0", "MOption0"};
 
 // Checks the entry at `index` of a table and unchecks the others.
-void CheckIndexEntry(const MenuTree& menu, std::span<const char* const> entries, int index);
+void CheckIndexEntry(MenuTree& menu, std::span<const char* const> entries, int index);

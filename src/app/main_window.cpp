@@ -4,22 +4,15 @@
 
 #include "app/hand_over.h"
 #include "app/long_path.h"
-#include "app/main_menu.h"
-#include "app/program_constants.h"
-#include "app/setting_captions.h"
 #include "app/settings_store.h"
 #include "app/window_placement.h"
+#include "app/main_menu.h"
+#include "app/program_constants.h"
 #include "common/decimal.h"
-#include "msgbox/work_area_probe.h"
 #include "setup/file_system.h"
 #include "ui/application.h"
-#include "ui/registry.h"
 
 namespace {
-
-constexpr COLORREF Aqua = RGB(0, 255, 255);
-constexpr int StartupInterval = 100;
-constexpr const char* StartupErrorText = "エラー：１";
 
 struct MenuCommand {
   const char* name;
@@ -30,8 +23,13 @@ struct MenuCommand {
 
 MainWindow::MainWindow(ProgramContext context)
     : context_(std::move(context)),
+      font_(MakeFont("System", -13)),
       menu_(MainMenuTable()),
-      timerCreate_(*this, StartupInterval, [this] { TimerCreateTimer(); }) {}
+      popupMenuIxy_(HotSpotPopupTable(), true),
+      timerCreate_(*this, 100, [this] { TimerCreateTimer(); }),
+      timerVisible_(*this, 500, [this] { Timer_VisibleTimer(); }),
+      timerClip_(*this, 200, [this] { Timer_ClipTimer(); }),
+      timerIcon_(*this, 200, [this] { Timer_IconTimer(); }) {}
 
 bool MainWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
@@ -50,172 +48,6 @@ bool MainWindow::Create() {
 COLORREF MainWindow::Colour() const {
   return GetSysColor(COLOR_WINDOWTEXT) != RGB(0, 0, 0) ? GetSysColor(COLOR_WINDOW) : GetSysColor(COLOR_BTNFACE);
 }
-
-void MainWindow::FormCreate() {
-  // 1. The title in large type covers the window until the start-up completes.
-  ScreenCursor::SetBusy(true);
-  const Size client = ClientSize();
-  panelOpen_.Create(Handle(), {0, 0, client.width, client.height}, ProgramTitle);
-  panelOpen_.SetColour(Aqua);
-  panelOpen_.SetFontColour(RGB(0, 0, 0));
-  panelOpen_.SetFont(MakeFont("ＭＳ Ｐゴシック", -93, true, true));
-
-  // 2. Menus wait for the start-up; the file history list fills its panel.
-  for (const char* name : StartupMenus) menu_.SetEnabled(name, false);
-  panelFhis_.Create(Handle(), {0, 0, client.width, 100});
-  ShowWindow(panelFhis_.Handle(), SW_HIDE);
-  const Size fhisClient = panelFhis_.ClientSize();
-  listBoxFhis_.Create(panelFhis_.Handle(), {0, 0, fhisClient.width, fhisClient.height});
-  labelFhisKosu_.Create(panelFhis_.Handle(), {0, 0, 40, 16}, "0ｺ");
-
-  // 3. Run state.
-  closeDone_ = false;
-  startupComplete_ = false;
-  startupError_ = StartupErrorText;
-  handed_ = {};
-
-  // 4. The window icon comes with the window class.
-
-  // 5. Placement from "FP", pulled inside the work area found afresh.
-  ForgetTaskbar();
-  ProbeWorkArea();
-  SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea()));
-  panelOpen_.SetBounds({0, 0, ClientSize().width, ClientSize().height});
-
-  // 6.
-  timerCreate_.SetEnabled(true);
-}
-
-void MainWindow::TimerCreateTimer() {
-  timerCreate_.SetEnabled(false);
-  ReadScreenDepth();
-  SetUpSizeBar();
-  EmptyWorkingPictureAndStartHints();
-  BuildCaptureAndDelayTables();
-  BuildClearColourTable();
-  FitSizeBarHeight();
-  BuildCursorSources();
-  BuildShapeTablesAndScratchBitmaps();
-  LoadCursorHistory();
-  BuildArrowList();
-  ReadSettings();
-  LoadFileHistory();
-  SetTitle();
-  ReadShortcutPaths();
-  ShowPositionAndTopMost();
-  CompleteStartup();
-  CollectCommandLine();
-  AcceptDroppedFiles();
-  StartRequestedCapture();
-}
-
-void MainWindow::ReadScreenDepth() {
-  WindowDc canvas(Handle());
-  screenDepth_ = GetDeviceCaps(canvas.Get(), BITSPIXEL);
-}
-
-void MainWindow::SetUpSizeBar() {}
-
-void MainWindow::EmptyWorkingPictureAndStartHints() {
-  Application::SetShowHints(true);
-  Application::SetHintPause(100);
-}
-
-void MainWindow::BuildCaptureAndDelayTables() {}
-void MainWindow::BuildClearColourTable() {}
-void MainWindow::FitSizeBarHeight() {}
-void MainWindow::BuildCursorSources() {}
-void MainWindow::BuildShapeTablesAndScratchBitmaps() {}
-void MainWindow::LoadCursorHistory() {}
-void MainWindow::BuildArrowList() {}
-
-void MainWindow::ReadSettings() {
-  SettingsEnvironment environment;
-  environment.screen = ScreenSize();
-  environment.formBounds = GetBounds();
-  environment.programFolder = context_.programFolder;
-  environment.windowsFolder = context_.windowsFolder;
-  environment.systemWindowColour = static_cast<int>(GetSysColor(COLOR_WINDOW));
-  settings_ = SettingsStore::ReadMain(environment);
-  Application::SetShowHints(settings_.miniHelp);
-  ApplySettingsToMenus();
-}
-
-void MainWindow::ApplySettingsToMenus() {
-  const MainSettings& s = settings_;
-  menu_.SetChecked("BackColor", s.backColor);
-  menu_.SetChecked("MHELP_MINI", s.miniHelp);
-  menu_.SetChecked("MGET_MOUSE_POINTER", s.autoIn);
-  menu_.SetChecked("MSet_Cursor", s.cursorSet);
-  CheckIndexEntry(menu_, DelayEntries, s.timerIndex);
-  menu_.SetCaption("GType7", TopLeftSizeCaption(s.leftUp));
-  menu_.SetCaption("GType5", FixedRectangleCaption(s.kotei));
-  CheckIndexEntry(menu_, CaptureTypeEntries, s.captureType);
-  CheckIndexEntry(menu_, GouseiShapeEntries, s.gouseiShape);
-  CheckIndexEntry(menu_, NaraberuShapeEntries, s.naraberuShape);
-  CheckIndexEntry(menu_, ClearColourEntries, s.clearColourIndex);
-  menu_.SetCaption("BMPBG6", UserColourCaption(s.myColour));
-  menu_.SetChecked("M_SLIP", s.kougo);
-  menu_.SetChecked("M_BAIMITU", s.baimitu);
-  CheckIndexEntry(menu_, SizeStepEntries, s.sizeIndex);
-  menu_.SetCaption("MG_HOSEI", CentreCorrectionCaption(s.centre));
-  menu_.SetChecked("MG_HOSEI", s.hoseiOn);
-  menu_.SetChecked("MJPG_INTERNET", s.jpgInternet);
-  menu_.SetCaption("MJPG_COMP", JpegQualityCaption(s.jpgQuality));
-  menu_.SetChecked("MGET_GOUSEI", s.gouseiM1);
-  menu_.SetChecked("MGET_NON", s.capcherGousei);
-  menu_.SetEnabled("MGET_GOUSEI", s.capcherGousei);
-}
-
-void MainWindow::LoadFileHistory() {}
-
-void MainWindow::SetTitle() {
-  const std::string title = std::string(ProgramTitle) + " ";
-  Application::SetTitle(title);
-  SetCaption(title);
-}
-
-void MainWindow::ReadShortcutPaths() {
-  const auto shellFolders =
-      RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
-  const auto folder = [&shellFolders](const char* name) {
-    return shellFolders ? shellFolders->ReadString(name).value_or("") : std::string();
-  };
-  shortcuts_ = BuildShortcutPaths(folder("Programs"), folder("Desktop"), folder("Startup"),
-                                  SettingsStore::ReadValue("Group").value_or(""), ProgramTitle);
-}
-
-void MainWindow::ShowPositionAndTopMost() { ApplyTopMost(); }
-
-void MainWindow::ApplyTopMost() {
-  SetWindowPos(Handle(), settings_.topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-  BringWindowToTop(Handle());
-}
-
-void MainWindow::CompleteStartup() {
-  startupComplete_ = true;
-  startupError_.clear();
-  ShowWindow(panelOpen_.Handle(), SW_HIDE);
-  for (const char* name : StartupMenus) menu_.SetEnabled(name, true);
-}
-
-void MainWindow::CollectCommandLine() {
-  handed_ = {};
-  ApplyArgumentRules(context_.arguments, FileProbe{FileExists, ExpandLongPath}, handed_);
-  if (!handed_.files.empty()) OpenHandedFiles();
-}
-
-void MainWindow::AcceptDroppedFiles() {
-  DragAcceptFiles(Handle(), TRUE);
-  ScreenCursor::SetBusy(false);
-}
-
-void MainWindow::StartRequestedCapture() {
-  if (handed_.captureRequested) StartCapture();
-}
-
-void MainWindow::StartCapture() {}
 
 void MainWindow::OpenHandedFiles() {
   ShowFileHistory();
@@ -311,6 +143,9 @@ void MainWindow::MExitClick() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 void MainWindow::OnCommand(UINT id) {
   static constexpr MenuCommand Commands[] = {
       {"MExit", &MainWindow::MExitClick},
+      {"BackColor", &MainWindow::BackColorClick},
+      {"MHELP_MINI", &MainWindow::MHELP_MINIClick},
+      {"MSet_Cursor", &MainWindow::MSet_CursorClick},
   };
   const auto name = menu_.NameOfCommand(id);
   if (!name) return;
@@ -319,10 +154,56 @@ void MainWindow::OnCommand(UINT id) {
   }
 }
 
+// Submenus set the state of their entries each time they open.
+void MainWindow::OnMenuOpening(HMENU) {}
+
+bool MainWindow::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
+
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0) OnCommand(LOWORD(wParam));
+    case WM_COMMAND: {
+      const HWND control = reinterpret_cast<HWND>(lParam);
+      if (!control && HIWORD(wParam) == 0) {
+        OnCommand(LOWORD(wParam));
+      } else if (HIWORD(wParam) == BN_CLICKED && (control == checkBox1_.Handle() || control == checkBox2_.Handle())) {
+        CheckBox1Click(control);
+      }
+      return 0;
+    }
+    case WM_INITMENUPOPUP:
+      OnMenuOpening(reinterpret_cast<HMENU>(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      const COLORREF back = InputColourOf(reinterpret_cast<HWND>(lParam)).value_or(Colour());
+      SetBkColor(dc, back);
+      SetTextColor(dc, FontColour());
+      SetDCBrushColor(dc, back);
+      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    }
+    case WM_DRAWITEM: {
+      // The picture lists draw their items themselves once they have any; empty, they show
+      // their input colour.
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      SetDCBrushColor(item->hDC, InputColourOf(item->hwndItem).value_or(Colour()));
+      FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      return TRUE;
+    }
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(Handle(), &area);
+      SetDCBrushColor(reinterpret_cast<HDC>(wParam), Colour());
+      FillRect(reinterpret_cast<HDC>(wParam), &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      return 1;
+    }
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED && panelTop_.Handle()) FormResize();
+      return 0;
+    case WM_LBUTTONUP:
+      FormClick();
       return 0;
     case HandOverMessage:
       OnHandOver(wParam);

@@ -4,10 +4,13 @@
 
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "dialogs/color_btn.h"
 #include "msgbox/mk_box_dlg.h"
 #include "setup/shortcut_paths.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/hints.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
 #include "ui/timer.h"
@@ -20,7 +23,8 @@ struct ProgramContext {
   std::string jpegLibrary;    // about data: the linked JPEG library as it reports itself
 };
 
-// The main window TPIKTORAN_QUILO: the composition root of the running program.
+// The main window TPIKTORAN_QUILO: the composition root of the running program. It owns the
+// components, lays them out, and routes each menu entry, button and timer to its handler.
 class MainWindow : public Form {
  public:
   static constexpr const char* ClassName = "TPIKTORAN_QUILO";
@@ -29,15 +33,17 @@ class MainWindow : public Form {
   // Creates the window and runs FormCreate; the deferred start-up follows 100 ms later.
   bool Create();
 
-  // FormPaint's colour rule: the window colour unless the window text is black on it, then the
-  // button face. Message boxes copy it.
+  // FormPaint's colour rule: the window colour unless the window text on it is black, then
+  // the button face. Panels, buttons and message boxes take it.
   COLORREF Colour() const override;
+  HFONT Font() const override { return font_.Get(); }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool HandleDialogKey(const MSG& message) override;
 
  private:
-  // Start-up and close path.
+  // Start-up and close path (main_window_startup.cpp, main_window.cpp).
   void FormCreate();
   void TimerCreateTimer();
   void FormCloseQuery();
@@ -63,10 +69,29 @@ class MainWindow : public Form {
   void CollectCommandLine();
   void AcceptDroppedFiles();
   void StartRequestedCapture();
-
-  // Settings whose effect is a menu check or caption.
   void ApplySettingsToMenus();
+
+  // Composition, layouts and window-level switches (main_window_layout.cpp).
+  void CreateComponents();
+  void ApplyLayout();
+  void FormResize();
+  void FormClick();
+  void Panel_LeftResize();
+  void Panel_TopResize();
   void ApplyTopMost();
+  void CheckBox1Click(HWND sender);
+  void ApplyInputColours();
+  void BackColorClick();
+  void MHELP_MINIClick();
+  void MSet_CursorClick();
+  void UpdatePositionHint();
+  void ShowSizeText(const std::string& text);
+  void Timer_VisibleTimer();
+  void Timer_ClipTimer();
+  void Timer_IconTimer();
+  std::optional<COLORREF> InputColourOf(HWND control) const;
+  int EditSizeHeight() const;
+  void ShowCaptureTypeOnPanels();
 
   // Files reaching the running program.
   void OnHandOver(WPARAM atom);
@@ -78,15 +103,45 @@ class MainWindow : public Form {
   void StartCapture();
 
   void OnCommand(UINT id);
+  void OnMenuOpening(HMENU submenu);
 
   ProgramContext context_;
+  FontHandle font_;
   MenuTree menu_;
+  MenuTree popupMenuIxy_;
   TMKBoxDlg mkBoxDlg1_;
+  Hints hints_;
+
+  // Upper part: the layouts and the size bar.
+  Panel panelTop_;
+  Panel panelLeft_;
+  TColorBtn colorBtn1_;
+  CheckBox checkBox1_;
+  Label labelIx_, labelIy_;
+  Panel panelIcon_;
+  OwnerDrawnComboBox comboBoxIcon_, comboBoxSelect_, comboBoxDefault_, comboBoxArrow_;
+  Panel panelType_;
+  Panel panelSlim_;
+  TColorBtn colorBtn2_;
+  CheckBox checkBox2_;
+  Panel panelType2_;
+  Panel panelSize_;
+  EditBox editSize_;
+  std::string labelWidthCaption_;  // LabelWidth: measures the size bar's text
+  TColorBtn colorBtnLoad_;
+  TColorBtn colorBtnSz_;
+  OwnerDrawnComboBox comboBoxIconFile_;
+
+  Panel scrollBox1_;
   Panel panelOpen_;
   Panel panelFhis_;
   ListBox listBoxFhis_;
   Label labelFhisKosu_;
+
   Timer timerCreate_;
+  Timer timerVisible_;
+  Timer timerClip_;
+  Timer timerIcon_;
 
   bool closeDone_ = false;
   bool startupComplete_ = false;

@@ -22,11 +22,21 @@ void Hints::Add(HWND control, const std::string& text) {
   TTTOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(control);
+  tool.hwnd = (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) ? GetParent(control) : control;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<char*>(text.c_str());
   SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   Refresh();
+}
+
+void Hints::SetText(HWND control, const std::string& text) const {
+  if (!tooltip_) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.hwnd = (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) ? GetParent(control) : control;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Hints::Refresh() const {

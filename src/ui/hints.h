@@ -12,7 +12,9 @@ class Hints {
   Hints& operator=(const Hints&) = delete;
   ~Hints();
 
+  // A control's hint; a top-level window's own hint shows over its free client area.
   void Add(HWND control, const std::string& text);
+  void SetText(HWND control, const std::string& text) const;
   // Follows the application's hint switch and hint pause.
   void Refresh() const;
 

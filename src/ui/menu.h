@@ -7,11 +7,13 @@
 #include "ui/handles.h"
 
 // One entry of a menu table: its depth (0 = menu bar), component name and caption.
-// A separator has no name and the caption "-".
+// A separator has no name and the caption "-". Hidden entries exist (by name) but are not
+// shown until made visible.
 struct MenuEntrySpec {
   int depth;
   const char* name;
   const char* caption;
+  bool hidden = false;
 };
 
 // A menu built from a table; entries are reached by their component names, commands come
@@ -29,22 +31,33 @@ class MenuTree {
   std::optional<std::string> NameOfCommand(UINT id) const;
   std::optional<std::string> NameOfSubmenu(HMENU submenu) const;
 
-  void SetEnabled(const std::string& name, bool enabled) const;
+  void SetEnabled(const std::string& name, bool enabled);
   bool Enabled(const std::string& name) const;
-  void SetChecked(const std::string& name, bool checked) const;
+  void SetChecked(const std::string& name, bool checked);
   bool Checked(const std::string& name) const;
-  void SetCaption(const std::string& name, const std::string& caption) const;
+  void SetCaption(const std::string& name, const std::string& caption);
   std::string Caption(const std::string& name) const;
+  void SetVisible(const std::string& name, bool visible);
+  bool Visible(const std::string& name) const;
 
  private:
   struct Entry {
-    std::string name;
+    std::string name;     // empty for separators
     HMENU parent;
-    UINT position;
-    UINT id;          // 0 for submenu openers
-    HMENU submenu;    // null for commands
+    int ordinal;          // place among its siblings in the table
+    UINT id;              // 0 for separators and submenu openers
+    HMENU submenu;        // null for commands
+    std::string caption;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
   };
+  Entry& Find(const std::string& name);
   const Entry& Find(const std::string& name) const;
+  // Position in the system menu: the visible siblings before it.
+  UINT Position(const Entry& entry) const;
+  void Insert(const Entry& entry);
+  void Redraw(const Entry& entry) const;
 
   MenuHandle root_;
   HWND owner_ = nullptr;

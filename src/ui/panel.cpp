@@ -48,6 +48,19 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    // Notifications of the controls on a panel belong to the window that owns the panel.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      if (HWND root = GetAncestor(Handle(), GA_ROOT); root && root != Handle()) {
+        return SendMessageA(root, message, wParam, lParam);
+      }
+      return DefaultMessage(message, wParam, lParam);
     case WM_SETTEXT: {
       const LRESULT result = DefaultMessage(message, wParam, lParam);
       InvalidateRect(Handle(), nullptr, TRUE);
@@ -76,7 +89,7 @@ void Panel::Paint() {
     SetTextColor(dc, fontColour_);
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT;
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
-              align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+              align | DT_VCENTER | DT_SINGLELINE);
   }
   EndPaint(Handle(), &paint);
 }

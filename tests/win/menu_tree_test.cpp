@@ -6,18 +6,59 @@
 
 namespace {
 
-TEST(MainMenu, EveryComponentNameIsUniqueAndReachable) {
+// The captions the system menu really holds, depth-first, as "depth caption" lines.
+void Walk(HMENU menu, int depth, std::vector<std::string>& lines) {
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    char caption[256] = {};
+    GetMenuStringA(menu, i, caption, sizeof caption, MF_BYPOSITION);
+    const bool separator = GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR;
+    lines.push_back(std::to_string(depth) + " " + (separator ? "-" : caption));
+    if (HMENU sub = GetSubMenu(menu, i)) Walk(sub, depth + 1, lines);
+  }
+}
+
+TEST(MainMenu, BuiltAsTheTableSaysWithHiddenEntriesLeftOut) {
   const MenuTree menu(MainMenuTable());
   std::set<std::string> names;
+  std::vector<std::string> expected;
   for (const MenuEntrySpec& entry : MainMenuTable()) {
-    if (!entry.name) continue;
-    EXPECT_TRUE(names.insert(entry.name).second) << "twice: " << entry.name;
-    EXPECT_EQ(menu.Caption(entry.name), entry.caption) << entry.name;
+    if (entry.name) {
+      EXPECT_TRUE(names.insert(entry.name).second) << "twice: " << entry.name;
+    }
+    if (!entry.hidden) expected.push_back(std::to_string(entry.depth) + " " + entry.caption);
   }
+  std::vector<std::string> shown;
+  Walk(menu.Root(), 0, shown);
+  EXPECT_EQ(shown, expected);
+  EXPECT_FALSE(menu.Visible("MHELP_HELP"));
   for (const char* const* table : {CaptureTypeEntries, DelayEntries, GouseiShapeEntries, NaraberuShapeEntries,
                                    ClearColourEntries, SizeStepEntries, StartupMenus}) {
     EXPECT_TRUE(names.count(table[0])) << table[0];
   }
+}
+
+TEST(MainMenu, HiddenEntriesComeBackInPlaceWithTheirState) {
+  MenuTree menu(MainMenuTable());
+  HMENU options = GetSubMenu(menu.Root(), 4);
+  const int count = GetMenuItemCount(options);
+  menu.SetChecked("MICON_SET", true);
+  menu.SetVisible("MICON_SET", false);
+  menu.SetVisible("MDESK_DEL", false);
+  EXPECT_EQ(GetMenuItemCount(options), count - 2);
+  menu.SetEnabled("MDESK_DEL", false);  // while hidden
+  menu.SetVisible("MDESK_DEL", true);
+  menu.SetVisible("MICON_SET", true);
+  std::vector<std::string> shown;
+  Walk(options, 1, shown);
+  std::vector<std::string> expected;
+  bool inOptions = false;
+  for (const MenuEntrySpec& entry : MainMenuTable()) {
+    if (entry.depth == 0) inOptions = std::string(entry.name) == "MOption0";
+    else if (inOptions) expected.push_back(std::to_string(entry.depth) + " " + entry.caption);
+  }
+  EXPECT_EQ(shown, expected);
+  EXPECT_TRUE(GetMenuState(options, 6, MF_BYPOSITION) & MF_CHECKED);        // MICON_SET
+  EXPECT_TRUE(GetMenuState(options, count - 1, MF_BYPOSITION) & MF_GRAYED);  // MDESK_DEL
 }
 
 TEST(MainMenu, CommandsAndSubmenusAreFoundByName) {
@@ -33,7 +74,7 @@ TEST(MainMenu, CommandsAndSubmenusAreFoundByName) {
 }
 
 TEST(MainMenu, IndexTablesCheckExactlyOneEntry) {
-  const MenuTree menu(MainMenuTable());
+  MenuTree menu(MainMenuTable());
   CheckIndexEntry(menu, DelayEntries, 3);
   CheckIndexEntry(menu, DelayEntries, 11);
   for (int i = 0; i < 12; ++i) EXPECT_EQ(menu.Checked(DelayEntries[i]), i == 11) << i;
