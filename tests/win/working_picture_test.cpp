@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "edit/working_picture.h"
+#include "support/screenshot.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace {
+
+// The main window as the picture commands see it: a window holding ScrollBox1, and a record of
+// what the commands asked of it.
+class FakeHost : public PictureHost {
+ public:
+  FakeHost() {
+    Form::RegisterWindowClass(ClassName);
+    window_.Open();
+    box_.Create(window_.Handle(), {0, 0, 200, 150});
+  }
+  void HideMainWindow() override { calls.push_back("hide"); }
+  void StartReshow() override { calls.push_back("reshow"); }
+  void EmptyCursorPreview() override { calls.push_back("preview"); }
+  void ShowSizeText(const std::string& text) override { sizeText = text; }
+  int ShowMsgTimed(const std::string& text, int timeoutAnswer) override {
+    messages.push_back(text);
+    return timeoutAnswer;
+  }
+  ScrollBox& PictureBox() override { return box_; }
+  HWND Window() const { return window_.Handle(); }
+
+  std::vector<std::string> calls;
+  std::vector<std::string> messages;
+  std::string sizeText;
+
+ private:
+  static constexpr const char* ClassName = "PIKTORAN_TEST_PICTURE";
+  class TestWindow : public Form {
+   public:
+    void Open() {
+      CreateWindowOfClass(ClassName, "ピクトラン", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, {100, 100, 260, 220}, nullptr);
+    }
+  };
+  TestWindow window_;
+  ScrollBox box_;
+};
+
+// Every pixel different, so any misplaced pixel shows.
+PixelBuffer Numbered(int width, int height) {
+  PixelBuffer picture(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) picture.At(x, y) = MakePixel(x * 20 + 1, y * 20 + 2, 0x5A);
+  }
+  return picture;
+}
+
+class WorkingPictureTest : public testing::Test {
+ protected:
+  void SetUp() override { pictures_.Attach(); }
+
+  // A capture or load: the picture becomes working and base picture.
+  void Load(const PixelBuffer& picture) {
+    ASSERT_TRUE(pictures_.Working().Assign(picture));
+    ASSERT_TRUE(pictures_.SetBaseFromWorking());
+  }
+  PixelBuffer Working() { return pictures_.Working().ToPixelBuffer(); }
+  PixelBuffer Base() const { return pictures_.Base().ToPixelBuffer(); }
+
+  FakeHost host_;
+  WorkingPicture pictures_{host_};
+};
+
+TEST_F(WorkingPictureTest, RestoreAfterATransformGivesTheTransformedPicture) {
+  Load(Numbered(3, 5));
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateRight));
+  const PixelBuffer turned = Working();
+  pictures_.Working().Row(0)[0] = MakePixel(255, 255, 255);  // a stamp after the turn
+  pictures_.M_ClearClick();
+  EXPECT_EQ(Working(), turned);
+
+  // Left after right gives the picture back, and again that is what restore returns to.
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
+  pictures_.M_ClearClick();
+  EXPECT_EQ(Working(), Numbered(3, 5));
+}
+
+TEST_F(WorkingPictureTest, RestoreAfterScalingGivesThePictureBeforeScaling) {
+  Load(Numbered(5, 7));
+  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  EXPECT_EQ(Base(), Numbered(5, 7));
+  pictures_.M_ClearClick();
+  EXPECT_EQ(Working(), Numbered(5, 7));
+}
+
+TEST_F(WorkingPictureTest, ConfirmThenRestoreKeepsTheConfirmedPicture) {
+  Load(Numbered(4, 3));
+  pictures_.Working().Row(1)[2] = MakePixel(1, 2, 3);
+  const PixelBuffer confirmed = Working();
+  ASSERT_TRUE(pictures_.M_RealClick());
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"確定しました。\n現在の画面が、元の画面となります☆☆☆"});
+  EXPECT_TRUE(host_.calls.empty()) << "confirm leaves the window shown";
+
+  pictures_.Working().Row(0)[0] = MakePixel(9, 9, 9);
+  pictures_.M_ClearClick();
+  EXPECT_EQ(Working(), confirmed);
+}
+
+TEST_F(WorkingPictureTest, RestoreAndRotationHideTheWindowAndShowTheNewSize) {
+  Load(Numbered(3, 5));
+  pictures_.M_ClearClick();
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "preview", "reshow"}));
+  EXPECT_EQ(host_.sizeText, "ＣＧサイズ 3, 5");
+
+  host_.calls.clear();
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "preview", "reshow"}));
+  EXPECT_EQ(host_.sizeText, "ＢＭＰサイズ 5, 3");
+}
+
+TEST_F(WorkingPictureTest, TransformsMovePixelsAsTheRotateMenuPromises) {
+  constexpr int W = 3, H = 5;
+  struct Case {
+    TransformKind kind;
+    Size size;
+    std::function<Point(int, int)> destination;
+  };
+  const Case cases[] = {
+      {TransformKind::RotateRight, {H, W}, [](int x, int y) { return Point{H - 1 - y, x}; }},
+      {TransformKind::Rotate180, {W, H}, [](int x, int y) { return Point{W - 1 - x, H - 1 - y}; }},
+      {TransformKind::RotateLeft, {H, W}, [](int x, int y) { return Point{y, W - 1 - x}; }},
+      {TransformKind::Mirror, {W, H}, [](int x, int y) { return Point{W - 1 - x, y}; }},
+  };
+  const PixelBuffer source = Numbered(W, H);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    Load(source);
+    ASSERT_TRUE(pictures_.MK_MigiClick(c.kind));
+    const PixelBuffer result = Working();
+    ASSERT_EQ((Size{result.width, result.height}), c.size);
+    for (int y = 0; y < H; ++y) {
+      for (int x = 0; x < W; ++x) {
+        const Point to = c.destination(x, y);
+        EXPECT_EQ(result.At(to.x, to.y), source.At(x, y)) << x << "," << y;
+      }
+    }
+    EXPECT_EQ(Base(), result) << "every transform replaces the base picture";
+  }
+}
+
+TEST_F(WorkingPictureTest, RotatingThreeByTwoRightPutsTheTopLeftPixelTopRight) {
+  Load(Numbered(3, 2));
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateRight));
+  const PixelBuffer result = Working();
+  ASSERT_EQ(result.width, 2);
+  ASSERT_EQ(result.height, 3);
+  EXPECT_EQ(result.At(1, 0), Numbered(3, 2).At(0, 0));
+
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::Mirror));
+  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::Mirror));
+  EXPECT_EQ(Working(), Numbered(3, 2));
+}
+
+TEST_F(WorkingPictureTest, HalvingRoundsToEvenAndDoublingDoubles) {
+  Load(Numbered(5, 7));
+  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Half));
+  EXPECT_EQ(pictures_.Working().GetSize(), (Size{2, 4}));
+  EXPECT_EQ(host_.sizeText, "ＣＧサイズ 2, 4");
+
+  pictures_.M_ClearClick();
+  host_.calls.clear();
+  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  EXPECT_EQ(pictures_.Working().GetSize(), (Size{10, 14}));
+  EXPECT_EQ(host_.sizeText, "ＣＧサイズ 10, 14");
+  // A uniform stretch by two: every source pixel fills a 2 × 2 block.
+  const PixelBuffer doubled = Working();
+  EXPECT_EQ(doubled.At(9, 13), Numbered(5, 7).At(4, 6));
+  EXPECT_EQ(doubled.At(2, 5), Numbered(5, 7).At(1, 2));
+  EXPECT_EQ(Base(), Numbered(5, 7));
+  EXPECT_TRUE(host_.calls.empty()) << "scaling leaves the window shown";
+}
+
+TEST_F(WorkingPictureTest, RefusedDoublingKeepsThePicture) {
+  Load(Numbered(MaxScaledSide / 2 + 1, 1));
+  host_.sizeText.clear();
+  EXPECT_FALSE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  EXPECT_EQ(Working(), Numbered(MaxScaledSide / 2 + 1, 1));
+  EXPECT_TRUE(host_.sizeText.empty());
+}
+
+TEST_F(WorkingPictureTest, EntriesNeedTheirPictures) {
+  EXPECT_FALSE(pictures_.CanRestore());
+  EXPECT_FALSE(pictures_.HasWorkingPicture());
+  // Reached anyway, the commands change nothing and keep the window shown.
+  EXPECT_FALSE(pictures_.MK_MigiClick(TransformKind::RotateRight));
+  EXPECT_FALSE(pictures_.MBMP_HEARFClick(ScaleKind::Half));
+  EXPECT_TRUE(host_.calls.empty());
+
+  ASSERT_TRUE(pictures_.Working().Assign(Numbered(2, 2)));
+  EXPECT_TRUE(pictures_.HasWorkingPicture());
+  EXPECT_FALSE(pictures_.CanRestore()) << "a stamp on nothing is no base picture yet";
+  ASSERT_TRUE(pictures_.M_RealClick());
+  EXPECT_TRUE(pictures_.CanRestore());
+}
+
+TEST_F(WorkingPictureTest, StreamRoundTripKeepsPixels) {
+  Load(Numbered(7, 3));  // odd width: the BMP rows are padded
+  ASSERT_TRUE(pictures_.StreamRoundTrip());
+  EXPECT_EQ(Working(), Numbered(7, 3));
+}
+
+TEST_F(WorkingPictureTest, ReadabilityChecksRefuseAnEmptyPicture) {
+  EXPECT_FALSE(WorkingPicture::CheckBitmapReadable(pictures_.Base()));
+  EXPECT_FALSE(pictures_.CheckPictureReadable(pictures_.Working()));
+  Load(Numbered(2, 3));
+  EXPECT_TRUE(WorkingPicture::CheckBitmapReadable(pictures_.Base()));
+  EXPECT_TRUE(pictures_.CheckPictureReadable(pictures_.Working()));
+  EXPECT_EQ(Working(), Numbered(2, 3));
+}
+
+// Puts text on the clipboard, so a test sees whether the picture replaced it.
+void PutText(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+  memcpy(GlobalLock(memory), text, strlen(text) + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+TEST_F(WorkingPictureTest, ConfirmOnLowColourScreensLeavesThePictureOnTheClipboard) {
+  Load(Numbered(6, 4));
+  PutText(host_.Window(), "user text");
+  pictures_.SetScreenDepth(8);
+  ASSERT_TRUE(pictures_.M_RealClick());
+  ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  Picture onClipboard;
+  ASSERT_TRUE(onClipboard.TakeFromClipboard(host_.Window()));
+  EXPECT_EQ(onClipboard.GetSize(), (Size{6, 4}));
+  EXPECT_EQ(Base().width, 6);
+}
+
+TEST_F(WorkingPictureTest, ConfirmOnDeepScreensLeavesTheClipboardAlone) {
+  Load(Numbered(6, 4));
+  for (int depth : {0, 16, 32}) {
+    SCOPED_TRACE(depth);
+    PutText(host_.Window(), "user text");
+    pictures_.SetScreenDepth(depth);
+    ASSERT_TRUE(pictures_.M_RealClick());
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+  }
+}
+
+TEST_F(WorkingPictureTest, ClipboardRoundTripKeepsPixelsOnATrueColourScreen) {
+  Load(Numbered(5, 3));
+  ASSERT_TRUE(pictures_.ClipboardRoundTrip());
+  EXPECT_EQ(Working(), Numbered(5, 3));
+}
+
+TEST(WorkingPicturePicture, FailedReplacementsKeepThePicture) {
+  Picture picture;
+  ASSERT_TRUE(picture.Assign(Numbered(3, 3)));
+  PixelBuffer inconsistent(4, 4);
+  inconsistent.pixels.pop_back();
+  EXPECT_FALSE(picture.Assign(inconsistent));
+  EXPECT_FALSE(picture.StretchFrom(picture, {0, 5}));
+  EXPECT_FALSE(picture.Create({65536, 65536}));  // 16 GB
+  EXPECT_EQ(picture.ToPixelBuffer(), Numbered(3, 3));
+
+  Picture copy;
+  ASSERT_TRUE(copy.CopyFrom(picture));
+  copy.Row(0)[0] = 0;
+  EXPECT_EQ(picture.ToPixelBuffer(), Numbered(3, 3)) << "a copy shares no pixels";
+}
+
+// What the scroll box shows, drawn into a bitmap of its client size.
+PixelBuffer Shown(ScrollBox& box) {
+  Picture canvas;
+  const Size client = box.ClientSize();
+  if (!canvas.Create(client)) return {};
+  WindowDc screen(nullptr);
+  MemoryDc dc(CreateCompatibleDC(screen.Get()));
+  {
+    SelectedObject bitmap(dc.Get(), canvas.Handle());
+    SendMessageA(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+  }
+  return canvas.ToPixelBuffer();
+}
+
+Pixel AsPixel(COLORREF colour) { return MakePixel(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+
+TEST_F(WorkingPictureTest, ScrollBoxShowsThePictureTopLeftOnTheWindowColour) {
+  Load(Numbered(5, 4));
+  pictures_.RefreshPicture();
+  const PixelBuffer shown = Shown(host_.PictureBox());
+  ASSERT_FALSE(shown.Empty());
+  EXPECT_EQ(shown.At(0, 0), Numbered(5, 4).At(0, 0));
+  EXPECT_EQ(shown.At(4, 3), Numbered(5, 4).At(4, 3));
+  EXPECT_EQ(shown.At(5, 0), AsPixel(GetSysColor(COLOR_WINDOW)));
+  EXPECT_EQ(shown.At(0, 4), AsPixel(GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(WorkingPictureTest, ResetPictureScrollReturnsToTheTopLeft) {
+  Load(Numbered(400, 300));
+  pictures_.RefreshPicture();
+  ScrollBox& box = host_.PictureBox();
+  SendMessageA(box.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  SendMessageA(box.Handle(), WM_HSCROLL, SB_PAGEDOWN, 0);
+  ASSERT_EQ(box.ScrollPosition().y, 8);
+  ASSERT_GT(box.ScrollPosition().x, 0);
+  EXPECT_EQ(Shown(box).At(0, 0), Numbered(400, 300).At(box.ScrollPosition().x, 8));
+  Application::ProcessMessages();
+  Screenshot("scroll-box-scrolled");
+
+  // Mouse positions arrive in picture coordinates.
+  std::vector<Point> downs;
+  box.onMouseDown = [&](const PictureMouseEvent& event) { downs.push_back(event.at); };
+  SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+  SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+  EXPECT_EQ(downs, (std::vector<Point>{{box.ScrollPosition().x + 5, 14}}));
+
+  pictures_.ResetPictureScroll();
+  EXPECT_EQ(box.ScrollPosition(), (Point{0, 0}));
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS};
+    GetScrollInfo(box.Handle(), bar, &info);
+    EXPECT_EQ(info.nPos, 0);
+    EXPECT_EQ(info.nMax + 1, bar == SB_HORZ ? 400 : 300);
+  }
+  EXPECT_EQ(Shown(box).At(0, 0), Numbered(400, 300).At(0, 0));
+}
+
+}  // namespace
