@@ -14,11 +14,6 @@
 
 namespace {
 
-struct MenuCommand {
-  const char* name;
-  void (MainWindow::*handler)();
-};
-
 }  // namespace
 
 MainWindow::MainWindow(ProgramContext context)
@@ -29,7 +24,10 @@ MainWindow::MainWindow(ProgramContext context)
       timerCreate_(*this, 100, [this] { TimerCreateTimer(); }),
       timerVisible_(*this, 500, [this] { Timer_VisibleTimer(); }),
       timerClip_(*this, 200, [this] { Timer_ClipTimer(); }),
-      timerIcon_(*this, 200, [this] { Timer_IconTimer(); }) {}
+      timerIcon_(*this, 200, [this] { Timer_IconTimer(); }),
+      picture_(*this),
+      commands_(MenuCommands()),
+      submenuHandlers_(SubmenuHandlers()) {}
 
 bool MainWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
@@ -140,22 +138,63 @@ void MainWindow::FormCloseQuery() {
 
 void MainWindow::MExitClick() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 
-void MainWindow::OnCommand(UINT id) {
-  static constexpr MenuCommand Commands[] = {
-      {"MExit", &MainWindow::MExitClick},
-      {"BackColor", &MainWindow::BackColorClick},
-      {"MHELP_MINI", &MainWindow::MHELP_MINIClick},
-      {"MSet_Cursor", &MainWindow::MSet_CursorClick},
+std::vector<MainWindow::MenuCommand> MainWindow::MenuCommands() {
+  return {
+      {"MExit", [this] { MExitClick(); }},
+      {"M_Real", [this] { picture_.M_RealClick(); }},
+      {"M_Clear", [this] { picture_.M_ClearClick(); }},
+      {"MK_Migi", [this] { picture_.MK_MigiClick(TransformKind::RotateRight); }},
+      {"MK_SAKA", [this] { picture_.MK_MigiClick(TransformKind::Rotate180); }},
+      {"MK_Left", [this] { picture_.MK_MigiClick(TransformKind::RotateLeft); }},
+      {"MK_Mirror", [this] { picture_.MK_MigiClick(TransformKind::Mirror); }},
+      {"MBMP_BAI", [this] { picture_.MBMP_HEARFClick(ScaleKind::Double); }},
+      {"MBMP_HEARF", [this] { picture_.MBMP_HEARFClick(ScaleKind::Half); }},
+      {"MSet_Cursor", [this] { MSet_CursorClick(); }},
+      {"BackColor", [this] { BackColorClick(); }},
+      {"MHELP_MINI", [this] { MHELP_MINIClick(); }},
   };
+}
+
+std::vector<MainWindow::MenuCommand> MainWindow::SubmenuHandlers() {
+  return {
+      {"M_GAMEN0", [this] { M_GAMEN0Click(); }},
+      {"M_KAITEN0", [this] { M_KAITEN0Click(); }},
+  };
+}
+
+void MainWindow::OnCommand(UINT id) {
   const auto name = menu_.NameOfCommand(id);
   if (!name) return;
-  for (const MenuCommand& command : Commands) {
-    if (*name == command.name) (this->*command.handler)();
+  for (const MenuCommand& command : commands_) {
+    if (*name == command.name) command.handler();
   }
 }
 
-// Submenus set the state of their entries each time they open.
-void MainWindow::OnMenuOpening(HMENU) {}
+void MainWindow::OnMenuOpening(HMENU submenu) {
+  const auto name = menu_.NameOfSubmenu(submenu);
+  if (!name) return;
+  for (const MenuCommand& handler : submenuHandlers_) {
+    if (*name == handler.name) handler.handler();
+  }
+}
+
+void MainWindow::M_GAMEN0Click() {
+  menu_.SetEnabled("M_Clear", picture_.CanRestore());
+  menu_.SetEnabled("M_Real", picture_.HasWorkingPicture());
+}
+
+void MainWindow::M_KAITEN0Click() {
+  for (const char* entry : {"MK_Migi", "MK_SAKA", "MK_Left", "MK_Mirror"}) {
+    menu_.SetEnabled(entry, picture_.HasWorkingPicture());
+  }
+}
+
+void MainWindow::HideMainWindow() { Hide(); }
+void MainWindow::StartReshow() { timerVisible_.SetEnabled(true); }
+void MainWindow::EmptyCursorPreview() {}
+int MainWindow::ShowMsgTimed(const std::string& text, int timeoutAnswer) {
+  return mkBoxDlg1_.ShowMsgTimed(text, timeoutAnswer);
+}
 
 bool MainWindow::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
 

@@ -1,10 +1,12 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/settings.h"
 #include "dialogs/color_btn.h"
+#include "edit/working_picture.h"
 #include "msgbox/mk_box_dlg.h"
 #include "setup/shortcut_paths.h"
 #include "ui/controls.h"
@@ -13,6 +15,7 @@
 #include "ui/hints.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
+#include "ui/scroll_box.h"
 #include "ui/timer.h"
 
 // Folders and arguments the main block fixed before the window was created.
@@ -25,7 +28,7 @@ struct ProgramContext {
 
 // The main window TPIKTORAN_QUILO: the composition root of the running program. It owns the
 // components, lays them out, and routes each menu entry, button and timer to its handler.
-class MainWindow : public Form {
+class MainWindow : public Form, private PictureHost {
  public:
   static constexpr const char* ClassName = "TPIKTORAN_QUILO";
 
@@ -85,7 +88,7 @@ class MainWindow : public Form {
   void MHELP_MINIClick();
   void MSet_CursorClick();
   void UpdatePositionHint();
-  void ShowSizeText(const std::string& text);
+  void ShowSizeText(const std::string& text) override;
   void Timer_VisibleTimer();
   void Timer_ClipTimer();
   void Timer_IconTimer();
@@ -102,6 +105,25 @@ class MainWindow : public Form {
   void OpenSelectedHistoryEntry();
   void StartCapture();
 
+  // The working picture's commands and the availability of their entries.
+  void M_GAMEN0Click();
+  void M_KAITEN0Click();
+
+  // What the picture commands need from the window.
+  void HideMainWindow() override;
+  void StartReshow() override;
+  void EmptyCursorPreview() override;
+  int ShowMsgTimed(const std::string& text, int timeoutAnswer) override;
+  ScrollBox& PictureBox() override { return scrollBox1_; }
+
+  // Command ids meet handler names here: menu entry → handler, and submenu → its opening
+  // handler.
+  struct MenuCommand {
+    const char* name;
+    std::function<void()> handler;
+  };
+  std::vector<MenuCommand> MenuCommands();
+  std::vector<MenuCommand> SubmenuHandlers();
   void OnCommand(UINT id);
   void OnMenuOpening(HMENU submenu);
 
@@ -132,7 +154,10 @@ class MainWindow : public Form {
   TColorBtn colorBtnSz_;
   OwnerDrawnComboBox comboBoxIconFile_;
 
-  Panel scrollBox1_;
+  ScrollBox scrollBox1_;
+  WorkingPicture picture_;
+  std::vector<MenuCommand> commands_;
+  std::vector<MenuCommand> submenuHandlers_;
   Panel panelOpen_;
   Panel panelFhis_;
   ListBox listBoxFhis_;

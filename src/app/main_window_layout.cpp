@@ -84,7 +84,9 @@ void MainWindow::CreateComponents() {
   comboBoxIconFile_.Create(panelSize_.Handle(), {0, 0, 300, 300}, 15);
   SetShown(comboBoxIconFile_.Handle(), false);
 
-  panel(scrollBox1_, Handle(), {0, 97, client.width, client.height - 97});
+  scrollBox1_.Create(Handle(), {0, 97, client.width, client.height - 97});
+  scrollBox1_.SetColour(colour);
+  picture_.Attach();
 
   panel(panelFhis_, Handle(), {0, 0, client.width, 97});
   SetShown(panelFhis_.Handle(), false);

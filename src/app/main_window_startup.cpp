@@ -69,11 +69,14 @@ void MainWindow::TimerCreateTimer() {
 void MainWindow::ReadScreenDepth() {
   WindowDc canvas(Handle());
   screenDepth_ = GetDeviceCaps(canvas.Get(), BITSPIXEL);
+  picture_.SetScreenDepth(screenDepth_);
 }
 
 void MainWindow::SetUpSizeBar() { ShowSizeText(CaptureSizeLabel); }
 
 void MainWindow::EmptyWorkingPictureAndStartHints() {
+  picture_.Working().Clear();
+  picture_.RefreshPicture();
   Application::SetShowHints(true);
   Application::SetHintPause(100);
   hints_.Refresh();
