@@ -1,7 +1,14 @@
 #include "driver.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
+#include <memory>
+#include <sstream>
 #include <stdexcept>
+#include <type_traits>
+
+#include "menu_probe.h"
 
 namespace e2e {
 
@@ -18,6 +25,72 @@ std::string OwnFolder() {
 
 std::string QuoteArgument(const std::string& argument) {
   return argument.find_first_of(" \t") == std::string::npos ? argument : "\"" + argument + "\"";
+}
+
+using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+using HookHandle = std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)>;
+using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
+
+constexpr const char* MenuReplyClass = "PiktoranE2eMenuReply";
+constexpr const char* MenuPopupClass = "#32768";
+
+// Receives the probe's answer into the std::optional<std::string> in its user data.
+LRESULT CALLBACK MenuReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+  const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  auto* answer = reinterpret_cast<std::optional<std::string>*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (answer && copy->dwData == MenuDumpTag) answer->emplace(static_cast<const char*>(copy->lpData), copy->cbData);
+  return TRUE;
+}
+
+WindowHandle CreateMenuReplyWindow(std::optional<std::string>& answer) {
+  static const bool registered = [] {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = MenuReplyProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = MenuReplyClass;
+    return RegisterClassA(&windowClass) != 0;
+  }();
+  if (!registered) return WindowHandle(nullptr, DestroyWindow);
+  WindowHandle window(CreateWindowExA(0, MenuReplyClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr),
+                      DestroyWindow);
+  if (window) SetWindowLongPtrA(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&answer));
+  return window;
+}
+
+std::vector<MenuLine> ParseMenuDump(const std::string& dump) {
+  std::vector<MenuLine> lines;
+  std::istringstream in(dump);
+  std::string depth, flags, caption;
+  while (std::getline(in, depth, '\t') && std::getline(in, flags, '\t') && std::getline(in, caption)) {
+    MenuLine line;
+    line.depth = std::stoi(depth);
+    line.caption = caption;
+    line.separator = flags.find(MenuFlagSeparator) != std::string::npos;
+    line.checked = flags.find(MenuFlagChecked) != std::string::npos;
+    line.grayed = flags.find(MenuFlagGrayed) != std::string::npos;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool MenuPopupShown(HWND mainWindow) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(mainWindow, &processId);
+  for (HWND window : TopLevelWindows(processId)) {
+    if (ClassOf(window) == MenuPopupClass && IsWindowVisible(window)) return true;
+  }
+  return false;
+}
+
+bool MenuOpen(HWND mainWindow) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info) && (info.flags & GUI_INMENUMODE)) {
+    return true;
+  }
+  return MenuPopupShown(mainWindow);
 }
 
 }  // namespace
@@ -190,6 +263,64 @@ std::map<std::string, std::string> Program::AllSettings() {
 }
 
 bool StartupCompleted(HWND mainWindow) { return WindowText(mainWindow) == "ピクトラン "; }
+
+HWND StartedMainWindow(const Process& process) {
+  HWND window = process.WaitForWindow(MainClass);
+  EXPECT_NE(window, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return StartupCompleted(window); })) << WindowText(window);
+  return window;
+}
+
+void CloseAndWait(const Process& process, HWND window) {
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(), 0u);
+}
+
+std::string CentredDefaultBounds() {
+  return std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2) + ",445,300";
+}
+
+std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
+  ModuleHandle probe(LoadLibraryA((OwnFolder() + "menu_probe.dll").c_str()), FreeLibrary);
+  if (!probe) return {};
+  const auto hookProc = reinterpret_cast<HOOKPROC>(GetProcAddress(probe.get(), MenuProbeHookName));
+  std::optional<std::string> answer;
+  const WindowHandle reply = CreateMenuReplyWindow(answer);
+  if (!hookProc || !reply) return {};
+  // Wine loads a hook library into the process of the hooked thread.
+  const HookHandle hook(
+      SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(mainWindow, nullptr)),
+      UnhookWindowsHookEx);
+  if (!hook) return {};
+  PostMessageA(mainWindow, RegisterWindowMessageA(MenuDumpMessage), reinterpret_cast<WPARAM>(reply.get()), 0);
+  WaitUntil(
+      [&] {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        return answer.has_value();
+      },
+      timeoutMs);
+  return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
+}
+
+bool OpenBarMenu(HWND mainWindow, char mnemonic) {
+  SetForegroundWindow(mainWindow);
+  PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
+  return WaitUntil([&] { return MenuPopupShown(mainWindow); });
+}
+
+bool CloseMenus(HWND mainWindow) {
+  // Escape closes one level at a time: the pop-up first, then the selection in the bar.
+  return WaitUntil(
+      [&] {
+        if (!MenuOpen(mainWindow)) return true;
+        PostMessageA(mainWindow, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(mainWindow, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        Sleep(100);
+        return false;
+      },
+      3000);
+}
 
 HWND FindMessageBox(const Process& process, DWORD timeoutMs) {
   HWND found = nullptr;

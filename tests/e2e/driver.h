@@ -14,6 +14,9 @@ namespace e2e {
 // Times are milliseconds (<chrono> cannot be compiled with the Shift-JIS execution character set).
 inline constexpr const char* MainClass = "TPIKTORAN_QUILO";
 inline constexpr const char* SetupClass = "TPIKTO_SETUP";
+// The virtual display the tests run on.
+inline constexpr int ScreenWidth = 1024;
+inline constexpr int ScreenHeight = 768;
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
@@ -77,6 +80,29 @@ class Program {
 // The main window has finished its deferred start-up: it then carries the title with its
 // trailing blank.
 bool StartupCompleted(HWND mainWindow);
+// The main window of a started copy, once its start-up has completed (a failed expectation
+// otherwise).
+HWND StartedMainWindow(const Process& process);
+void CloseAndWait(const Process& process, HWND window);
+// "x,y,w,h" of the main window at its default size, centred on the screen.
+std::string CentredDefaultBounds();
+
+// One entry of a menu bar as the program holds it; depth 0 is the bar itself.
+struct MenuLine {
+  int depth = 0;
+  std::string caption;
+  bool separator = false;
+  bool checked = false;
+  bool grayed = false;
+  bool operator==(const MenuLine&) const = default;
+};
+// Every entry of the window's menu bar, depth first, read inside the program's process by
+// menu_probe.dll; empty when no answer came in time.
+std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs = 5000);
+// Opens the menu-bar menu with this mnemonic as Alt+letter does; true once its pop-up shows.
+bool OpenBarMenu(HWND mainWindow, char mnemonic);
+// Leaves the menu mode with Escape; true once no menu is open any more.
+bool CloseMenus(HWND mainWindow);
 
 // The program's message box TMKBox: finding it, its text (line ends as "\n"), its buttons
 // (TColorBtn, found by caption: "ＯＫ", "はい", "いいえ", "一時停止", "ｶｳﾝﾄ再開").
@@ -86,6 +112,5 @@ std::string MessageBoxText(HWND box);
 HWND FindButton(HWND box, const std::string& caption);
 bool PressButton(HWND box, const std::string& caption);
 void PressOk(HWND box);
-
 
 }  // namespace e2e

@@ -9,21 +9,6 @@
 namespace e2e {
 namespace {
 
-constexpr int ScreenWidth = 1024;
-constexpr int ScreenHeight = 768;
-
-HWND StartedMainWindow(const Process& process) {
-  HWND window = process.WaitForWindow(MainClass);
-  EXPECT_NE(window, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return StartupCompleted(window); })) << WindowText(window);
-  return window;
-}
-
-void CloseAndWait(const Process& process, HWND window) {
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(process.WaitForExit(), 0u);
-}
-
 TEST(Startup, WithoutStoredVersionTheInstallerOpens) {
   Program program;
   const Process process = program.Start();
@@ -90,12 +75,11 @@ TEST(Startup, ClosingWritesEveryValueWithItsDefault) {
   CloseAndWait(process, window);
 
   const std::string folder = program.Folder();
-  const std::string centred = std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2);
   const std::map<std::string, std::string> expected = {
       {"Version", "17"},
       {"TOPMOST", "0"},
       {"GType", "1"},
-      {"FP", centred + ",445,300"},
+      {"FP", CentredDefaultBounds()},
       {"BackColor", "1"},
       {"minihelp", "1"},
       {"IconPath", "C:\\windows\\cursors"},
@@ -105,7 +89,7 @@ TEST(Startup, ClosingWritesEveryValueWithItsDefault) {
       {"JPG_SavePath", folder},
       {"LeftUp", "64,64"},
       {"Center", "0,0"},
-      {"KOTEI", centred + ",445,300"},
+      {"KOTEI", CentredDefaultBounds()},
       {"BMPBGColor", "5"},
       {"Timer", "0"},
       {"MyColor", std::to_string(GetSysColor(COLOR_WINDOW))},

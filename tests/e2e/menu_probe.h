@@ -1,0 +1,16 @@
+#pragma once
+// The exchange between the e2e program and menu_probe.dll, which Wine loads into PIKTORAN's
+// process as a message hook: menus of another process cannot be read from outside.
+//
+// The e2e program posts MenuDumpMessage to the main window with its reply window in wParam;
+// the hook answers with WM_COPYDATA (dwData = MenuDumpTag) holding one line per menu entry:
+//   depth TAB flags TAB caption LF
+// depth 0 is the menu bar; flags is "-" or any of MenuFlag*; captions are as the menu holds them.
+
+inline constexpr const char* MenuDumpMessage = "PIKTORAN_E2E_MENU_DUMP";
+inline constexpr unsigned long MenuDumpTag = 0x554E454D;  // "MENU"
+inline constexpr char MenuFlagSeparator = 'S';
+inline constexpr char MenuFlagChecked = 'C';
+inline constexpr char MenuFlagGrayed = 'G';
+// Name of the hook procedure the library exports.
+inline constexpr const char* MenuProbeHookName = "MenuProbeHook";
