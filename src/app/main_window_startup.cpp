@@ -82,7 +82,9 @@ void MainWindow::EmptyWorkingPictureAndStartHints() {
   hints_.Refresh();
 }
 
-void MainWindow::BuildCaptureAndDelayTables() {}
+void MainWindow::BuildCaptureAndDelayTables() {
+  for (int index = 1; index < DelayCount; ++index) menu_.SetCaption(DelayEntries[index], DelayEntryCaption(index));
+}
 void MainWindow::BuildClearColourTable() {}
 
 void MainWindow::FitSizeBarHeight() {

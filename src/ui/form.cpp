@@ -71,7 +71,8 @@ LRESULT Form::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 Form* Form::FromHandle(HWND window) {
-  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) {
+  // The class's procedure, not the window's: hints subclass windows.
+  if (!window || reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) != WindowProcedure) {
     return nullptr;
   }
   return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));

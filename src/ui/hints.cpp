@@ -9,6 +9,8 @@ Hints::~Hints() {
 }
 
 void Hints::Add(HWND control, const std::string& text) {
+  // The tooltip has no owner: an owned top-most popup keeps its owner from becoming top-most
+  // under Wine, and the TOPにする switch must work.
   if (!tooltip_) {
     static const bool initialised = [] {
       INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
@@ -16,8 +18,8 @@ void Hints::Add(HWND control, const std::string& text) {
     }();
     (void)initialised;
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(control, GA_ROOT),
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
   }
   TTTOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;

@@ -262,7 +262,14 @@ std::map<std::string, std::string> Program::AllSettings() {
   return values;
 }
 
-bool StartupCompleted(HWND mainWindow) { return WindowText(mainWindow) == "ピクトラン "; }
+bool StartupCompleted(HWND mainWindow) {
+  if (WindowText(mainWindow) != "ピクトラン ") return false;
+  // The large title covers the window until the very end of the start-up.
+  for (HWND child : Descendants(mainWindow)) {
+    if (ClassOf(child) == "TPanel" && WindowText(child) == "ピクトラン" && IsWindowVisible(child)) return false;
+  }
+  return true;
+}
 
 HWND StartedMainWindow(const Process& process) {
   HWND window = process.WaitForWindow(MainClass);

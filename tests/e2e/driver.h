@@ -77,8 +77,8 @@ class Program {
   std::string folder_;
 };
 
-// The main window has finished its deferred start-up: it then carries the title with its
-// trailing blank.
+// The main window has finished its deferred start-up: it carries the title with its trailing
+// blank and no longer shows the large title.
 bool StartupCompleted(HWND mainWindow);
 // The main window of a started copy, once its start-up has completed (a failed expectation
 // otherwise).

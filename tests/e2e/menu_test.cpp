@@ -76,7 +76,6 @@ std::vector<MenuLine> ExpectedMenuBar() {
       Item(0, "ﾀｲﾏｰ(&T)"),  // MTm0
       Checked(1, "（なし）(&N)"),  // TM0
       Separator(1),
-      // TODO(capture tables): the delay entries still show their design captions "1 (&1)" .. "60 (&R)".
       Item(1, "1 秒"),  // TM1
       Item(1, "2 秒"),  // TM2
       Item(1, "3 秒"),  // TM3

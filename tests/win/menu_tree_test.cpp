@@ -11,7 +11,10 @@ void Walk(HMENU menu, int depth, std::vector<std::string>& lines) {
   for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
     char caption[256] = {};
     GetMenuStringA(menu, i, caption, sizeof caption, MF_BYPOSITION);
-    const bool separator = GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR;
+    MENUITEMINFOA info{sizeof info};
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoA(menu, i, TRUE, &info);
+    const bool separator = info.fType & MFT_SEPARATOR;
     lines.push_back(std::to_string(depth) + " " + (separator ? "-" : caption));
     if (HMENU sub = GetSubMenu(menu, i)) Walk(sub, depth + 1, lines);
   }
@@ -29,7 +32,8 @@ TEST(MainMenu, BuiltAsTheTableSaysWithHiddenEntriesLeftOut) {
   }
   std::vector<std::string> shown;
   Walk(menu.Root(), 0, shown);
-  EXPECT_EQ(shown, expected);
+  ASSERT_EQ(shown.size(), expected.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(shown[i], expected[i]) << "entry " << i;
   EXPECT_FALSE(menu.Visible("MHELP_HELP"));
   for (const char* const* table : {CaptureTypeEntries, DelayEntries, GouseiShapeEntries, NaraberuShapeEntries,
                                    ClearColourEntries, SizeStepEntries, StartupMenus}) {

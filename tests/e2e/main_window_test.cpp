@@ -1,0 +1,85 @@
+// The main window's two layouts and the top-most switch, seen from outside.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "support/screenshot.h"
+
+namespace e2e {
+namespace {
+
+// A child control found by class and text, with its bounds in the main window's client area.
+struct Control {
+  HWND window = nullptr;
+  RECT client{};
+  bool visible = false;
+};
+
+Control Find(HWND main, const char* className, const std::string& text) {
+  for (HWND child : Descendants(main)) {
+    if (ClassOf(child) != className || (!text.empty() && WindowText(child) != text)) continue;
+    Control c{child, WindowRect(child), IsWindowVisible(child) != FALSE};
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&c.client), 2);
+    if (c.visible || text.empty()) return c;
+  }
+  return {};
+}
+
+// Both check boxes carry the caption "TOPにする"; the one shown belongs to the layout.
+std::vector<HWND> TopMostBoxes(HWND main) {
+  std::vector<HWND> boxes;
+  for (HWND child : Descendants(main)) {
+    if (ClassOf(child) == "Button" && WindowText(child) == "TOPにする") boxes.push_back(child);
+  }
+  return boxes;
+}
+
+bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+TEST(MainWindowLayout, FullLayoutShowsTheCursorBar) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  const Control edit = Find(main, "Edit", "");
+  const Control load = Find(main, "TColorBtn", "ｶｰｿﾙﾛｰﾄﾞ");
+  ASSERT_TRUE(edit.window && load.visible);
+  EXPECT_EQ(edit.client.left, load.client.right + 8);
+  EXPECT_EQ(edit.client.top, 40 + 17 + 8);  // the top panel is 40 + 17 + size bar + 8 high
+  EXPECT_EQ(WindowText(edit.window), "取り込みサイズ");
+  const Control capture = Find(main, "TColorBtn", "取り込み(&G)");
+  EXPECT_EQ(capture.client.left, -4);
+  EXPECT_EQ(capture.client.top, 8);
+  Screenshot("main-window-full-layout");
+  CloseAndWait(process, main);
+}
+
+TEST(MainWindowLayout, SlimLayoutAndTheTopMostBoxesInStep) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("Cursor_Set", "0");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  const Control edit = Find(main, "Edit", "");
+  EXPECT_EQ(edit.client.left, 0);
+  EXPECT_EQ(edit.client.top, 30 + 4);  // the top panel is 30 + size bar + 4 high
+  EXPECT_FALSE(Find(main, "TColorBtn", "ｶｰｿﾙﾛｰﾄﾞ").visible);
+  const Control capture = Find(main, "TColorBtn", "取り込み(&G)");
+  EXPECT_EQ(capture.client.left, 4);
+  EXPECT_EQ(capture.client.top, 4);
+  Screenshot("main-window-slim-layout");
+
+  // Ticking the shown box ticks the hidden one too and makes the window top-most.
+  const std::vector<HWND> boxes = TopMostBoxes(main);
+  ASSERT_EQ(boxes.size(), 2u);
+  HWND shown = IsWindowVisible(boxes[0]) ? boxes[0] : boxes[1];
+  HWND hidden = shown == boxes[0] ? boxes[1] : boxes[0];
+  SendMessageA(shown, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Checked(hidden); }));
+  EXPECT_TRUE(WaitUntil([&] { return (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+  CloseAndWait(process, main);
+  EXPECT_EQ(Program::Setting("TOPMOST"), "1");
+  EXPECT_EQ(Program::Setting("Cursor_Set"), "0");
+}
+
+}  // namespace
+}  // namespace e2e
