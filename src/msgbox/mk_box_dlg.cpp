@@ -10,24 +10,22 @@ int TMKBoxDlg::ShowMsg(const std::string& text) {
 }
 
 int TMKBoxDlg::ShowMsgTimed(const std::string& text, int timeoutAnswer) {
-  MKBoxRequest request;
-  request.text = text;
-  request.countDown = Timer;
-  request.pausePair = true;
-  request.countText = ToDecimal(TimerCount).substr(0, 10);
-  request.timeoutAnswer = timeoutAnswer;
-  return Run(request);
+  return Run(Timed(MessageBoxKind::Ok, text, timeoutAnswer));
 }
 
 int TMKBoxDlg::AskYesNoTimed(const std::string& text, int timeoutAnswer) {
+  return Run(Timed(MessageBoxKind::YesNo, text, timeoutAnswer));
+}
+
+MKBoxRequest TMKBoxDlg::Timed(MessageBoxKind kind, const std::string& text, int timeoutAnswer) const {
   MKBoxRequest request;
-  request.kind = MessageBoxKind::YesNo;
+  request.kind = kind;
   request.text = text;
   request.countDown = Timer;
   request.pausePair = true;
   request.countText = ToDecimal(TimerCount).substr(0, 10);
   request.timeoutAnswer = timeoutAnswer;
-  return Run(request);
+  return request;
 }
 
 int TMKBoxDlg::Run(MKBoxRequest request) {

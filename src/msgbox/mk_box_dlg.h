@@ -24,6 +24,7 @@ class TMKBoxDlg {
   bool Busy(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
 
  private:
+  MKBoxRequest Timed(MessageBoxKind kind, const std::string& text, int timeoutAnswer) const;
   int Run(MKBoxRequest request);
   std::array<bool, 10> slots_{};
 };
