@@ -11,11 +11,14 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp
   ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_window_capture.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_startup.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp

@@ -12,22 +12,20 @@
 #include "setup/file_system.h"
 #include "ui/application.h"
 
-namespace {
-
-}  // namespace
-
 MainWindow::MainWindow(ProgramContext context)
     : context_(std::move(context)),
       font_(MakeFont("System", -13)),
+      boldFont_(MakeFont("System", -13, true)),
       menu_(MainMenuTable()),
       popupMenuIxy_(HotSpotPopupTable(), true),
-      timerCreate_(*this, 100, [this] { TimerCreateTimer(); }),
-      timerVisible_(*this, 500, [this] { Timer_VisibleTimer(); }),
-      timerClip_(*this, 200, [this] { Timer_ClipTimer(); }),
-      timerIcon_(*this, 200, [this] { Timer_IconTimer(); }),
       picture_(*this),
       commands_(MenuCommands()),
-      submenuHandlers_(SubmenuHandlers()) {}
+      submenuHandlers_(SubmenuHandlers()),
+      timerCreate_(*this, 100, [this] { TimerCreateTimer(); }),
+      timer1_(*this, 300, [this] { Timer1Timer(); }),
+      timerVisible_(*this, 500, [this] { Timer_VisibleTimer(); }),
+      timerClip_(*this, 200, [this] { Timer_ClipTimer(); }),
+      timerIcon_(*this, 200, [this] { Timer_IconTimer(); }) {}
 
 bool MainWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
@@ -139,8 +137,16 @@ void MainWindow::FormCloseQuery() {
 void MainWindow::MExitClick() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 
 std::vector<MainWindow::MenuCommand> MainWindow::MenuCommands() {
-  return {
+  std::vector<MenuCommand> commands = {
       {"MExit", [this] { MExitClick(); }},
+      {"MPIKTO", [this] { StartCapture(); }},
+      {"MGET_FORM_SIZE", [this] { MGET_FORM_SIZEClick(); }},
+      {"MGET_LEFT", [this] { MGET_LEFTClick(ValueEntryMode::TopLeftSize); }},
+      {"MG_HOSEI_SET", [this] { MGET_LEFTClick(ValueEntryMode::CentreCorrection); }},
+      {"MJPG_COMP", [this] { MGET_LEFTClick(ValueEntryMode::JpegQuality); }},
+      {"MGET_NON", [this] { MGET_NONClick(); }},
+      {"MGET_GOUSEI", [this] { MGET_GOUSEIClick(); }},
+      {"MGET_MOUSE_POINTER", [this] { MGET_MOUSE_POINTERClick(); }},
       {"M_Real", [this] { picture_.M_RealClick(); }},
       {"M_Clear", [this] { picture_.M_ClearClick(); }},
       {"MK_Migi", [this] { picture_.MK_MigiClick(TransformKind::RotateRight); }},
@@ -153,10 +159,18 @@ std::vector<MainWindow::MenuCommand> MainWindow::MenuCommands() {
       {"BackColor", [this] { BackColorClick(); }},
       {"MHELP_MINI", [this] { MHELP_MINIClick(); }},
   };
+  for (int type = 0; type < static_cast<int>(std::size(CaptureTypeEntries)); ++type) {
+    commands.push_back({CaptureTypeEntries[type], [this, type] { GType0Click(type); }});
+  }
+  for (int delay = 0; delay < static_cast<int>(std::size(DelayEntries)); ++delay) {
+    commands.push_back({DelayEntries[delay], [this, delay] { TM0Click(delay); }});
+  }
+  return commands;
 }
 
 std::vector<MainWindow::MenuCommand> MainWindow::SubmenuHandlers() {
   return {
+      {"MPIKTO0", [this] { UpdateCaptureCaptions(); }},
       {"M_GAMEN0", [this] { M_GAMEN0Click(); }},
       {"M_KAITEN0", [this] { M_KAITEN0Click(); }},
   };

@@ -1,10 +1,13 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "capture/value_entry.h"
+#include "cursor/stamp_cursor.h"
 #include "dialogs/color_btn.h"
 #include "edit/working_picture.h"
 #include "msgbox/mk_box_dlg.h"
@@ -94,6 +97,7 @@ class MainWindow : public Form, private PictureHost {
   void Timer_IconTimer();
   std::optional<COLORREF> InputColourOf(HWND control) const;
   int EditSizeHeight() const;
+  Bounds EditSizeBounds() const;
   void ShowCaptureTypeOnPanels();
 
   // Files reaching the running program.
@@ -103,7 +107,23 @@ class MainWindow : public Form, private PictureHost {
   void AppendHandedFilesToHistory();
   void ShowFileHistory();
   void OpenSelectedHistoryEntry();
+
+  // Capture types, delay, value entry and the capture run (main_window_capture.cpp).
   void StartCapture();
+  void Timer1Timer();
+  void GType0Click(int type);
+  void SelectCaptureType(int type);
+  void UpdateCaptureCaptions();
+  void TM0Click(int delayIndex);
+  void MGET_FORM_SIZEClick();
+  void MGET_MOUSE_POINTERClick();
+  void MGET_NONClick();
+  void MGET_GOUSEIClick();
+  void MGET_LEFTClick(ValueEntryMode mode);
+  void ColorBtn_SZClick();
+  void LeaveValueEntry();
+  void SetValueEntryControlsEnabled(bool enabled);
+  int TextWidth(HFONT font, const std::string& text) const;
 
   // The working picture's commands and the availability of their entries.
   void M_GAMEN0Click();
@@ -129,6 +149,7 @@ class MainWindow : public Form, private PictureHost {
 
   ProgramContext context_;
   FontHandle font_;
+  FontHandle boldFont_;  // ColorBtn_SZ
   MenuTree menu_;
   MenuTree popupMenuIxy_;
   TMKBoxDlg mkBoxDlg1_;
@@ -164,6 +185,7 @@ class MainWindow : public Form, private PictureHost {
   Label labelFhisKosu_;
 
   Timer timerCreate_;
+  Timer timer1_;
   Timer timerVisible_;
   Timer timerClip_;
   Timer timerIcon_;
@@ -173,6 +195,10 @@ class MainWindow : public Form, private PictureHost {
   std::string startupError_;
   int screenDepth_ = 0;
   MainSettings settings_;
+  CurrentCursor cursor_;  // Image_AND, Image_XOR, the hot spot and the combine flag
+  std::vector<Bounds> captureFill_;  // gaps of the last type-2 capture, for the capture fill
+  std::optional<ValueEntryMode> valueEntry_;  // on while the size bar takes a value
+  std::string valueEntryRememberedText_;
   HandedFiles handed_;
   ShortcutPaths shortcuts_;
 };

@@ -46,6 +46,7 @@ void MainWindow::CreateComponents() {
   panel(panelTop_, Handle(), {0, 0, client.width, 97});
   panel(panelLeft_, panelTop_.Handle(), {0, 0, client.width, 76});
   colorBtn1_.Create(panelLeft_.Handle(), {-4, 8, 107, ButtonHeight}, "取り込み(&G)");
+  colorBtn1_.OnClick = [this] { StartCapture(); };
   checkBox1_.Create(panelLeft_.Handle(), CheckBox1Design, "TOPにする", font_.Get());
   labelIx_.Create(panelLeft_.Handle(), {106, 8, 18, 14}, "00", SS_RIGHT);
   labelIy_.Create(panelLeft_.Handle(), {106, 24, 18, 14}, "00", SS_RIGHT);
@@ -69,6 +70,7 @@ void MainWindow::CreateComponents() {
 
   panel(panelSlim_, panelTop_.Handle(), PanelSlimDesign);
   colorBtn2_.Create(panelSlim_.Handle(), {4, 4, 109, ButtonHeight}, "取り込み(&G)");
+  colorBtn2_.OnClick = [this] { StartCapture(); };
   checkBox2_.Create(panelSlim_.Handle(), {128, 4, 97, 21}, "TOPにする", font_.Get());
   panel(panelType2_, panelSlim_.Handle(), {226, 0, 201, 30});
   panelType2_.SetSingleBorder(true);
@@ -80,6 +82,10 @@ void MainWindow::CreateComponents() {
   colorBtnLoad_.Create(panelSize_.Handle(), {0, 0, 75, 21}, "ｶｰｿﾙﾛｰﾄﾞ");
   editSize_.Create(panelSize_.Handle(), {83, 0, 100, 21}, font_.Get(), true);
   colorBtnSz_.Create(panelSize_.Handle(), {0, 0, 75, 21}, "");
+  colorBtnSz_.SetColour(RGB(255, 0, 0));
+  colorBtnSz_.SetFontColour(RGB(255, 255, 255));
+  colorBtnSz_.SetFont(boldFont_.Get());
+  colorBtnSz_.OnClick = [this] { ColorBtn_SZClick(); };
   SetShown(colorBtnSz_.Handle(), false);
   comboBoxIconFile_.Create(panelSize_.Handle(), {0, 0, 300, 300}, 15);
   SetShown(comboBoxIconFile_.Handle(), false);
@@ -111,6 +117,7 @@ void MainWindow::CreateComponents() {
 }
 
 int MainWindow::EditSizeHeight() const { return HeightOf(editSize_.Handle()); }
+Bounds MainWindow::EditSizeBounds() const { return BoundsOf(editSize_.Handle()); }
 
 void MainWindow::ApplyLayout() {
   const bool full = settings_.cursorSet;
@@ -169,13 +176,17 @@ void MainWindow::UpdatePositionHint() { hints_.SetText(Handle(), PositionHint(Ge
 
 void MainWindow::ShowSizeText(const std::string& text) {
   labelWidthCaption_ = text;
+  const Bounds edit = BoundsOf(editSize_.Handle());
+  Move(editSize_.Handle(), {edit.left, edit.top, TextWidth(font_.Get(), text) + 10, edit.height});
+  editSize_.SetText(text);
+}
+
+int MainWindow::TextWidth(HFONT font, const std::string& text) const {
   WindowDc screen(Handle());
-  SelectedObject selected(screen.Get(), font_.Get());
+  SelectedObject selected(screen.Get(), font);
   SIZE extent{};
   GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-  const Bounds edit = BoundsOf(editSize_.Handle());
-  Move(editSize_.Handle(), {edit.left, edit.top, extent.cx + 10, edit.height});
-  editSize_.SetText(text);
+  return extent.cx;
 }
 
 void MainWindow::ApplyTopMost() {

@@ -93,7 +93,8 @@ void MainWindow::FitSizeBarHeight() {
   ApplyLayout();
 }
 
-void MainWindow::BuildCursorSources() {}
+// Until the user takes in a cursor of their own, the pointer overlay draws the system's arrow.
+void MainWindow::BuildCursorSources() { LoadSystemArrow(cursor_); }
 void MainWindow::BuildShapeTablesAndScratchBitmaps() {}
 void MainWindow::LoadCursorHistory() {}
 void MainWindow::BuildArrowList() {}
@@ -114,6 +115,7 @@ void MainWindow::ReadSettings() {
   ApplyInputColours();
   ApplyLayout();
   ShowCaptureTypeOnPanels();
+  UpdateCaptureCaptions();
 }
 
 void MainWindow::ApplySettingsToMenus() {
@@ -187,4 +189,3 @@ void MainWindow::StartRequestedCapture() {
   if (handed_.captureRequested) StartCapture();
 }
 
-void MainWindow::StartCapture() {}

@@ -1,0 +1,64 @@
+#include "capture/window_queries.h"
+
+#include "ui/application.h"
+#include "ui/handles.h"
+#include "ui/picture.h"
+
+namespace {
+
+// A window that was not found has an empty rectangle, which ends in the whole-screen fallback.
+Edges RectangleOf(HWND window) {
+  RECT r{};
+  if (!window || !GetWindowRect(window, &r)) return {};
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Bounds BoundsOf(HWND window) {
+  const Edges e = RectangleOf(window);
+  return {e.left, e.top, e.Width(), e.Height()};
+}
+
+}  // namespace
+
+Point ReadPointerPosition() {
+  POINT p{};
+  GetCursorPos(&p);
+  return {p.x, p.y};
+}
+
+CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer, const Bounds& fixedRectangle,
+                               Size topLeftSize) {
+  if (type == CaptureType::ActiveWindow || type == CaptureType::WindowWithOwner ||
+      type == CaptureType::WindowUnderPointer) {
+    Application::ProcessMessages();
+  }
+  CaptureScene scene;
+  scene.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  scene.mainWindow = BoundsOf(mainWindow);
+  scene.fixedRectangle = fixedRectangle;
+  scene.topLeftSize = topLeftSize;
+  if (type == CaptureType::ActiveWindow) scene.foregroundWindow = RectangleOf(GetForegroundWindow());
+  if (type == CaptureType::WindowWithOwner || type == CaptureType::WindowUnderPointer) {
+    const HWND under = WindowFromPoint(POINT{pointer.x, pointer.y});
+    scene.windowUnderPointer = RectangleOf(under);
+    const HWND owner = under ? GetWindow(under, GW_OWNER) : nullptr;
+    if (owner && owner != under) scene.ownerWindow = RectangleOf(owner);
+  }
+  return scene;
+}
+
+bool CopyScreen(const Bounds& rectangle, Picture& into) {
+  into.Clear();
+  if (!into.Create({rectangle.width, rectangle.height})) return false;
+  WindowDc screen(nullptr);
+  MemoryDc memory(CreateCompatibleDC(screen.Get()));
+  if (!screen.Get() || !memory) return false;
+  bool copied = false;
+  {
+    SelectedObject selected(memory.Get(), into.Handle());
+    copied = BitBlt(memory.Get(), 0, 0, rectangle.width, rectangle.height, screen.Get(), rectangle.left, rectangle.top,
+                    SRCCOPY) != FALSE;
+  }
+  GdiFlush();
+  return copied;
+}

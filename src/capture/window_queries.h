@@ -1,0 +1,16 @@
+#pragma once
+#include "capture/capture_rectangle.h"
+#include "ui/picture.h"
+#include "ui/win32.h"
+
+// The pointer position in screen coordinates, read once per capture.
+Point ReadPointerPosition();
+
+// What the capture rectangle depends on, read from the system when the capture fires. For the
+// window types pending messages run first, so the hidden main window no longer covers or owns
+// anything.
+CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer, const Bounds& fixedRectangle,
+                               Size topLeftSize);
+
+// Copies the screen rectangle into `into` (a new picture of its size); false when that failed.
+bool CopyScreen(const Bounds& rectangle, Picture& into);

@@ -1,0 +1,22 @@
+#pragma once
+#include "common/geometry.h"
+#include "ui/picture.h"
+
+// The current cursor: the mask (white lets the picture show through, black is opaque), the
+// colour image, whose size is the cursor's, the hot spot, and whether the colour step ORs
+// instead of inverting (cursors taken from a BMP picture).
+struct CurrentCursor {
+  Picture andMask;
+  Picture xorColour;
+  Point hotSpot;
+  bool combineWithOr = false;
+};
+
+// Draws the cursor with its top-left corner at `at`: the mask with SRCAND, then the colour
+// image with SRCPAINT or SRCINVERT. Whatever falls outside the target is clipped; an empty
+// cursor draws nothing.
+void StampCursor(Picture& target, const Picture& andMask, const Picture& xorColour, Point at, bool combineWithOr);
+
+// The system's arrow as the current cursor until the user takes in one of their own; false
+// (and the cursor left empty) when the system gave none.
+bool LoadSystemArrow(CurrentCursor& cursor);

@@ -1,0 +1,158 @@
+// The capture run seen from outside: what the size bar reports, what the picture holds, and
+// how long the window stays out of the way.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "driver.h"
+#include "support/screenshot.h"
+
+namespace e2e {
+namespace {
+
+// The size bar: the main window's read-only edit control.
+HWND SizeBar(HWND main) {
+  for (HWND child : Descendants(main)) {
+    if (ClassOf(child) == "Edit") return child;
+  }
+  return nullptr;
+}
+
+HWND PictureBox(HWND main) {
+  for (HWND child : Descendants(main)) {
+    if (ClassOf(child) == "TScrollBox") return child;
+  }
+  return nullptr;
+}
+
+// Runs this process's own windows while waiting, so the test window paints itself.
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
+  return WaitUntil([&] {
+    Pump();
+    return condition();
+  }, timeoutMs);
+}
+
+// A top-most pop-up of the test program painted in four vertical colour bands.
+constexpr std::array<COLORREF, 4> BandColours{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+constexpr int BandWidth = 50;
+constexpr RECT BandsRect{40, 40, 40 + 4 * BandWidth, 40 + 120};
+
+LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  for (std::size_t band = 0; band < BandColours.size(); ++band) {
+    const int left = static_cast<int>(band) * BandWidth;
+    const RECT r{left, 0, left + BandWidth, BandsRect.bottom - BandsRect.top};
+    HBRUSH brush = CreateSolidBrush(BandColours[band]);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+  EndPaint(window, &paint);
+  return 0;
+}
+
+// StartedMainWindow, pumping this process's windows meanwhile.
+HWND WaitForMainWindowPumping(const Process& process) {
+  HWND main = nullptr;
+  PumpUntil([&] {
+    main = process.FindWindowOfClass(MainClass);
+    return main && StartupCompleted(main);
+  });
+  return main;
+}
+
+class BandsWindow {
+ public:
+  BandsWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = BandsProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "E2eColourBands";
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE,
+                              BandsRect.left, BandsRect.top, BandsRect.right - BandsRect.left,
+                              BandsRect.bottom - BandsRect.top, nullptr, nullptr, wc.hInstance, nullptr);
+    UpdateWindow(window_);
+    Pump();
+  }
+  ~BandsWindow() { DestroyWindow(window_); }
+  HWND Handle() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+TEST(Capture, FullScreenRequestedOnTheCommandLineShowsItsSize) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "0");
+  const Process process = program.Start({"/G"});
+  HWND main = StartedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+  ASSERT_NE(sizeBar, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768"; }))
+      << WindowText(sizeBar);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  CloseAndWait(process, main);
+}
+
+TEST(Capture, WindowUnderThePointerBecomesThePictureAtItsOwnSize) {
+  BandsWindow bands;
+  SetCursorPos(BandsRect.left + 60, BandsRect.top + 30);
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "3");
+  const Process process = program.Start({"/G"});
+  HWND main = WaitForMainWindowPumping(process);
+  ASSERT_NE(main, nullptr);
+  HWND sizeBar = SizeBar(main);
+  const std::string expected = "取り込みサイズ　左上 40, 40 サイズ 200, 120";
+  EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar) == expected && IsWindowVisible(main); }))
+      << WindowText(sizeBar);
+  // Let the re-show sequence finish painting.
+  PumpUntil([] { return false; }, 1000);
+  Screenshot("capture-shown");
+
+  // Image1 sits at the top-left of the picture box once the window is back.
+  POINT origin{0, 0};
+  ClientToScreen(PictureBox(main), &origin);
+  for (std::size_t band = 0; band < BandColours.size(); ++band) {
+    const int x = origin.x + static_cast<int>(band) * BandWidth + BandWidth / 2;
+    EXPECT_EQ(ScreenPixel(x, origin.y + 60), BandColours[band]) << "band " << band;
+  }
+  // Just beyond the picture's right edge the box's own colour shows, not a fifth band.
+  EXPECT_NE(ScreenPixel(origin.x + 4 * BandWidth + 5, origin.y + 60), BandColours[3]);
+  CloseAndWait(process, main);
+}
+
+TEST(Capture, TheDelayKeepsTheWindowHidden) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "0");
+  Program::SetSetting("Timer", "1");
+  const Process process = program.Start({"/G"});
+  HWND main = StartedMainWindow(process);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  const ULONGLONG hiddenAt = GetTickCount64();
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_GE(GetTickCount64() - hiddenAt, 1000u);
+  EXPECT_EQ(WindowText(SizeBar(main)), "取り込みサイズ　左上 0, 0 サイズ 1024, 768");
+  CloseAndWait(process, main);
+}
+
+}  // namespace
+}  // namespace e2e
