@@ -139,6 +139,88 @@ TEST(Capture, WindowUnderThePointerBecomesThePictureAtItsOwnSize) {
   CloseAndWait(process, main);
 }
 
+TEST(Capture, ThePointerIsDrawnIntoTheCaptureWhereItStood) {
+  BandsWindow bands;
+  const POINT pointer{BandsRect.left + 20, BandsRect.top + 30};
+  SetCursorPos(pointer.x, pointer.y);
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "3");
+  Program::SetSetting("AUTO_IN", "1");
+  const Process process = program.Start({"/G"});
+  HWND main = WaitForMainWindowPumping(process);
+  ASSERT_NE(main, nullptr);
+  HWND sizeBar = SizeBar(main);
+  EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar).find("サイズ 200, 120") != std::string::npos &&
+                                     IsWindowVisible(main); }));
+  PumpUntil([] { return false; }, 1000);
+  POINT origin{0, 0};
+  ClientToScreen(PictureBox(main), &origin);
+  const int x = origin.x + pointer.x - BandsRect.left;
+  const int y = origin.y + pointer.y - BandsRect.top;
+  // The arrow starts at the pointer and lies below and right of it; above and left the band stays.
+  int drawn = 0;
+  for (int dy = 0; dy < 20; ++dy) {
+    for (int dx = 0; dx < 12; ++dx) drawn += ScreenPixel(x + dx, y + dy) != BandColours[0];
+  }
+  EXPECT_GT(drawn, 20);
+  EXPECT_EQ(ScreenPixel(x - 3, y - 3), BandColours[0]);
+  Screenshot("capture-with-pointer");
+  CloseAndWait(process, main);
+}
+
+// 取り込む(&G) → 左上固定サイズ設定 (&E): the size bar takes a value.
+bool EnterTopLeftValue(HWND main) {
+  if (!OpenBarMenu(main, 'G')) return false;
+  PostMessageA(main, WM_CHAR, 'e', 1);
+  return WaitUntil([&] {
+    HWND button = FindButton(main, "左上固定サイズの設定");
+    return button && IsWindowVisible(button);
+  });
+}
+
+TEST(Capture, ValueEntryOfTheSizeBar) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+
+  // A single number is the JPEG quality, whatever the mode.
+  ASSERT_TRUE(EnterTopLeftValue(main));
+  EXPECT_EQ(WindowText(sizeBar), "64 64");
+  Screenshot("value-entry");
+  SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("50"));
+  PressButton(main, "左上固定サイズの設定");
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "圧縮率 50％に、設定しました。");
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(FindButton(main, "左上固定サイズの設定")); }));
+  EXPECT_EQ(WindowText(sizeBar), "取り込みサイズ");
+
+  // A malformed pair keeps the mode on; a good one sets the size, switches to type 7 and captures.
+  ASSERT_TRUE(EnterTopLeftValue(main));
+  SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("50 x"));
+  PressButton(main, "左上固定サイズの設定");
+  box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： サイズデータが不正です・・・2");
+  PressOk(box);
+  EXPECT_TRUE(IsWindowVisible(FindButton(main, "左上固定サイズの設定")));
+  SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("50 60"));
+  PressButton(main, "左上固定サイズの設定");
+  const RECT r = WindowRect(main);
+  const std::string expected = "取り込みサイズ　左上 " + std::to_string(r.left) + ", " + std::to_string(r.top) +
+                               " サイズ 50, 60";
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == expected && IsWindowVisible(main); }))
+      << WindowText(sizeBar);
+  CloseAndWait(process, main);
+  EXPECT_EQ(Program::Setting("JPG_COMP"), "50");
+  EXPECT_EQ(Program::Setting("LeftUp"), "50,60");
+  EXPECT_EQ(Program::Setting("GType"), "7");
+}
+
 TEST(Capture, TheDelayKeepsTheWindowHidden) {
   Program program;
   Program::SetSetting("Version", "17");
