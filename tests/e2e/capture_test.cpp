@@ -221,6 +221,28 @@ TEST(Capture, ValueEntryOfTheSizeBar) {
   EXPECT_EQ(Program::Setting("GType"), "7");
 }
 
+TEST(Capture, AnEmptyRangeIsReportedAndTheWholeScreenTaken) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+  const RECT r = WindowRect(main);
+  // A top-left size of 0 x 0 is accepted; the capture it starts has nothing to take.
+  ASSERT_TRUE(EnterTopLeftValue(main));
+  SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0 0"));
+  PressButton(main, "左上固定サイズの設定");
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "指定範囲が不正です・・・\n" + std::to_string(r.left) + ", " + std::to_string(r.top) +
+                                     ", 0, 0\n\n強制的に、全画面キャプチャーに切り替えます☆☆☆");
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] {
+    return WindowText(sizeBar) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768" && IsWindowVisible(main);
+  }));
+  CloseAndWait(process, main);
+}
+
 TEST(Capture, TheDelayKeepsTheWindowHidden) {
   Program program;
   Program::SetSetting("Version", "17");
