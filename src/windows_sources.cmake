@@ -2,6 +2,7 @@
 set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/application.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/file_dialog.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
@@ -19,12 +20,14 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_capture.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_window_files.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_startup.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_library.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/picture_files.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp

@@ -158,6 +158,10 @@ std::vector<MainWindow::MenuCommand> MainWindow::MenuCommands() {
       {"MSet_Cursor", [this] { MSet_CursorClick(); }},
       {"BackColor", [this] { BackColorClick(); }},
       {"MHELP_MINI", [this] { MHELP_MINIClick(); }},
+      {"MBMP_LOAD", [this] { MBMP_LOADClick(true); }},
+      {"MBMP_SAVE", [this] { MBMP_SAVEClick(); }},
+      {"MJPG_SAVE", [this] { MJPG_SAVEClick(); }},
+      {"MJPG_INTERNET", [this] { MJPG_INTERNETClick(); }},
   };
   for (int type = 0; type < static_cast<int>(std::size(CaptureTypeEntries)); ++type) {
     commands.push_back({CaptureTypeEntries[type], [this, type] { GType0Click(type); }});
@@ -170,6 +174,7 @@ std::vector<MainWindow::MenuCommand> MainWindow::MenuCommands() {
 
 std::vector<MainWindow::MenuCommand> MainWindow::SubmenuHandlers() {
   return {
+      {"MFile0", [this] { MFile0Click(); }},
       {"MPIKTO0", [this] { UpdateCaptureCaptions(); }},
       {"M_GAMEN0", [this] { M_GAMEN0Click(); }},
       {"M_KAITEN0", [this] { M_KAITEN0Click(); }},

@@ -13,6 +13,7 @@
 #include "msgbox/mk_box_dlg.h"
 #include "setup/shortcut_paths.h"
 #include "ui/controls.h"
+#include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/hints.h"
@@ -125,6 +126,19 @@ class MainWindow : public Form, private PictureHost {
   void SetValueEntryControlsEnabled(bool enabled);
   int TextWidth(HFONT font, const std::string& text) const;
 
+  // BMP and JPEG files (main_window_files.cpp).
+  void MFile0Click();
+  void MBMP_SAVEClick();
+  void MJPG_SAVEClick();
+  void MJPG_INTERNETClick();
+  // From the menu entry a dialog chooses the file; otherwise pendingLoadName_ names it.
+  void MBMP_LOADClick(bool fromMenu);
+  std::optional<std::string> ChooseFileToLoad();
+  bool LoadIntoWorkingPicture(const std::string& fileName);
+  enum class ProgressStage { Starting, Running, Ending };
+  void Image1Progress(ProgressStage stage, int percent);
+  void LeaveTopMost();
+
   // The working picture's commands and the availability of their entries.
   void M_GAMEN0Click();
   void M_KAITEN0Click();
@@ -200,5 +214,9 @@ class MainWindow : public Form, private PictureHost {
   std::optional<ValueEntryMode> valueEntry_;  // on while the size bar takes a value
   std::string valueEntryRememberedText_;
   HandedFiles handed_;
+  FileDialog saveDialog1_{FileDialog::Kind::Save};           // BMP save
+  FileDialog saveDialog2_{FileDialog::Kind::Save};           // JPEG save
+  FileDialog openPictureDialog1_{FileDialog::Kind::Open};    // picture load
+  std::string pendingLoadName_;  // set by the file history and the restore button before a load
   ShortcutPaths shortcuts_;
 };

@@ -1,0 +1,93 @@
+#include "output/picture_files.h"
+
+#include <algorithm>
+#include <new>
+#include <span>
+#include <vector>
+
+#include "output/bmp_format.h"
+#include "output/jpeg_codec.h"
+#include "ui/handles.h"
+
+namespace {
+
+KernelHandle OpenFile(const std::string& name, DWORD access, DWORD disposition) {
+  HANDLE file = CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes = bytes.subspan(written);
+  }
+  return FlushFileBuffers(file) != 0;
+}
+
+// Beside the target, so that the final move stays on one volume and is a rename.
+bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
+  const std::string temporary = fileName + ".~" + std::to_string(GetCurrentProcessId());
+  bool written = false;
+  {
+    const KernelHandle file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
+    if (!file) return false;
+    written = WriteAll(file.Get(), bytes);
+  }
+  if (written && MoveFileExA(temporary.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& fileName) {
+  const KernelHandle file = OpenFile(fileName, GENERIC_READ, OPEN_EXISTING);
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MaxPictureFileBytes) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return std::nullopt;
+    done += read;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+bool WriteBmpFile(const Picture& picture, const std::string& fileName) {
+  if (picture.Empty()) return false;
+  auto file = EncodeBmp(picture.ToPixelBuffer());
+  if (!file) return false;
+  CorrectBmpPixelOffset(*file);
+  return WriteFileReplacing(fileName, *file);
+}
+
+bool WriteJpegFile(const Picture& picture, const std::string& fileName, int quality, bool progressive) {
+  if (picture.Empty()) return false;
+  const auto file = EncodeJpeg(picture.ToPixelBuffer(), quality, progressive);
+  return file && WriteFileReplacing(fileName, *file);
+}
+
+std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName) {
+  try {
+    const auto bytes = ReadWholeFile(fileName);
+    if (!bytes || bytes->size() < 2) return std::nullopt;
+    if ((*bytes)[0] == 'B' && (*bytes)[1] == 'M') {
+      BmpDecoded decoded = DecodeBmp(*bytes);
+      if (decoded.error != BmpError::None || decoded.picture.Empty()) return std::nullopt;
+      return std::move(decoded.picture);
+    }
+    if ((*bytes)[0] == 0xFF && (*bytes)[1] == 0xD8) {
+      JpegDecoded decoded = DecodeJpeg(*bytes);
+      if (decoded.error != JpegError::None || decoded.picture.Empty()) return std::nullopt;
+      return std::move(decoded.picture);
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return std::nullopt;
+}
