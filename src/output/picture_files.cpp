@@ -28,6 +28,11 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 // Beside the target, so that the final move stays on one volume and is a rename.
 bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
+  // A rename would replace a read-only file on some systems; the user protected it.
+  const DWORD attributes = GetFileAttributesA(fileName.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return false;
+  }
   const std::string temporary = fileName + ".~" + std::to_string(GetCurrentProcessId());
   bool written = false;
   {

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "output/picture_files.h"
+#include "setup/path_helpers.h"
+#include "ui/win32.h"
+
+namespace {
+
+// A folder of its own under the temporary folder, emptied and removed afterwards.
+class PictureFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    folder_ = AddTrailingSeparator(temp) + "piktoran picture files " + std::to_string(GetCurrentProcessId()) + "\\";
+    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+  }
+  void TearDown() override {
+    for (const std::string& name : FolderContents()) {
+      SetFileAttributesA((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA((folder_ + name).c_str());
+    }
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  std::vector<std::string> FolderContents() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      const std::string name = found.cFileName;
+      if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+  std::string Path(const std::string& name) const { return folder_ + name; }
+  static std::vector<std::uint8_t> Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  }
+
+  std::string folder_;
+};
+
+// Colours that differ in every channel from pixel to pixel.
+Picture Gradient(int width, int height) {
+  Picture picture;
+  EXPECT_TRUE(picture.Create({width, height}));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      picture.Row(y)[x] = static_cast<Pixel>(((x * 7) & 0xFF) << 16 | ((y * 13) & 0xFF) << 8 | ((x + y) & 0xFF));
+    }
+  }
+  return picture;
+}
+
+bool HasMarker(const std::vector<std::uint8_t>& bytes, std::uint8_t marker) {
+  for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && bytes[i + 1] == marker) return true;
+  }
+  return false;
+}
+
+TEST_F(PictureFiles, BmpComesBackPixelForPixel) {
+  const Picture picture = Gradient(37, 21);  // odd width: rows with padding
+  ASSERT_TRUE(WriteBmpFile(picture, Path("SHOT.BMP")));
+  const auto bytes = Bytes(Path("SHOT.BMP"));
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(bytes[1], 'M');
+  const auto read = ReadPictureFile(Path("SHOT.BMP"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, picture.ToPixelBuffer());
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"SHOT.BMP"});  // no temporary file left
+}
+
+TEST_F(PictureFiles, JpegIsProgressiveOnlyOnRequestAndReadsBackAtItsSize) {
+  const Picture picture = Gradient(64, 48);
+  ASSERT_TRUE(WriteJpegFile(picture, Path("P.JPG"), 100, true));
+  ASSERT_TRUE(WriteJpegFile(picture, Path("B.JPG"), 100, false));
+  const auto progressive = Bytes(Path("P.JPG"));
+  const auto baseline = Bytes(Path("B.JPG"));
+  EXPECT_TRUE(HasMarker(progressive, 0xC2));
+  EXPECT_FALSE(HasMarker(progressive, 0xC0));
+  EXPECT_TRUE(HasMarker(baseline, 0xC0));
+  EXPECT_FALSE(HasMarker(baseline, 0xC2));
+  for (const char* name : {"P.JPG", "B.JPG"}) {
+    const auto read = ReadPictureFile(Path(name));
+    ASSERT_TRUE(read) << name;
+    EXPECT_EQ(read->width, 64);
+    EXPECT_EQ(read->height, 48);
+  }
+}
+
+TEST_F(PictureFiles, TheContentDecidesNotTheExtension) {
+  ASSERT_TRUE(WriteJpegFile(Gradient(8, 8), Path("REALLY_A_JPEG.BMP"), 90, false));
+  const auto read = ReadPictureFile(Path("REALLY_A_JPEG.BMP"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->width, 8);
+}
+
+TEST_F(PictureFiles, AFailedSaveLeavesTheFileThatStoodThere) {
+  const Picture good = Gradient(10, 10);
+  ASSERT_TRUE(WriteBmpFile(good, Path("GOOD.BMP")));
+  const auto before = Bytes(Path("GOOD.BMP"));
+
+  // Nothing to write: an empty picture.
+  EXPECT_FALSE(WriteBmpFile(Picture{}, Path("GOOD.BMP")));
+  EXPECT_FALSE(WriteJpegFile(Picture{}, Path("GOOD.BMP"), 90, false));
+  // A target that cannot be replaced: read-only.
+  ASSERT_TRUE(SetFileAttributesA(Path("GOOD.BMP").c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(WriteBmpFile(Gradient(20, 20), Path("GOOD.BMP")));
+  EXPECT_FALSE(WriteJpegFile(Gradient(20, 20), Path("GOOD.BMP"), 90, true));
+  // A folder that does not exist.
+  EXPECT_FALSE(WriteBmpFile(good, Path("NO SUCH FOLDER\\X.BMP")));
+
+  EXPECT_EQ(Bytes(Path("GOOD.BMP")), before);
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"GOOD.BMP"});  // no temporary file left
+}
+
+TEST_F(PictureFiles, DamagedFilesAreRefused) {
+  ASSERT_TRUE(WriteJpegFile(Gradient(64, 64), Path("WHOLE.JPG"), 90, false));
+  auto jpeg = Bytes(Path("WHOLE.JPG"));
+  jpeg.resize(jpeg.size() / 2);
+  Write(Path("HALF.JPG"), jpeg);
+
+  // A BMP header claiming 60000 × 60000 pixels with no bits behind it.
+  std::vector<std::uint8_t> huge = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                    0x60, 0xEA, 0, 0, 0x60, 0xEA, 0, 0, 1, 0, 24, 0};
+  huge.resize(54 + 16);
+  Write(Path("HUGE.BMP"), huge);
+  Write(Path("TEXT.BMP"), {'h', 'e', 'l', 'l', 'o'});
+  Write(Path("BM.BMP"), {'B', 'M', 1, 2, 3});
+  Write(Path("EMPTY.JPG"), {});
+  Write(Path("ICON.ICO"), {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0});
+
+  for (const char* name : {"HALF.JPG", "HUGE.BMP", "TEXT.BMP", "BM.BMP", "EMPTY.JPG", "ICON.ICO", "MISSING.BMP"}) {
+    EXPECT_FALSE(ReadPictureFile(Path(name))) << name;
+  }
+}
+
+TEST_F(PictureFiles, AFileBeyondTheReadCapIsNotRead) {
+  // Sparse: the size is there without the bytes being written.
+  HANDLE file = CreateFileA(Path("BIG.BMP").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, "BM", 2, &written, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = MaxPictureFileBytes + 1;
+  SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+  EXPECT_FALSE(ReadPictureFile(Path("BIG.BMP")));
+}
+
+}  // namespace
