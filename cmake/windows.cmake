@@ -40,3 +40,7 @@ add_dependencies(piktoran piktoran_icon)
 
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
+
+# The capture benchmark runs under Wine through scripts/bench-capture; CTest does not run it.
+add_executable(capture_bench bench/capture_bench.cpp)
+target_link_libraries(capture_bench PRIVATE piktoran_win)
