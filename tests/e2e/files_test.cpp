@@ -1,0 +1,141 @@
+// Saving the captured picture as BMP and JPEG through the real file dialogs, and loading the
+// files back; a damaged file is reported and the program goes on.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "driver.h"
+#include "support/screenshot.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* DialogClass = "#32770";
+constexpr int FileNameEdit = 0x480;    // edt1
+constexpr int FileNameCombo = 0x47C;   // cmb13, with the edit somewhere inside
+
+HWND SizeBar(HWND main) {
+  for (HWND child : Descendants(main)) {
+    if (ClassOf(child) == "Edit") return child;
+  }
+  return nullptr;
+}
+
+// The program's file dialog once it shows.
+HWND WaitForFileDialog(const Process& process) {
+  HWND dialog = nullptr;
+  WaitUntil([&] {
+    dialog = process.FindWindowOfClass(DialogClass);
+    return dialog && IsWindowVisible(dialog);
+  });
+  return dialog;
+}
+
+// Opens the File menu and chooses the entry with this mnemonic.
+void ChooseFileEntry(HWND main, char mnemonic) {
+  ASSERT_TRUE(OpenBarMenu(main, 'F'));
+  PostMessageA(main, WM_CHAR, mnemonic, 1);
+}
+
+// Types the full name into the dialog's name field and presses its OK button.
+bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
+  HWND edit = GetDlgItem(dialog, FileNameEdit);
+  if (!edit) {
+    HWND combo = GetDlgItem(dialog, FileNameCombo);
+    for (HWND child : combo ? Descendants(combo) : std::vector<HWND>{}) {
+      if (ClassOf(child) == "Edit") edit = child;
+    }
+  }
+  if (!edit) return false;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+std::vector<std::uint8_t> FirstBytes(const std::string& path, std::size_t count) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::uint8_t> bytes(count);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A program that has just captured the whole screen.
+HWND CapturedMainWindow(const Process& process) {
+  HWND main = StartedMainWindow(process);
+  EXPECT_TRUE(WaitUntil([&] {
+    return WindowText(SizeBar(main)) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768" && IsWindowVisible(main);
+  }));
+  return main;
+}
+
+void Save(const Process& process, HWND main, char mnemonic, const std::string& title, const std::string& file) {
+  ChooseFileEntry(main, mnemonic);
+  HWND dialog = WaitForFileDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(dialog), title);
+  ASSERT_TRUE(AnswerFileDialog(dialog, file));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(file); })) << file;
+}
+
+void Load(const Process& process, HWND main, const std::string& file, const char* screenshot = nullptr) {
+  ChooseFileEntry(main, 'L');
+  HWND dialog = WaitForFileDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
+  if (screenshot) Screenshot(screenshot);
+  ASSERT_TRUE(AnswerFileDialog(dialog, file));
+}
+
+TEST(Files, SavedPicturesLoadBackAtTheirSize) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "0");
+  const Process process = program.Start({"/G"});
+  HWND main = CapturedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+  const std::string bmp = program.Folder() + "SHOT.BMP";
+  const std::string jpeg = program.Folder() + "SHOT.JPG";
+
+  Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
+  EXPECT_EQ(FirstBytes(bmp, 2), (std::vector<std::uint8_t>{'B', 'M'}));
+  Save(process, main, 'J', "ＪＰＧセーブファイル作成", jpeg);
+  EXPECT_TRUE(WaitUntil([&] { return FirstBytes(jpeg, 3) == std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF}; }));
+
+  for (const std::string& file : {bmp, jpeg}) {
+    SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    Load(process, main, file, file == bmp ? "open-picture-dialog" : nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
+        << file << ": " << WindowText(sizeBar);
+  }
+  CloseAndWait(process, main);
+  // The folders chosen are remembered for the next run.
+  EXPECT_EQ(Program::Setting("SavePath"), program.Folder());
+  EXPECT_EQ(Program::Setting("JPG_SavePath"), program.Folder());
+  EXPECT_EQ(Program::Setting("LOADPath"), program.Folder());
+}
+
+TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  const std::string damaged = program.Folder() + "DAMAGED.BMP";
+  std::ofstream(damaged, std::ios::binary) << "BM this is no picture";
+
+  Load(process, main, damaged);
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_TRUE(process.Running());
+  CloseAndWait(process, main);
+}
+
+}  // namespace
+}  // namespace e2e
