@@ -73,6 +73,17 @@ HWND CapturedMainWindow(const Process& process) {
   return main;
 }
 
+// Whether the File menu, once opened, offers ＢＭＰセーブ and ＪＰＧセーブ.
+std::vector<bool> SaveEntriesEnabled(HWND main) {
+  std::vector<bool> enabled;
+  if (!OpenBarMenu(main, 'F')) return enabled;
+  for (const MenuLine& line : ReadMenuBar(main)) {
+    if (line.caption == "ＢＭＰセーブ (&S)" || line.caption == "ＪＰＧセーブ (&J)") enabled.push_back(!line.grayed);
+  }
+  CloseMenus(main);
+  return enabled;
+}
+
 void Save(const Process& process, HWND main, char mnemonic, const std::string& title, const std::string& file) {
   ChooseFileEntry(main, mnemonic);
   HWND dialog = WaitForFileDialog(process);
@@ -87,7 +98,10 @@ void Load(const Process& process, HWND main, const std::string& file, const char
   HWND dialog = WaitForFileDialog(process);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
-  if (screenshot) Screenshot(screenshot);
+  if (screenshot) {
+    Sleep(1000);  // let the dialog paint its list
+    Screenshot(screenshot);
+  }
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
 }
 
@@ -100,6 +114,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   HWND sizeBar = SizeBar(main);
   const std::string bmp = program.Folder() + "SHOT.BMP";
   const std::string jpeg = program.Folder() + "SHOT.JPG";
+  EXPECT_EQ(SaveEntriesEnabled(main), (std::vector<bool>{true, true}));
 
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
   EXPECT_EQ(FirstBytes(bmp, 2), (std::vector<std::uint8_t>{'B', 'M'}));
@@ -126,6 +141,8 @@ TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   HWND main = StartedMainWindow(process);
   const std::string damaged = program.Folder() + "DAMAGED.BMP";
   std::ofstream(damaged, std::ios::binary) << "BM this is no picture";
+  // Nothing to save yet.
+  EXPECT_EQ(SaveEntriesEnabled(main), (std::vector<bool>{false, false}));
 
   Load(process, main, damaged);
   HWND box = FindMessageBox(process);
