@@ -3,6 +3,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/application.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_dialog.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/file_preview.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp

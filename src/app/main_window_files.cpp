@@ -22,7 +22,8 @@ const FileDialogSetup LoadSetup{"ＢＭＰ／ＪＰＧファイルの選択",
                                 "ＢＭＰ／ＪＰＥＧ files (*.BMP;*.JPG;*.JPEG)|*.BMP;*.JPG;*.JPEG|"
                                 "ＢＭＰ files (*.BMP)|*.BMP|ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|"
                                 "ALL files (*.*)|*.*",
-                                "", "*.BMP;*.JPG;*.JPEG", OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST};
+                                "", "*.BMP;*.JPG;*.JPEG", OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST,
+                                ReadPictureFile};
 
 }  // namespace
 

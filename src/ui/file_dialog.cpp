@@ -1,6 +1,7 @@
 #include "ui/file_dialog.h"
 
 #include <algorithm>
+#include <optional>
 
 
 #include "common/shift_jis.h"
@@ -49,6 +50,8 @@ FileDialogResult FileDialog::Run(HWND owner, const std::string& initialFolder) {
   dialog.lpstrTitle = setup_.title.c_str();
   dialog.lpstrDefExt = setup_.defaultExtension.empty() ? nullptr : setup_.defaultExtension.c_str();
   dialog.Flags = setup_.options | OFN_EXPLORER;
+  std::optional<FilePreview> preview;
+  if (setup_.preview) preview.emplace(setup_.preview).Attach(dialog);
 
   const BOOL chosen = kind_ == Kind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   if (!chosen) return CommDlgExtendedError() == 0 ? FileDialogResult::Cancelled : FileDialogResult::Failed;

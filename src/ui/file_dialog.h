@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "ui/file_preview.h"
 #include "ui/win32.h"
 
 #include <commdlg.h>
@@ -12,6 +13,7 @@ struct FileDialogSetup {
   std::string defaultExtension;  // without the dot; empty for none
   std::string fileName;          // the name field when the dialog first opens
   DWORD options = 0;             // OFN_ flags besides OFN_EXPLORER
+  PreviewReader preview;         // when set, a pane shows the selected file as a picture
 };
 
 enum class FileDialogResult { Chosen, Cancelled, Failed };

@@ -15,6 +15,7 @@ namespace {
 constexpr const char* DialogClass = "#32770";
 constexpr int FileNameEdit = 0x480;    // edt1
 constexpr int FileNameCombo = 0x47C;   // cmb13, with the edit somewhere inside
+constexpr int PreviewPane = 0x4A1;
 
 HWND SizeBar(HWND main) {
   for (HWND child : Descendants(main)) {
@@ -93,15 +94,40 @@ void Save(const Process& process, HWND main, char mnemonic, const std::string& t
   EXPECT_TRUE(WaitUntil([&] { return FileExists(file); })) << file;
 }
 
-void Load(const Process& process, HWND main, const std::string& file, const char* screenshot = nullptr) {
+void Click(POINT at) {
+  SetCursorPos(at.x, at.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+// How many of the pane's inner pixels on screen differ from the empty pane's colour.
+int PaintedPixels(HWND pane) {
+  const RECT r = WindowRect(pane);
+  HDC screen = GetDC(nullptr);
+  const COLORREF empty = GetPixel(screen, r.left + 1, r.top + 1);
+  int painted = 0;
+  for (int y = r.top + 2; y < r.bottom - 2; y += 4) {
+    for (int x = r.left + 2; x < r.right - 2; x += 4) painted += GetPixel(screen, x, y) != empty;
+  }
+  ReleaseDC(nullptr, screen);
+  return painted;
+}
+
+HWND FileList(HWND dialog) {
+  for (HWND child : Descendants(dialog)) {
+    if (ClassOf(child) == "SysListView32") return child;
+  }
+  return nullptr;
+}
+
+void Load(const Process& process, HWND main, const std::string& file) {
   ChooseFileEntry(main, 'L');
   HWND dialog = WaitForFileDialog(process);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
-  if (screenshot) {
-    Sleep(1000);  // let the dialog paint its list
-    Screenshot(screenshot);
-  }
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
 }
 
@@ -121,9 +147,29 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   Save(process, main, 'J', "ＪＰＧセーブファイル作成", jpeg);
   EXPECT_TRUE(WaitUntil([&] { return FirstBytes(jpeg, 3) == std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF}; }));
 
+  // The open dialog's pane previews the file clicked in its list.
+  ChooseFileEntry(main, 'L');
+  HWND dialog = WaitForFileDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  HWND pane = nullptr;
+  for (HWND child : Descendants(dialog)) {
+    if (GetDlgCtrlID(child) == PreviewPane) pane = child;
+  }
+  ASSERT_NE(pane, nullptr);
+  HWND list = FileList(dialog);
+  ASSERT_NE(list, nullptr);
+  Sleep(500);  // the list fills itself
+  EXPECT_EQ(PaintedPixels(pane), 0);
+  const RECT listRect = WindowRect(list);
+  Click({listRect.left + 30, listRect.top + 10});
+  EXPECT_TRUE(WaitUntil([&] { return PaintedPixels(pane) > 20; }));
+  Screenshot("open-picture-dialog");
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
   for (const std::string& file : {bmp, jpeg}) {
     SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    Load(process, main, file, file == bmp ? "open-picture-dialog" : nullptr);
+    Load(process, main, file);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
         << file << ": " << WindowText(sizeBar);
   }

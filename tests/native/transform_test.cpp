@@ -177,3 +177,12 @@ TEST(ScaledSize, NeverLosesThePictureOrOverflows) {
 }
 
 }  // namespace
+
+TEST(FitInside, KeepsProportionsWithinTheBoxAndNeverEnlarges) {
+  EXPECT_EQ(FitInside({1024, 768}, {200, 200}), (Size{200, 150}));
+  EXPECT_EQ(FitInside({300, 600}, {200, 200}), (Size{100, 200}));
+  EXPECT_EQ(FitInside({50, 40}, {200, 200}), (Size{50, 40}));
+  EXPECT_EQ(FitInside({65535, 1}, {200, 200}), (Size{200, 1}));  // a thin line keeps a row
+  EXPECT_EQ(FitInside({0, 5}, {200, 200}), std::nullopt);
+  EXPECT_EQ(FitInside({5, 5}, {0, 200}), std::nullopt);
+}
