@@ -135,7 +135,7 @@ class MainWindow : public Form, private PictureHost {
   void MBMP_LOADClick(bool fromMenu);
   std::optional<std::string> ChooseFileToLoad();
   bool LoadIntoWorkingPicture(const std::string& fileName);
-  enum class ProgressStage { Starting, Running, Ending };
+  enum class ProgressStage { Running, Ending };
   void Image1Progress(ProgressStage stage, int percent);
   void LeaveTopMost();
 

@@ -132,8 +132,8 @@ void MainWindow::MBMP_LOADClick(bool fromMenu) {
 
 bool MainWindow::LoadIntoWorkingPicture(const std::string& fileName) {
   HourglassGuard hourglass;
-  Image1Progress(ProgressStage::Starting, 0);
-  const auto decoded = ReadPictureFile(fileName);
+  Image1Progress(ProgressStage::Running, 0);
+  const auto decoded = ReadPictureFile(fileName);  // read and decoded in one go
   Image1Progress(ProgressStage::Running, 50);
   const bool assigned = decoded && picture_.Working().Assign(*decoded);
   Image1Progress(ProgressStage::Running, 100);
@@ -143,7 +143,7 @@ bool MainWindow::LoadIntoWorkingPicture(const std::string& fileName) {
 
 // The caption shows how far a load has come and goes back to the title afterwards.
 void MainWindow::Image1Progress(ProgressStage stage, int percent) {
-  if (stage != ProgressStage::Running) {
+  if (stage == ProgressStage::Ending) {
     SetTitle();
     return;
   }

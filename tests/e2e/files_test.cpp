@@ -2,6 +2,8 @@
 // files back; a damaged file is reported and the program goes on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -16,6 +18,7 @@ constexpr const char* DialogClass = "#32770";
 constexpr int FileNameEdit = 0x480;    // edt1
 constexpr int FileNameCombo = 0x47C;   // cmb13, with the edit somewhere inside
 constexpr int PreviewPane = 0x4A1;
+constexpr std::array<std::uint8_t, 2> ProgressiveFrame{0xFF, 0xC2};  // SOF2
 
 HWND SizeBar(HWND main) {
   for (HWND child : Descendants(main)) {
@@ -144,8 +147,18 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
 
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
   EXPECT_EQ(FirstBytes(bmp, 2), (std::vector<std::uint8_t>{'B', 'M'}));
+  // インターネット圧縮 on: a progressive file.
+  ChooseFileEntry(main, 'O');
+  Sleep(1000);  // the submenu opens
+  PostMessageA(main, WM_KEYDOWN, 'P', 1);
+  PostMessageA(main, WM_CHAR, 'p', 1);
+  ASSERT_TRUE(CloseMenus(main));
   Save(process, main, 'J', "ＪＰＧセーブファイル作成", jpeg);
-  EXPECT_TRUE(WaitUntil([&] { return FirstBytes(jpeg, 3) == std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF}; }));
+  EXPECT_TRUE(WaitUntil([&] {
+    const auto bytes = FirstBytes(jpeg, 4096);
+    return bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 &&
+           std::search(bytes.begin(), bytes.end(), ProgressiveFrame.begin(), ProgressiveFrame.end()) != bytes.end();
+  }));
 
   // The open dialog's pane previews the file clicked in its list.
   ChooseFileEntry(main, 'L');
@@ -178,6 +191,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   EXPECT_EQ(Program::Setting("SavePath"), program.Folder());
   EXPECT_EQ(Program::Setting("JPG_SavePath"), program.Folder());
   EXPECT_EQ(Program::Setting("LOADPath"), program.Folder());
+  EXPECT_EQ(Program::Setting("JPG_INTERNET"), "1");
 }
 
 TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
