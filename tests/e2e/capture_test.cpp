@@ -139,6 +139,27 @@ TEST(Capture, WindowUnderThePointerBecomesThePictureAtItsOwnSize) {
   CloseAndWait(process, main);
 }
 
+TEST(Capture, TopLeftIconSizeTakes32By32AtTheWindowsCorner) {
+  BandsWindow bands;
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "6");
+  Program::SetSetting("FP", "40,40,445,300");  // the main window's corner lies on the first band
+  const Process process = program.Start({"/G"});
+  HWND main = WaitForMainWindowPumping(process);
+  ASSERT_NE(main, nullptr);
+  HWND sizeBar = SizeBar(main);
+  EXPECT_TRUE(PumpUntil([&] {
+    return WindowText(sizeBar) == "取り込みサイズ　左上 40, 40 サイズ 32, 32" && IsWindowVisible(main);
+  })) << WindowText(sizeBar);
+  PumpUntil([] { return false; }, 1000);
+  POINT origin{0, 0};
+  ClientToScreen(PictureBox(main), &origin);
+  EXPECT_EQ(ScreenPixel(origin.x + 16, origin.y + 16), BandColours[0]);
+  EXPECT_NE(ScreenPixel(origin.x + 40, origin.y + 16), BandColours[0]);  // beyond the 32 pixels
+  CloseAndWait(process, main);
+}
+
 TEST(Capture, ThePointerIsDrawnIntoTheCaptureWhereItStood) {
   BandsWindow bands;
   const POINT pointer{BandsRect.left + 20, BandsRect.top + 30};
