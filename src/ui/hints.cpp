@@ -4,6 +4,20 @@
 
 #include "ui/application.h"
 
+namespace {
+
+TTTOOLINFOA ToolInfo(HWND control, const std::string* text) {
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) ? GetParent(control) : control;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text ? const_cast<char*>(text->c_str()) : nullptr;
+  return tool;
+}
+
+}  // namespace
+
 Hints::~Hints() {
   if (tooltip_) DestroyWindow(tooltip_);
 }
@@ -21,28 +35,38 @@ void Hints::Add(HWND control, const std::string& text) {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
   }
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) ? GetParent(control) : control;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(text.c_str());
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tools_.push_back({control, text});
+  if (registered_) Register(tools_.back());
   Refresh();
 }
 
-void Hints::SetText(HWND control, const std::string& text) const {
-  if (!tooltip_) return;
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.hwnd = (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) ? GetParent(control) : control;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(text.c_str());
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+void Hints::SetText(HWND control, const std::string& text) {
+  for (Tool& tool : tools_) {
+    if (tool.control != control) continue;
+    tool.text = text;
+    if (!registered_) continue;
+    TTTOOLINFOA info = ToolInfo(tool.control, &tool.text);
+    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+  }
 }
 
-void Hints::Refresh() const {
+void Hints::Register(const Tool& tool) const {
+  TTTOOLINFOA info = ToolInfo(tool.control, &tool.text);
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Hints::Unregister(const Tool& tool) const {
+  TTTOOLINFOA info = ToolInfo(tool.control, nullptr);
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Hints::Refresh() {
   if (!tooltip_) return;
   SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, Application::HintPause());
-  SendMessageA(tooltip_, TTM_ACTIVATE, Application::ShowHints(), 0);
+  const bool on = Application::ShowHints();
+  if (on != registered_) {
+    for (const Tool& tool : tools_) on ? Register(tool) : Unregister(tool);
+    registered_ = on;
+  }
+  SendMessageA(tooltip_, TTM_ACTIVATE, on, 0);
 }
