@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -96,6 +97,8 @@ class MainWindow : public Form, private PictureHost {
   void Timer_VisibleTimer();
   void Timer_ClipTimer();
   void Timer_IconTimer();
+  // The input fields whose colour follows the BackColor switch.
+  std::array<HWND, 6> InputControls() const;
   std::optional<COLORREF> InputColourOf(HWND control) const;
   int EditSizeHeight() const;
   Bounds EditSizeBounds() const;
@@ -184,7 +187,6 @@ class MainWindow : public Form, private PictureHost {
   Panel panelType2_;
   Panel panelSize_;
   EditBox editSize_;
-  std::string labelWidthCaption_;  // LabelWidth: measures the size bar's text
   TColorBtn colorBtnLoad_;
   TColorBtn colorBtnSz_;
   OwnerDrawnComboBox comboBoxIconFile_;
@@ -207,7 +209,6 @@ class MainWindow : public Form, private PictureHost {
   bool closeDone_ = false;
   bool startupComplete_ = false;
   std::string startupError_;
-  int screenDepth_ = 0;
   MainSettings settings_;
   CurrentCursor cursor_;  // Image_AND, Image_XOR, the hot spot and the combine flag
   std::vector<Bounds> captureFill_;  // gaps of the last type-2 capture, for the capture fill

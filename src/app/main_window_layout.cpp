@@ -175,7 +175,6 @@ void MainWindow::FormClick() { UpdatePositionHint(); }
 void MainWindow::UpdatePositionHint() { hints_.SetText(Handle(), PositionHint(GetBounds())); }
 
 void MainWindow::ShowSizeText(const std::string& text) {
-  labelWidthCaption_ = text;
   const Bounds edit = BoundsOf(editSize_.Handle());
   Move(editSize_.Handle(), {edit.left, edit.top, TextWidth(font_.Get(), text) + 10, edit.height});
   editSize_.SetText(text);
@@ -205,9 +204,13 @@ void MainWindow::CheckBox1Click(HWND sender) {
   ApplyTopMost();
 }
 
+std::array<HWND, 6> MainWindow::InputControls() const {
+  return {editSize_.Handle(), comboBoxIconFile_.Handle(), comboBoxIcon_.Handle(), comboBoxSelect_.Handle(),
+          comboBoxDefault_.Handle(), comboBoxArrow_.Handle()};
+}
+
 std::optional<COLORREF> MainWindow::InputColourOf(HWND control) const {
-  for (HWND input : {editSize_.Handle(), comboBoxIconFile_.Handle(), comboBoxIcon_.Handle(), comboBoxSelect_.Handle(),
-                     comboBoxDefault_.Handle(), comboBoxArrow_.Handle()}) {
+  for (HWND input : InputControls()) {
     if (control == input || GetParent(control) == input) {
       return settings_.backColor ? GetSysColor(COLOR_WINDOW) : Colour();
     }
@@ -217,8 +220,7 @@ std::optional<COLORREF> MainWindow::InputColourOf(HWND control) const {
 
 void MainWindow::ApplyInputColours() {
   HourglassGuard hourglass;
-  for (HWND input : {editSize_.Handle(), comboBoxIconFile_.Handle(), comboBoxIcon_.Handle(), comboBoxSelect_.Handle(),
-                     comboBoxDefault_.Handle(), comboBoxArrow_.Handle()}) {
+  for (HWND input : InputControls()) {
     InvalidateRect(input, nullptr, TRUE);
   }
 }

@@ -68,8 +68,7 @@ void MainWindow::TimerCreateTimer() {
 
 void MainWindow::ReadScreenDepth() {
   WindowDc canvas(Handle());
-  screenDepth_ = GetDeviceCaps(canvas.Get(), BITSPIXEL);
-  picture_.SetScreenDepth(screenDepth_);
+  picture_.SetScreenDepth(GetDeviceCaps(canvas.Get(), BITSPIXEL));
 }
 
 void MainWindow::SetUpSizeBar() { ShowSizeText(CaptureSizeLabel); }
