@@ -19,33 +19,26 @@ if ! apt-get source --print-uris libjpeg-turbo >/dev/null 2>&1; then
     grep -E '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' >/etc/apt/sources.list.d/piktoran-deb-src.list || true
   fi
   mv "$src_list.tmp" "$src_list"
-  apt-get update -qq
+  quietly apt-get update
 fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 say "building libjpeg-turbo for MinGW-w64 into $jpeg_prefix"
-(cd "$work" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
+(cd "$work" && quietly apt-get source libjpeg-turbo) || {
+  echo "apt-get source libjpeg-turbo failed: check the deb-src entries in $src_list" >&2
+  exit 1
+}
 srcdir=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'libjpeg-turbo-*' | head -n1)
 [ -n "$srcdir" ] || { echo "apt-get source libjpeg-turbo gave no source tree" >&2; exit 1; }
 
-cat >"$work/toolchain.cmake" <<TC
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-TC
-cmake -S "$srcdir" -B "$work/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+quietly cmake -S "$srcdir" -B "$work/build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_INSTALL_PREFIX="$jpeg_prefix.tmp" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
-  -DWITH_SIMD=ON -DREQUIRE_SIMD=ON -DWITH_TURBOJPEG=OFF -DCMAKE_ASM_NASM_COMPILER=nasm >/dev/null
-cmake --build "$work/build" >/dev/null
+  -DWITH_SIMD=ON -DREQUIRE_SIMD=ON -DWITH_TURBOJPEG=OFF -DCMAKE_ASM_NASM_COMPILER=nasm
+quietly cmake --build "$work/build"
 rm -rf "$jpeg_prefix.tmp"
-cmake --install "$work/build" >/dev/null
+quietly cmake --install "$work/build"
 mkdir -p "$cache_root"
 rm -rf "$jpeg_prefix"
 mv "$jpeg_prefix.tmp" "$jpeg_prefix"

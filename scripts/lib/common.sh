@@ -6,6 +6,20 @@ jpeg_prefix=$cache_root/libjpeg-turbo-mingw64
 
 say() { printf '== %s\n' "$*" >&2; }
 
+# Runs a command with its output set aside; shows that output, and says what failed, only when it
+# fails.
+quietly() {
+  local log status=0
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    cat "$log" >&2
+    echo "failed (exit $status): $*" >&2
+  fi
+  rm -f "$log"
+  return "$status"
+}
+
 # Wine in Japanese, quiet, in the build tree's own prefix.
 wine_environment() {
   export WINEPREFIX=${WINEPREFIX:-$build_root/wineprefix}
