@@ -16,8 +16,11 @@ int HalvedSide(int side) {
 std::optional<Size> ScaledSize(Size picture, ScaleKind kind) {
   if (picture.width <= 0 || picture.height <= 0) return std::nullopt;
   if (kind == ScaleKind::Half) return Size{HalvedSide(picture.width), HalvedSide(picture.height)};
-  // Compared before multiplying, so a huge side cannot overflow.
-  if (picture.width > MaxScaledSide / 2 || picture.height > MaxScaledSide / 2) return std::nullopt;
+  // The sides are compared before multiplying, so a huge side cannot overflow.
+  if (picture.width > MaxScaledSide / 2 || picture.height > MaxScaledSide / 2 ||
+      4 * std::int64_t{picture.width} * picture.height > MaxPicturePixels) {
+    return std::nullopt;
+  }
   return Size{picture.width * 2, picture.height * 2};
 }
 

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "common/geometry.h"
+#include "common/picture_limits.h"
 
 // The two entries of the scale command.
 enum class ScaleKind {
@@ -9,13 +10,13 @@ enum class ScaleKind {
   Half,    // "１／２倍": each side halved, rounded to the even integer (5 → 2, 7 → 4)
 };
 
-// Largest side a scaled picture may get. Doubling beyond it would ask for gigabytes of bitmap
-// (or overflow the side itself), so the command is refused instead.
-inline constexpr int MaxScaledSide = 32768;
+// Largest side a scaled picture may get: the one both writers and readers take.
+inline constexpr int MaxScaledSide = MaxPictureSide;
 
 // The size the working picture gets from the scale command; nullopt when the picture is empty
-// or doubling would make a side larger than MaxScaledSide. Halving a 1-pixel side gives 1, not
-// the 0 the rounding rule yields: a picture without width or height is a lost picture.
+// or doubling would give a side larger than MaxScaledSide or more than MaxPicturePixels, which
+// could be neither saved nor loaded back. Halving a 1-pixel side gives 1, not the 0 the
+// rounding rule yields: a picture without width or height is a lost picture.
 std::optional<Size> ScaledSize(Size picture, ScaleKind kind);
 
 // The largest size with the picture's proportions that fits the box, never larger than the

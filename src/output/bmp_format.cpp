@@ -39,14 +39,14 @@ bool KnownHeaderSize(std::uint32_t size) {
          size == 124;
 }
 
-bool SupportedFormat(int bitCount, std::uint32_t compression, bool topDown) {
+bool SupportedFormat(int bitCount, std::uint32_t compression) {
   switch (compression) {
     case PlainRgb:
       return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
     case Rle8:
-      return bitCount == 8 && !topDown;
+      return bitCount == 8;
     case Rle4:
-      return bitCount == 4 && !topDown;
+      return bitCount == 4;
     case BitFields:
       return bitCount == 16 || bitCount == 32;
     default:
@@ -82,12 +82,17 @@ struct Layout {
   std::uint32_t compression = PlainRgb;
   std::array<MaskChannel, 3> masks{MaskChannel(0), MaskChannel(0), MaskChannel(0)};
   std::array<Pixel, 256> palette{};  // entries the file does not give stay black
+
+  bool Rle() const { return compression == Rle8 || compression == Rle4; }
+  std::int64_t Stride() const { return (width * bitCount + 31) / 32 * 4; }
+  // Rows come bottom-up unless the height was negative.
+  int LineOf(std::int64_t row) const { return static_cast<int>(topDown ? row : height - 1 - row); }
 };
 
 // Row decoding of the uncompressed formats. Returns false when the bits end before the last
 // pixel; what was present is in the picture.
 bool DecodePlainRows(std::span<const std::uint8_t> bits, const Layout& layout, PixelBuffer& picture) {
-  const std::int64_t stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+  const std::int64_t stride = layout.Stride();
   for (std::int64_t row = 0; row < layout.height; ++row) {
     const std::uint64_t rowStart = static_cast<std::uint64_t>(row * stride);
     if (rowStart >= bits.size()) return false;
@@ -95,8 +100,7 @@ bool DecodePlainRows(std::span<const std::uint8_t> bits, const Layout& layout, P
         bits.subspan(rowStart, std::min<std::uint64_t>(static_cast<std::uint64_t>(stride), bits.size() - rowStart));
     const std::int64_t present =
         std::min<std::int64_t>(layout.width, static_cast<std::int64_t>(rowBytes.size()) * 8 / layout.bitCount);
-    const int y = static_cast<int>(layout.topDown ? row : layout.height - 1 - row);
-    Pixel* out = &picture.At(0, y);
+    Pixel* out = &picture.At(0, layout.LineOf(row));
     for (std::int64_t x = 0; x < present; ++x) {
       const std::size_t at = static_cast<std::size_t>(x * layout.bitCount / 8);
       switch (layout.bitCount) {
@@ -122,16 +126,22 @@ bool DecodePlainRows(std::span<const std::uint8_t> bits, const Layout& layout, P
   return true;
 }
 
-// RLE8/RLE4 streams. The pen only moves right within a line and only up between lines, so each
-// pixel is written at most once and every write is clipped to the picture. Returns true only
-// when the stream ends with its end-of-bitmap code.
-bool DecodeRle(std::span<const std::uint8_t> bits, const Layout& layout, PixelBuffer& picture) {
+struct RleOutcome {
+  bool complete = false;  // the stream ended with its end-of-bitmap code
+  bool drawn = false;     // at least one pixel came from the stream
+};
+
+// RLE8/RLE4 streams. The pen only moves right within a line and only on to the next line in
+// file order, so each pixel is written at most once and every write is clipped to the picture.
+RleOutcome DecodeRle(std::span<const std::uint8_t> bits, const Layout& layout, PixelBuffer& picture) {
   const bool fourBit = layout.compression == Rle4;
+  RleOutcome outcome;
   std::int64_t x = 0;
-  std::int64_t row = 0;  // counted from the bottom line
+  std::int64_t row = 0;  // lines in file order
   const auto put = [&](std::int64_t count, auto indexAt) {
     for (std::int64_t i = 0; i < count && x + i < layout.width && row < layout.height; ++i) {
-      picture.At(static_cast<int>(x + i), static_cast<int>(layout.height - 1 - row)) = layout.palette[indexAt(i)];
+      picture.At(static_cast<int>(x + i), layout.LineOf(row)) = layout.palette[indexAt(i)];
+      outcome.drawn = true;
     }
     x += count;
   };
@@ -150,9 +160,10 @@ bool DecodeRle(std::span<const std::uint8_t> bits, const Layout& layout, PixelBu
         ++row;
         break;
       case 1:  // end of bitmap
-        return true;
+        outcome.complete = true;
+        return outcome;
       case 2:  // delta
-        if (bits.size() - pos < 2) return false;
+        if (bits.size() - pos < 2) return outcome;
         x += bits[pos];
         row += bits[pos + 1];
         pos += 2;
@@ -165,12 +176,12 @@ bool DecodeRle(std::span<const std::uint8_t> bits, const Layout& layout, PixelBu
         put(present, [&](std::int64_t i) {
           return fourBit ? (i % 2 == 0 ? data[i / 2] >> 4 : data[i / 2] & 15) : data[i];
         });
-        if (available < dataBytes) return false;
+        if (available < dataBytes) return outcome;
         pos = std::min(bits.size(), pos + ((dataBytes + 1) & ~std::size_t{1}));
       }
     }
   }
-  return false;
+  return outcome;
 }
 
 // Reads the palette entries that lie between the headers and the pixel bits.
@@ -203,21 +214,30 @@ void CorrectBmpPixelOffset(std::span<std::uint8_t> file) {
   const std::int64_t bitCount = Read16(file, 28);
   const std::uint32_t colorsUsed = Read32(file, 46);
   if (pixelOffset != std::uint64_t{headerSize} + FileHeaderSize || colorsUsed == 0) return;
+  // No BMP has larger sides or more bits per pixel, and within these the product cannot overflow.
+  if (std::abs(width) > MaxBmpSide || std::abs(height) > MaxBmpSide || bitCount > 32) return;
   // Old core headers carry 3-byte palette entries.
   const std::int64_t entrySize = headerSize >= InfoHeaderSize ? 4 : 3;
   const std::int64_t corrected = std::int64_t{FileHeaderSize} + headerSize + std::int64_t{colorsUsed} * entrySize;
-  // 64 bits so that no product wraps; magnitudes so that a top-down picture still has to fit.
+  // Magnitudes, so that a top-down picture still has to fit.
   const std::int64_t pixelBytes = std::abs(width) * std::abs(height) * bitCount / 8;
   if (corrected > UINT32_MAX || static_cast<std::int64_t>(file.size()) < corrected + pixelBytes) return;
   Write32(&file[10], static_cast<std::uint32_t>(corrected));
 }
 
+// The largest file we write (the pixel cap with up to 3 bytes of padding per row) is read back.
+static_assert(FileHeaderSize + InfoHeaderSize + 3 * MaxPicturePixels + 3 * std::int64_t{MaxBmpSide} <=
+              std::min<std::int64_t>(MaxPictureFileBytes, UINT32_MAX));
+
 std::optional<std::vector<std::uint8_t>> EncodeBmp(const PixelBuffer& picture) {
-  if (picture.Empty()) return std::nullopt;
+  // Nothing is written that the reader would refuse.
+  if (picture.Empty() || picture.width > MaxBmpSide || picture.height > MaxBmpSide ||
+      std::int64_t{picture.width} * picture.height > MaxPicturePixels) {
+    return std::nullopt;
+  }
   const std::uint64_t stride = (static_cast<std::uint64_t>(picture.width) * 3 + 3) & ~std::uint64_t{3};
   const std::uint64_t imageSize = stride * static_cast<std::uint64_t>(picture.height);
   const std::uint64_t pixelOffset = FileHeaderSize + InfoHeaderSize;
-  if (pixelOffset + imageSize > UINT32_MAX) return std::nullopt;
 
   std::vector<std::uint8_t> file(pixelOffset + imageSize);
   std::uint8_t* header = file.data();
@@ -272,7 +292,7 @@ BmpDecoded DecodeBmp(std::span<const std::uint8_t> file, std::int64_t maxPixels)
   if (layout.width > MaxBmpSide || layout.height > MaxBmpSide || layout.width * layout.height > maxPixels) {
     return Refused(BmpError::TooLarge);
   }
-  if (!SupportedFormat(layout.bitCount, layout.compression, layout.topDown)) {
+  if (!SupportedFormat(layout.bitCount, layout.compression)) {
     return Refused(BmpError::UnsupportedFormat);
   }
 
@@ -296,11 +316,20 @@ BmpDecoded DecodeBmp(std::span<const std::uint8_t> file, std::int64_t maxPixels)
   if (pixelOffset < tablesStart || pixelOffset >= file.size()) return Refused(BmpError::BadPixelOffset);
   if (layout.bitCount <= 8) ReadPalette(file, tablesStart, pixelOffset, colorsUsed, core, layout);
 
+  // A file that ends before its first row is damaged, not a black picture.
+  const std::span<const std::uint8_t> bits = file.subspan(pixelOffset);
+  if (!layout.Rle() && static_cast<std::int64_t>(bits.size()) < layout.Stride()) {
+    return Refused(BmpError::NoPixelData);
+  }
+
   BmpDecoded result;
   result.picture = PixelBuffer(static_cast<int>(layout.width), static_cast<int>(layout.height), MakePixel(0, 0, 0));
-  const std::span<const std::uint8_t> bits = file.subspan(pixelOffset);
-  result.complete = layout.compression == Rle8 || layout.compression == Rle4
-                        ? DecodeRle(bits, layout, result.picture)
-                        : DecodePlainRows(bits, layout, result.picture);
+  if (layout.Rle()) {
+    const RleOutcome outcome = DecodeRle(bits, layout, result.picture);
+    if (!outcome.drawn) return Refused(BmpError::NoPixelData);
+    result.complete = outcome.complete;
+  } else {
+    result.complete = DecodePlainRows(bits, layout, result.picture);
+  }
   return result;
 }

@@ -3,11 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "common/picture_limits.h"
 #include "common/pixels.h"
 #include "ui/picture.h"
-
-// A picture file is never read beyond this; the pixel caps of the decoders are far below it.
-inline constexpr std::int64_t MaxPictureFileBytes = std::int64_t{256} << 20;
 
 // Writes the picture as a BMP file with the pixel-offset correction of CorrectBmpPixelOffset.
 // The file is written beside the target first and moved over it only when complete, so a failed
