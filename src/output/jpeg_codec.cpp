@@ -8,6 +8,8 @@
 
 #include <jpeglib.h>
 
+static_assert(MaxJpegSide == JPEG_MAX_DIMENSION);
+
 namespace {
 
 // What the library may take for its own buffers (a progressive 64-Mpixel picture keeps about
@@ -56,28 +58,37 @@ void LimitScans(j_common_ptr info) {
   }
 }
 
-// The compressed bytes go into a vector that grows by doubling. An allocation failure must not
-// unwind through the library's C frames, so it becomes a library error after the catch.
-std::vector<std::uint8_t>& OutputOf(j_compress_ptr info) {
-  return *static_cast<std::vector<std::uint8_t>*>(info->client_data);
-}
+// The compressed bytes go into a vector that grows by doubling, up to the size limit. An
+// allocation failure must not unwind through the library's C frames, so it becomes a library
+// error after the catch.
+struct Output {
+  std::vector<std::uint8_t> bytes;
+  std::size_t maxBytes = 0;
+};
+
+Output& OutputOf(j_compress_ptr info) { return *static_cast<Output*>(info->client_data); }
 
 void GrowOutput(j_compress_ptr info, std::size_t size) {
-  std::vector<std::uint8_t>& bytes = OutputOf(info);
-  const std::size_t used = bytes.size() - info->dest->free_in_buffer;
+  Output& output = OutputOf(info);
+  const std::size_t used = output.bytes.size() - info->dest->free_in_buffer;
+  // The library asks for room as soon as the buffer is full, even after the file's last byte:
+  // one byte beyond the limit tells a full file from one too large.
+  size = std::min(size, output.maxBytes + 1);
   bool grown = false;
-  try {
-    bytes.resize(size);
-    grown = true;
-  } catch (const std::exception&) {
+  if (size > used) {
+    try {
+      output.bytes.resize(size);
+      grown = true;
+    } catch (const std::exception&) {
+    }
   }
   if (!grown) Escape(reinterpret_cast<j_common_ptr>(info), JpegError::Corrupt);
-  info->dest->next_output_byte = bytes.data() + used;
-  info->dest->free_in_buffer = bytes.size() - used;
+  info->dest->next_output_byte = output.bytes.data() + used;
+  info->dest->free_in_buffer = output.bytes.size() - used;
 }
 
 void StartOutput(j_compress_ptr info) {
-  OutputOf(info).clear();
+  OutputOf(info).bytes.clear();
   info->dest->free_in_buffer = 0;
   GrowOutput(info, FirstOutputSize);
 }
@@ -85,17 +96,33 @@ void StartOutput(j_compress_ptr info) {
 boolean OutputFull(j_compress_ptr info) {
   // The library calls this with the whole buffer used, whatever free_in_buffer says.
   info->dest->free_in_buffer = 0;
-  GrowOutput(info, OutputOf(info).size() * 2);
+  GrowOutput(info, OutputOf(info).bytes.size() * 2);
   return TRUE;
 }
 
-void EndOutput(j_compress_ptr info) { OutputOf(info).resize(OutputOf(info).size() - info->dest->free_in_buffer); }
+void EndOutput(j_compress_ptr info) {
+  Output& output = OutputOf(info);
+  output.bytes.resize(output.bytes.size() - info->dest->free_in_buffer);
+  if (output.bytes.size() > output.maxBytes) Escape(reinterpret_cast<j_common_ptr>(info), JpegError::Corrupt);
+}
+
+// Ink values to light. Adobe's writers store inverted inks (0 is full ink) and say so with their
+// marker; libjpeg gives YCCK as such inverted CMYK too.
+Pixel FromInks(const JSAMPLE* cmyk, bool inverted) {
+  const auto light = [inverted](int ink, int black) {
+    const int through = inverted ? ink : 255 - ink;
+    const int unblocked = inverted ? black : 255 - black;
+    return (through * unblocked + 127) / 255;
+  };
+  return MakePixel(light(cmyk[0], cmyk[3]), light(cmyk[1], cmyk[3]), light(cmyk[2], cmyk[3]));
+}
 
 class JpegEncoder {
  public:
-  JpegEncoder() {
+  explicit JpegEncoder(std::int64_t maxBytes) {
+    output_.maxBytes = static_cast<std::size_t>(std::clamp<std::int64_t>(maxBytes, 0, MaxPictureFileBytes));
     info_.err = InstallEscape(escape_);
-    info_.client_data = &bytes_;
+    info_.client_data = &output_;
     destination_.init_destination = StartOutput;
     destination_.empty_output_buffer = OutputFull;
     destination_.term_destination = EndOutput;
@@ -105,8 +132,11 @@ class JpegEncoder {
   JpegEncoder& operator=(const JpegEncoder&) = delete;
 
   std::optional<std::vector<std::uint8_t>> Encode(const PixelBuffer& picture, int quality, bool progressive) {
-    if (picture.Empty() || !Compress(picture, quality, progressive)) return std::nullopt;
-    return std::move(bytes_);
+    if (picture.Empty() || std::int64_t{picture.width} * picture.height > MaxPicturePixels ||
+        !Compress(picture, quality, progressive)) {
+      return std::nullopt;
+    }
+    return std::move(output_.bytes);
   }
 
  private:
@@ -140,7 +170,7 @@ class JpegEncoder {
   ErrorEscape escape_;
   jpeg_compress_struct info_{};
   jpeg_destination_mgr destination_{};
-  std::vector<std::uint8_t> bytes_;
+  Output output_;
   std::vector<JSAMPLE> row_;
 };
 
@@ -184,15 +214,22 @@ class JpegDecoder {
     if (info_.image_width == 0 || info_.image_height == 0) return Refuse(JpegError::Corrupt);
     // The header alone decides; the library allocates for the picture only when it starts.
     if (std::int64_t{info_.image_width} * info_.image_height > maxPixels_) return Refuse(JpegError::TooLarge);
-    info_.out_color_space = JCS_RGB;
+    // The library turns neither CMYK nor YCCK into RGB; it gives their inks, and we do the rest.
+    const bool inks = info_.jpeg_color_space == JCS_CMYK || info_.jpeg_color_space == JCS_YCCK;
+    const bool inverted = inks && info_.saw_Adobe_marker;
+    info_.out_color_space = inks ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info_);
     picture_ = PixelBuffer(static_cast<int>(info_.output_width), static_cast<int>(info_.output_height));
-    row_.resize(static_cast<std::size_t>(info_.output_width) * 3);
+    const int components = info_.output_components;
+    row_.resize(static_cast<std::size_t>(info_.output_width) * static_cast<std::size_t>(components));
     while (info_.output_scanline < info_.output_height) {
       Pixel* out = &picture_.At(0, static_cast<int>(info_.output_scanline));
       JSAMPROW rowPointer = row_.data();
       jpeg_read_scanlines(&info_, &rowPointer, 1);
-      for (int x = 0; x < picture_.width; ++x) out[x] = MakePixel(row_[x * 3], row_[x * 3 + 1], row_[x * 3 + 2]);
+      for (int x = 0; x < picture_.width; ++x) {
+        const JSAMPLE* in = &row_[static_cast<std::size_t>(x) * static_cast<std::size_t>(components)];
+        out[x] = inks ? FromInks(in, inverted) : MakePixel(in[0], in[1], in[2]);
+      }
     }
     jpeg_finish_decompress(&info_);
     return true;
@@ -208,8 +245,9 @@ class JpegDecoder {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> EncodeJpeg(const PixelBuffer& picture, int quality, bool progressive) {
-  return JpegEncoder().Encode(picture, quality, progressive);
+std::optional<std::vector<std::uint8_t>> EncodeJpeg(const PixelBuffer& picture, int quality, bool progressive,
+                                                    std::int64_t maxBytes) {
+  return JpegEncoder(maxBytes).Encode(picture, quality, progressive);
 }
 
 JpegDecoded DecodeJpeg(std::span<const std::uint8_t> file, std::int64_t maxPixels) {

@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include <jpeglib.h>
+#include "jpeg_test_files.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using namespace jpeg_test;
 
 PixelBuffer Gradient(int width, int height) {
   PixelBuffer picture(width, height);
@@ -25,27 +24,6 @@ Bytes Encoded(const PixelBuffer& picture, int quality, bool progressive) {
   std::optional<Bytes> bytes = EncodeJpeg(picture, quality, progressive);
   EXPECT_TRUE(bytes);
   return bytes.value_or(Bytes());
-}
-
-// Offset of the start-of-frame marker, found by walking the marker segments from SOI.
-std::size_t FrameOffset(const Bytes& jpeg) {
-  std::size_t pos = 2;
-  while (pos + 4 <= jpeg.size() && jpeg[pos] == 0xFF) {
-    const int code = jpeg[pos + 1];
-    if (code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC) return pos;
-    pos += 2 + static_cast<std::size_t>(jpeg[pos + 2] << 8 | jpeg[pos + 3]);
-  }
-  ADD_FAILURE() << "no frame marker";
-  return 0;
-}
-
-Bytes WithFrameSize(Bytes jpeg, int width, int height) {
-  const std::size_t frame = FrameOffset(jpeg);
-  jpeg[frame + 5] = static_cast<std::uint8_t>(height >> 8);
-  jpeg[frame + 6] = static_cast<std::uint8_t>(height);
-  jpeg[frame + 7] = static_cast<std::uint8_t>(width >> 8);
-  jpeg[frame + 8] = static_cast<std::uint8_t>(width);
-  return jpeg;
 }
 
 TEST(JpegEncode, ProgressiveWritesSof2AndBaselineSof0) {
@@ -66,7 +44,23 @@ TEST(JpegEncode, QualityIsClampedToOneToHundred) {
   EXPECT_NE(Encoded(picture, 50, false), Encoded(picture, 100, false));
 }
 
-TEST(JpegEncode, RefusesEmptyPicture) { EXPECT_FALSE(EncodeJpeg(PixelBuffer(), 90, false)); }
+TEST(JpegEncode, WritesNothingTheReaderWouldRefuse) {
+  EXPECT_FALSE(EncodeJpeg(PixelBuffer(), 90, false));
+  EXPECT_FALSE(EncodeJpeg(PixelBuffer(MaxJpegSide + 1, 1), 90, false));
+  // Refused on its size alone: the pixels are never looked at.
+  PixelBuffer overCap;
+  overCap.width = 8192;
+  overCap.height = 8193;
+  EXPECT_FALSE(EncodeJpeg(overCap, 90, false));
+
+  // A file that would outgrow the read cap is not written; the limit stands for that cap here.
+  const PixelBuffer picture = Gradient(256, 256);
+  for (const bool progressive : {false, true}) {
+    const std::size_t size = Encoded(picture, 100, progressive).size();
+    EXPECT_TRUE(EncodeJpeg(picture, 100, progressive, static_cast<std::int64_t>(size))) << progressive;
+    EXPECT_FALSE(EncodeJpeg(picture, 100, progressive, static_cast<std::int64_t>(size) - 1)) << progressive;
+  }
+}
 
 double MeanError(const PixelBuffer& a, const PixelBuffer& b) {
   double sum = 0;
@@ -129,31 +123,10 @@ Bytes ProgressiveInBands(int band) {
   for (int component = 0; component < 3; ++component) {
     for (int first = 1; first <= 63; first += band) scans.push_back({1, {component}, first, std::min(first + band - 1, 63), 0, 0});
   }
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = 16;
-  info.image_height = 16;
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  info.scan_info = scans.data();
-  info.num_scans = static_cast<int>(scans.size());
-  jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row(16 * 3, 100);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW rowPointer = row.data();
-    jpeg_write_scanlines(&info, &rowPointer, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  Bytes jpeg(buffer, buffer + size);
-  std::free(buffer);
-  return jpeg;
+  return LibraryJpeg(16, 16, JCS_RGB, 3, std::vector<JSAMPLE>(16 * 16 * 3, 100), [&scans](jpeg_compress_struct& info) {
+    info.scan_info = scans.data();
+    info.num_scans = static_cast<int>(scans.size());
+  });
 }
 
 TEST(JpegDecode, ScanCountIsCapped) {
@@ -161,6 +134,53 @@ TEST(JpegDecode, ScanCountIsCapped) {
   const JpegDecoded tooMany = DecodeJpeg(ProgressiveInBands(1));
   EXPECT_EQ(tooMany.error, JpegError::TooManyScans);
   EXPECT_TRUE(tooMany.picture.Empty());
+}
+
+// Print-workflow files: four 16 × 16 squares of ink (cyan, magenta, yellow, black), each
+// decoded to the colour it prints. Adobe's writers store the inks inverted and add their marker.
+TEST(JpegDecode, CmykAndYcckGiveThePrintedColours) {
+  struct Ink {
+    int c, m, y, k;
+    Pixel printed;
+  };
+  const Ink squares[] = {
+      {255, 0, 0, 0, MakePixel(0, 255, 255)},
+      {0, 255, 255, 0, MakePixel(255, 0, 0)},
+      {0, 0, 0, 128, MakePixel(127, 127, 127)},
+      {64, 128, 192, 32, MakePixel(167, 111, 55)},
+  };
+  const auto samples = [&squares](bool inverted) {
+    std::vector<JSAMPLE> rows;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const Ink& ink = squares[(y / 16) * 2 + x / 16];
+        for (const int value : {ink.c, ink.m, ink.y, ink.k}) rows.push_back(static_cast<JSAMPLE>(inverted ? 255 - value : value));
+      }
+    }
+    return rows;
+  };
+  const struct {
+    const char* name;
+    J_COLOR_SPACE stored;
+    bool adobe;
+  } cases[] = {{"plain CMYK", JCS_CMYK, false}, {"Adobe CMYK", JCS_CMYK, true}, {"Adobe YCCK", JCS_YCCK, true}};
+  for (const auto& c : cases) {
+    const Bytes jpeg = LibraryJpeg(32, 32, JCS_CMYK, 4, samples(c.adobe), [&c](jpeg_compress_struct& info) {
+      jpeg_set_colorspace(&info, c.stored);
+      info.write_Adobe_marker = c.adobe;
+      jpeg_set_quality(&info, 100, TRUE);
+    });
+    const JpegDecoded decoded = DecodeJpeg(jpeg);
+    ASSERT_EQ(decoded.error, JpegError::None) << c.name;
+    ASSERT_EQ(decoded.picture.width, 32) << c.name;
+    for (int i = 0; i < 4; ++i) {
+      const Pixel got = decoded.picture.At((i % 2) * 16 + 8, (i / 2) * 16 + 8);
+      const Pixel want = squares[i].printed;
+      EXPECT_NEAR(RedOf(got), RedOf(want), 3) << c.name << " square " << i;
+      EXPECT_NEAR(GreenOf(got), GreenOf(want), 3) << c.name << " square " << i;
+      EXPECT_NEAR(BlueOf(got), BlueOf(want), 3) << c.name << " square " << i;
+    }
+  }
 }
 
 }  // namespace
