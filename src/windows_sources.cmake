@@ -1,9 +1,12 @@
 # The Win32 side: our thin window layer and every window, handler and system call.
 set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/application.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/child_control.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/command_table.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/failure_log.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_dialog.cpp
-  ${CMAKE_SOURCE_DIR}/src/ui/file_preview.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/file_preview.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
@@ -12,17 +15,25 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/window_view.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/picture_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/value_entry_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/file_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/file_history.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/reshow_sequence.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/size_bar.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp
   ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/main_menu.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/main_window_capture.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/main_window_files.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/main_window_layout.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/main_layout.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/window_options.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/incoming_files.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window_startup.cpp
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box.cpp

@@ -1,6 +1,6 @@
 #include "app/long_path.h"
 
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 #include "ui/handles.h"
 
 std::string ExpandLongPath(const std::string& path) {

@@ -11,7 +11,7 @@
 #include "app/settings_store.h"
 #include "output/jpeg_library.h"
 #include "setup/file_system.h"
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 
@@ -30,8 +30,22 @@ std::string OwnFileName() {
 
 bool WindowOfClassExists(const char* className) { return FindWindowA(className, nullptr) != nullptr; }
 
+SetupMode SetupModeFor(StartMode mode) {
+  switch (mode) {
+    case StartMode::Uninstall:
+      return SetupMode::Uninstall;
+    case StartMode::UninstallHelper:
+      return SetupMode::UninstallHelper;
+    case StartMode::Busy:
+      return SetupMode::Busy;
+    case StartMode::Normal:
+      break;
+  }
+  return SetupMode::Install;
+}
+
 int RunSetupWindow(StartMode mode) {
-  SetupWindow window(mode);
+  SetupWindow window(SetupModeFor(mode));
   if (!window.Create()) return 1;
   return Application::Run();
 }

@@ -1,16 +1,13 @@
 // The main window's creation and its deferred start-up, step by step in the binding order.
-#include "app/long_path.h"
-#include "app/main_menu.h"
 #include "app/main_window.h"
-#include "app/program_constants.h"
-#include "app/setting_captions.h"
 #include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "capture/capture_captions.h"
+#include "common/program_identity.h"
 #include "msgbox/work_area_probe.h"
-#include "setup/file_system.h"
 #include "ui/application.h"
 #include "ui/registry.h"
+#include "workspace/main_menu.h"
 
 namespace {
 constexpr const char* StartupErrorText = "エラー：１";
@@ -19,16 +16,22 @@ constexpr const char* StartupErrorText = "エラー：１";
 void MainWindow::FormCreate() {
   // 1. The title in large type covers the window until the start-up completes.
   ScreenCursor::SetBusy(true);
-  CreateComponents();
+  layout_.Create(Handle(), Colour());
+  layout_.ScrollBox1.SetPicture(&workspace_.picture.Working());
+  hints_.Add(layout_.ColorBtn1.Handle(), "画面を取り込み下部に表示");
+  hints_.Add(layout_.ColorBtn2.Handle(), "画面を取り込み下部に表示");
+  hints_.Add(layout_.CheckBox1.Handle(), "ピクトランを常に一番手前に表示");
+  hints_.Add(layout_.CheckBox2.Handle(), "ピクトランを常に一番手前に表示");
+  hints_.Add(Handle(), "");
+  options_.ApplyLayout();
 
   // 2. Menus wait for the start-up.
-  for (const char* name : StartupMenus) menu_.SetEnabled(name, false);
+  MainMenu1.SetEnabled(StartupMenus, false);
 
   // 3. Run state.
   closeDone_ = false;
   startupComplete_ = false;
   startupError_ = StartupErrorText;
-  handed_ = {};
 
   // 4. The window icon comes with the window class.
 
@@ -36,67 +39,43 @@ void MainWindow::FormCreate() {
   ForgetTaskbar();
   ProbeWorkArea();
   SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea()));
-  const Size client = ClientSize();
-  panelOpen_.SetBounds({0, 0, client.width, client.height});
+  layout_.CoverWithTitle();
 
   // 6.
-  timerCreate_.SetEnabled(true);
+  TimerCreate.SetEnabled(true);
 }
 
+// Features still to come take their places in this order: the clear colours after the
+// capture tables, the cursor sources, shape tables, cursor history and arrow list before the
+// settings, the file history after them.
 void MainWindow::TimerCreateTimer() {
-  timerCreate_.SetEnabled(false);
-  ReadScreenDepth();
-  SetUpSizeBar();
-  EmptyWorkingPictureAndStartHints();
-  BuildCaptureAndDelayTables();
-  BuildClearColourTable();
-  FitSizeBarHeight();
-  BuildCursorSources();
-  BuildShapeTablesAndScratchBitmaps();
-  LoadCursorHistory();
-  BuildArrowList();
-  ReadSettings();
-  LoadFileHistory();
-  SetTitle();
-  ReadShortcutPaths();
-  ShowPositionAndTopMost();
-  CompleteStartup();
-  CollectCommandLine();
-  AcceptDroppedFiles();
-  StartRequestedCapture();
-}
-
-void MainWindow::ReadScreenDepth() {
-  WindowDc canvas(Handle());
-  picture_.SetScreenDepth(GetDeviceCaps(canvas.Get(), BITSPIXEL));
-}
-
-void MainWindow::SetUpSizeBar() { ShowSizeText(CaptureSizeLabel); }
-
-void MainWindow::EmptyWorkingPictureAndStartHints() {
-  picture_.Working().Clear();
-  picture_.RefreshPicture();
+  TimerCreate.SetEnabled(false);
+  workspace_.screenDepth = GetDeviceCaps(WindowDc(Handle()).Get(), BITSPIXEL);
+  ShowSizeText(CaptureSizeLabel);
+  workspace_.picture.Working().Clear();
+  RefreshPicture();
   Application::SetShowHints(true);
   Application::SetHintPause(100);
   hints_.Refresh();
+  // The size bar is as high as EditSize.
+  const Bounds size = layout_.sizeBar.Panel_SIZE.GetBounds();
+  layout_.sizeBar.Panel_SIZE.SetBounds({size.left, size.top, size.width, layout_.sizeBar.EditHeight()});
+  options_.ApplyLayout();
+  // Until the user takes in a cursor of their own, the pointer overlay draws the system's arrow.
+  LoadSystemArrow(workspace_.cursor);
+  ReadSettings();
+  const std::string title = std::string(ProgramTitle) + " ";
+  Application::SetTitle(title);
+  SetCaption(title);
+  ReadShortcutPaths();
+  options_.UpdatePositionHint();
+  options_.ApplyTopMost();
+  CompleteStartup();
+  incoming_.TakeCommandLine(context_.arguments);
+  DragAcceptFiles(Handle(), TRUE);
+  ScreenCursor::SetBusy(false);
+  incoming_.StartRequestedCapture();
 }
-
-void MainWindow::BuildCaptureAndDelayTables() {
-  for (int index = 1; index < DelayCount; ++index) menu_.SetCaption(DelayEntries[index], DelayEntryCaption(index));
-}
-void MainWindow::BuildClearColourTable() {}
-
-void MainWindow::FitSizeBarHeight() {
-  const Bounds size = panelSize_.GetBounds();
-  panelSize_.SetBounds({size.left, size.top, size.width, EditSizeHeight()});
-  ApplyLayout();
-}
-
-// Until the user takes in a cursor of their own, the pointer overlay draws the system's arrow.
-void MainWindow::BuildCursorSources() { LoadSystemArrow(cursor_); }
-void MainWindow::BuildShapeTablesAndScratchBitmaps() {}
-void MainWindow::LoadCursorHistory() {}
-void MainWindow::BuildArrowList() {}
 
 void MainWindow::ReadSettings() {
   SettingsEnvironment environment;
@@ -105,50 +84,11 @@ void MainWindow::ReadSettings() {
   environment.programFolder = context_.programFolder;
   environment.windowsFolder = context_.windowsFolder;
   environment.systemWindowColour = static_cast<int>(GetSysColor(COLOR_WINDOW));
-  settings_ = SettingsStore::ReadMain(environment);
-  checkBox1_.SetChecked(settings_.topMost);
-  checkBox2_.SetChecked(settings_.topMost);
-  Application::SetShowHints(settings_.miniHelp);
-  hints_.Refresh();
-  ApplySettingsToMenus();
-  ApplyInputColours();
-  ApplyLayout();
-  ShowCaptureTypeOnPanels();
-  UpdateCaptureCaptions();
-}
-
-void MainWindow::ApplySettingsToMenus() {
-  const MainSettings& s = settings_;
-  menu_.SetChecked("BackColor", s.backColor);
-  menu_.SetChecked("MHELP_MINI", s.miniHelp);
-  menu_.SetChecked("MGET_MOUSE_POINTER", s.autoIn);
-  menu_.SetChecked("MSet_Cursor", s.cursorSet);
-  CheckIndexEntry(menu_, DelayEntries, s.timerIndex);
-  menu_.SetCaption("GType7", TopLeftSizeCaption(s.leftUp));
-  menu_.SetCaption("GType5", FixedRectangleCaption(s.kotei));
-  CheckIndexEntry(menu_, CaptureTypeEntries, s.captureType);
-  CheckIndexEntry(menu_, GouseiShapeEntries, s.gouseiShape);
-  CheckIndexEntry(menu_, NaraberuShapeEntries, s.naraberuShape);
-  CheckIndexEntry(menu_, ClearColourEntries, s.clearColourIndex);
-  menu_.SetCaption("BMPBG6", UserColourCaption(s.myColour));
-  menu_.SetChecked("M_SLIP", s.kougo);
-  menu_.SetChecked("M_BAIMITU", s.baimitu);
-  CheckIndexEntry(menu_, SizeStepEntries, s.sizeIndex);
-  menu_.SetCaption("MG_HOSEI", CentreCorrectionCaption(s.centre));
-  menu_.SetChecked("MG_HOSEI", s.hoseiOn);
-  menu_.SetChecked("MJPG_INTERNET", s.jpgInternet);
-  menu_.SetCaption("MJPG_COMP", JpegQualityCaption(s.jpgQuality));
-  menu_.SetChecked("MGET_GOUSEI", s.gouseiM1);
-  menu_.SetChecked("MGET_NON", s.capcherGousei);
-  menu_.SetEnabled("MGET_GOUSEI", s.capcherGousei);
-}
-
-void MainWindow::LoadFileHistory() {}
-
-void MainWindow::SetTitle() {
-  const std::string title = std::string(ProgramTitle) + " ";
-  Application::SetTitle(title);
-  SetCaption(title);
+  workspace_.settings = SettingsStore::ReadMain(environment);
+  options_.ShowSettings();
+  capture_.ShowSettings();
+  pictureCommands_.ShowSettings();
+  files_.ShowSettings();
 }
 
 void MainWindow::ReadShortcutPaths() {
@@ -161,30 +101,9 @@ void MainWindow::ReadShortcutPaths() {
                                   SettingsStore::ReadValue("Group").value_or(""), ProgramTitle);
 }
 
-void MainWindow::ShowPositionAndTopMost() {
-  UpdatePositionHint();
-  ApplyTopMost();
-}
-
 void MainWindow::CompleteStartup() {
   startupComplete_ = true;
   startupError_.clear();
-  ShowWindow(panelOpen_.Handle(), SW_HIDE);
-  for (const char* name : StartupMenus) menu_.SetEnabled(name, true);
+  layout_.UncoverTitle();
+  MainMenu1.SetEnabled(StartupMenus, true);
 }
-
-void MainWindow::CollectCommandLine() {
-  handed_ = {};
-  ApplyArgumentRules(context_.arguments, FileProbe{FileExists, ExpandLongPath}, handed_);
-  if (!handed_.files.empty()) OpenHandedFiles();
-}
-
-void MainWindow::AcceptDroppedFiles() {
-  DragAcceptFiles(Handle(), TRUE);
-  ScreenCursor::SetBusy(false);
-}
-
-void MainWindow::StartRequestedCapture() {
-  if (handed_.captureRequested) StartCapture();
-}
-

@@ -1,15 +1,9 @@
 #pragma once
 #include <string>
 
-// Values fixed before the first window exists; shared by the main window, the installer
-// and the uninstaller.
-inline constexpr int ProgramVersion = 17;  // tens digit major, units digit minor
-inline constexpr const char* ProgramBaseName = "PIKTORAN";
-inline constexpr const char* ProgramTitle = "ピクトラン";
-inline constexpr int UninstallHelperNumber = 0;
+#include "common/program_identity.h"
 
-// The settings key under HKEY_CURRENT_USER.
-inline constexpr const char* SettingsKeyPath = "Software\\QUILO SOFT32\\PIKTORAN";
+inline constexpr int UninstallHelperNumber = 0;
 
 // "unin_quilo" + the helper number's last three digits after prefixing "000" + ".exe".
 std::string UninstallHelperName(int helperNumber = UninstallHelperNumber);

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "workspace/settings.h"
 
 // The settings key in the registry: HKEY_CURRENT_USER "Software\QUILO SOFT32\PIKTORAN".
 namespace SettingsStore {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/settings.h"
+#include "workspace/settings.h"
 #include "common/decimal.h"
 
 namespace {

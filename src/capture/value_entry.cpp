@@ -1,6 +1,7 @@
 #include "capture/value_entry.h"
 
 #include "common/decimal.h"
+#include "workspace/settings.h"
 
 namespace {
 
@@ -21,16 +22,16 @@ std::string ValueEntryButtonCaption(ValueEntryMode mode) {
   return "JPEG圧縮率(1-100) 初期値90 ";
 }
 
-std::string ValueEntryInitialText(ValueEntryMode mode, const MainSettings& settings) {
+std::string ValueEntryInitialText(ValueEntryMode mode, const ValueEntryValues& current) {
   switch (mode) {
     case ValueEntryMode::TopLeftSize:
-      return ToDecimal(settings.leftUp.width) + " " + ToDecimal(settings.leftUp.height);
+      return ToDecimal(current.leftUp.width) + " " + ToDecimal(current.leftUp.height);
     case ValueEntryMode::CentreCorrection:
-      return ToDecimal(settings.centre.x) + " " + ToDecimal(settings.centre.y);
+      return ToDecimal(current.centre.x) + " " + ToDecimal(current.centre.y);
     case ValueEntryMode::JpegQuality:
       break;
   }
-  return ToDecimal(settings.jpgQuality);
+  return ToDecimal(current.jpegQuality);
 }
 
 ValueEntryResult ConfirmValueEntry(ValueEntryMode mode, std::string_view text) {

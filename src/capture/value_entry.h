@@ -3,7 +3,6 @@
 #include <string_view>
 #include <variant>
 
-#include "app/settings.h"
 #include "common/geometry.h"
 
 // The size bar's inline entry: EditSize becomes editable and ColorBtn_SZ, whose caption
@@ -19,8 +18,15 @@ inline constexpr const char* ValueEntryWidthSample = "88888,88888";
 
 std::string ValueEntryButtonCaption(ValueEntryMode mode);
 
+// The values the three modes change, as they stand.
+struct ValueEntryValues {
+  Size leftUp;
+  Point centre;
+  int jpegQuality = 0;
+};
+
 // What EditSize shows on entering: the mode's current value.
-std::string ValueEntryInitialText(ValueEntryMode mode, const MainSettings& settings);
+std::string ValueEntryInitialText(ValueEntryMode mode, const ValueEntryValues& current);
 
 // The confirmation's outcomes. On an error the mode stays on so the text can be corrected.
 struct ValueEntryError {

@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 // Plain geometry of the portable side; Win32 types stay at the boundary.
 
 struct Point {
@@ -34,3 +36,10 @@ struct Edges {
   int Height() const { return bottom - top; }
   friend bool operator==(const Edges&, const Edges&) = default;
 };
+
+// Pulls `bounds` inside the work area; the left and top edges win when it does not fit.
+Bounds ClampIntoWorkArea(Bounds bounds, const Bounds& workArea);
+
+// The largest size with the picture's proportions that fits the box, never larger than the
+// picture itself and never without width or height; nullopt for an empty picture or box.
+std::optional<Size> FitInside(Size picture, Size box);

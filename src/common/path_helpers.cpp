@@ -1,4 +1,4 @@
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 
 #include "common/shift_jis.h"
 

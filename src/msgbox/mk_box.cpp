@@ -4,6 +4,7 @@
 #include "msgbox/box_pictures.h"
 #include "msgbox/work_area_probe.h"
 #include "ui/application.h"
+#include "ui/child_control.h"
 
 namespace {
 
@@ -29,16 +30,9 @@ std::string WithCarriageReturns(const std::string& text) {
   return result;
 }
 
-HWND MakeStatic(HWND parent, DWORD style, const Bounds& b, const std::string& text, HFONT font) {
-  HWND window = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | SS_NOPREFIX | style, b.left, b.top, b.width,
-                                b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return window;
-}
-
-void Place(Form& control, const Bounds& b, bool visible) {
+void Place(const WindowView& control, const Bounds& b, bool visible) {
   control.SetBounds(b);
-  ShowWindow(control.Handle(), visible ? SW_SHOW : SW_HIDE);
+  control.SetShown(visible);
 }
 
 }  // namespace
@@ -81,15 +75,12 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   SetBounds({0, 0, frame.right - frame.left, frame.bottom - frame.top});
   picturePosition_ = layout.picture;
 
-  memoMsg_ = CreateWindowExA(0, "EDIT", WithCarriageReturns(request.text).c_str(),
-                             WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, layout.memo.left, layout.memo.top,
-                             layout.memo.width, layout.memo.height, Handle(), nullptr, GetModuleHandleA(nullptr),
-                             nullptr);
-  SendMessageA(memoMsg_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-  labelTm_ = MakeStatic(Handle(), SS_RIGHT, {layout.countLabel.x, layout.countLabel.y, measures.countLabel.width,
-                                             measures.countLabel.height},
-                        countText_ + "秒", font_.Get());
-  ShowWindow(labelTm_, request.countDown ? SW_SHOW : SW_HIDE);
+  memoMsg_ = CreateChildWindow({"EDIT", WithCarriageReturns(request.text), ES_MULTILINE | ES_READONLY, 0, Handle(),
+                                layout.memo, font_.Get()});
+  labelTm_ = CreateChildWindow({"STATIC", countText_ + "秒", SS_RIGHT | SS_NOPREFIX, 0, Handle(),
+                                {layout.countLabel.x, layout.countLabel.y, measures.countLabel.width,
+                                 measures.countLabel.height},
+                                font_.Get(), !request.countDown});
 
   // The resume button lies beneath the pause button: created first, then covered.
   btnTmOpen_.Create(Handle(), layout.resume, "ｶｳﾝﾄ再開");

@@ -39,14 +39,6 @@ std::optional<Bounds> WorkAreaBesideTaskbar(const Edges& bar, Size screen) {
   return area;
 }
 
-Bounds ClampIntoWorkArea(Bounds b, const Bounds& work) {
-  b.left = std::min(b.left, work.left + work.width - b.width);
-  b.top = std::min(b.top, work.top + work.height - b.height);
-  b.left = std::max(b.left, work.left);
-  b.top = std::max(b.top, work.top);
-  return b;
-}
-
 Bounds PlaceOn(const Bounds& reference, Size size, const Bounds& workArea) {
   const Bounds centred{reference.left + (reference.width - size.width) / 2,
                        reference.top + (reference.height - size.height) / 2, size.width, size.height};

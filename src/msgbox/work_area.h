@@ -14,8 +14,5 @@ bool IsTaskbarCandidate(const Edges& window, Size screen, int windowTextLength);
 // The part of the screen the bar leaves free; nullopt when that part is degenerate.
 std::optional<Bounds> WorkAreaBesideTaskbar(const Edges& bar, Size screen);
 
-// Pulls `bounds` inside the work area; the left and top edges win when it does not fit.
-Bounds ClampIntoWorkArea(Bounds bounds, const Bounds& workArea);
-
 // Centres a dialog of `size` on `reference`, then clamps it into the work area.
 Bounds PlaceOn(const Bounds& reference, Size size, const Bounds& workArea);

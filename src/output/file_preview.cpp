@@ -1,11 +1,12 @@
-#include "ui/file_preview.h"
+#include "output/file_preview.h"
 
 #include <dlgs.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "edit/scale_size.h"
+#include "common/geometry.h"
+#include "ui/window_view.h"
 
 namespace {
 
@@ -17,14 +18,13 @@ constexpr short PaneSide = 100;
 
 // The pane makes the dialog wider than where it was placed expects; keep it on the screen.
 void KeepOnScreen(HWND dialog) {
-  RECT r{};
-  GetWindowRect(dialog, &r);
   MONITORINFO monitor{sizeof monitor};
   if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const LONG left = std::max(work.left, std::min(r.left, work.right - (r.right - r.left)));
-  const LONG top = std::max(work.top, std::min(r.top, work.bottom - (r.bottom - r.top)));
-  if (left != r.left || top != r.top) SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT& w = monitor.rcWork;
+  const WindowView view(dialog);
+  const Bounds own = view.GetBounds();
+  const Bounds placed = ClampIntoWorkArea(own, {w.left, w.top, w.right - w.left, w.bottom - w.top});
+  if (placed != own) view.SetBounds(placed);
 }
 
 // A child dialog template: the standard controls go where stc32 stands, our pane to its right.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 #include "ui/win32.h"
 
 bool FolderExists(const std::string& path) {

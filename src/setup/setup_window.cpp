@@ -1,5 +1,6 @@
 #include "setup/setup_window.h"
 
+#include "common/program_identity.h"
 #include "setup/setup_texts.h"
 #include "ui/application.h"
 
@@ -7,7 +8,7 @@ namespace {
 constexpr Size ClientArea{456, 171};
 }
 
-SetupWindow::SetupWindow(StartMode mode)
+SetupWindow::SetupWindow(SetupMode mode)
     : mode_(mode),
       timer1_(*this, 500, [this] { Timer1Timer(); }),
       timer2_(*this, 500, [this] { Timer2Timer(); }),
@@ -34,14 +35,14 @@ void SetupWindow::FormCreate() {
              own.width, own.height});
 
   std::string caption;
-  if (mode_ == StartMode::Normal) {
+  if (mode_ == SetupMode::Install) {
     caption = versionCaption_ + " 登録";
     Show();
   } else {
     // The uninstall flows stay hidden; only their timers and messages act.
     caption = versionCaption_ + " 削除";
-    Timer& timer = mode_ == StartMode::Uninstall         ? timer1_
-                   : mode_ == StartMode::UninstallHelper ? timer2_
+    Timer& timer = mode_ == SetupMode::Uninstall         ? timer1_
+                   : mode_ == SetupMode::UninstallHelper ? timer2_
                                                          : timerErOut_;
     timer.SetEnabled(true);
   }
@@ -49,14 +50,8 @@ void SetupWindow::FormCreate() {
   Application::SetTitle(caption);
 }
 
-// The uninstall and its helper copy end the program until they can remove anything.
-void SetupWindow::Timer1Timer() {
-  timer1_.SetEnabled(false);
-  PostMessageA(Handle(), WM_CLOSE, 0, 0);
-}
-
-void SetupWindow::Timer2Timer() {
-  timer2_.SetEnabled(false);
+void SetupWindow::EndUninstallFlow(Timer& timer) {
+  timer.SetEnabled(false);
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 

@@ -1,18 +1,25 @@
 #pragma once
 #include <string>
 
-#include "app/program_constants.h"
 #include "msgbox/mk_box_dlg.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
-// The installer and uninstaller window TPIKTO_SETUP. In the start mode Normal it is the
-// visible installer; in the uninstall modes it stays hidden and its timers do the work.
+// What the window TPIKTO_SETUP is started for.
+enum class SetupMode {
+  Install,          // the visible installer
+  Uninstall,        // "/uninstall"
+  UninstallHelper,  // the uninstall helper's copy
+  Busy,             // "/uninstall" while the program runs
+};
+
+// The installer and uninstaller window TPIKTO_SETUP. As the installer it is visible; in the
+// uninstall modes it stays hidden and its timers do the work.
 class SetupWindow : public Form {
  public:
   static constexpr const char* ClassName = "TPIKTO_SETUP";
 
-  explicit SetupWindow(StartMode mode);
+  explicit SetupWindow(SetupMode mode);
   bool Create();
 
  protected:
@@ -20,11 +27,13 @@ class SetupWindow : public Form {
 
  private:
   void FormCreate();
-  void Timer1Timer();
-  void Timer2Timer();
+  void Timer1Timer() { EndUninstallFlow(timer1_); }
+  void Timer2Timer() { EndUninstallFlow(timer2_); }
+  // The uninstall and its helper copy end the program until they can remove anything.
+  void EndUninstallFlow(Timer& timer);
   void TimerErOutTimer();
 
-  StartMode mode_;
+  SetupMode mode_;
   std::string versionCaption_;
   TMKBoxDlg mkBoxDlg1_;
   Timer timer1_;

@@ -1,6 +1,6 @@
 #include "setup/shortcut_paths.h"
 
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 
 ShortcutPaths BuildShortcutPaths(const std::string& programsFolder, const std::string& desktopFolder,
                                  const std::string& startupFolder, const std::string& groupName,

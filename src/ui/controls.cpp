@@ -1,11 +1,8 @@
 #include "ui/controls.h"
 
-bool ListBox::Create(HWND parent, const Bounds& b) {
-  window_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                            b.left, b.top, b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  return window_ != nullptr;
+bool ListBox::Create(HWND parent, const Bounds& bounds) {
+  return CreateControl({"LISTBOX", "", WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        WS_EX_CLIENTEDGE, parent, bounds});
 }
 
 void ListBox::Add(const std::string& item) const {
@@ -29,43 +26,36 @@ std::vector<std::string> ListBox::Items() const {
   return items;
 }
 
+std::vector<int> ListBox::SelectedIndexes() const {
+  std::vector<int> selected;
+  for (int i = 0, n = Count(); i < n; ++i) {
+    if (SendMessageA(window_, LB_GETSEL, i, 0) > 0) selected.push_back(i);
+  }
+  return selected;
+}
+
 void ListBox::DeselectAll() const { SendMessageA(window_, LB_SETSEL, FALSE, -1); }
 
 void ListBox::Select(int index) const { SendMessageA(window_, LB_SETSEL, TRUE, index); }
 
-void ListBox::SetBounds(const Bounds& b) const {
-  SetWindowPos(window_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+int ListBox::CaretIndex() const {
+  return Count() > 0 ? static_cast<int>(SendMessageA(window_, LB_GETCARETINDEX, 0, 0)) : -1;
 }
 
-bool Label::Create(HWND parent, const Bounds& b, const std::string& text, DWORD alignment) {
-  window_ = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | alignment | SS_NOPREFIX, b.left, b.top,
-                            b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  return window_ != nullptr;
+void ListBox::SetCaretIndex(int index) const { SendMessageA(window_, LB_SETCARETINDEX, index, FALSE); }
+
+bool ListBox::OnNotification(WORD code) {
+  if (code != LBN_DBLCLK || !onDoubleClick) return false;
+  onDoubleClick();
+  return true;
 }
 
-void Label::SetText(const std::string& text) const { SetWindowTextA(window_, text.c_str()); }
-
-std::string Label::Text() const {
-  char buffer[256] = {};
-  return std::string(buffer, static_cast<std::size_t>(GetWindowTextA(window_, buffer, sizeof buffer)));
+bool Label::Create(HWND parent, const Bounds& bounds, const std::string& text, HFONT font, DWORD alignment) {
+  return CreateControl({"STATIC", text, alignment | SS_NOPREFIX, 0, parent, bounds, font});
 }
-
-namespace {
-
-HWND MakeChild(const char* className, const std::string& text, DWORD style, DWORD exStyle, HWND parent,
-               const Bounds& b, HFONT font) {
-  HWND window = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.left, b.top,
-                                b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  return window;
-}
-
-}  // namespace
 
 bool CheckBox::Create(HWND parent, const Bounds& bounds, const std::string& caption, HFONT font) {
-  window_ = MakeChild("BUTTON", caption, BS_AUTOCHECKBOX | WS_TABSTOP, 0, parent, bounds, font);
-  return window_ != nullptr;
+  return CreateControl({"BUTTON", caption, BS_AUTOCHECKBOX | WS_TABSTOP, 0, parent, bounds, font});
 }
 
 bool CheckBox::Checked() const { return SendMessageA(window_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -74,26 +64,25 @@ void CheckBox::SetChecked(bool checked) const {
   SendMessageA(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+bool CheckBox::OnNotification(WORD code) {
+  if (code != BN_CLICKED || !onClick) return false;
+  onClick();
+  return true;
+}
+
 bool OwnerDrawnComboBox::Create(HWND parent, const Bounds& bounds, int itemHeight) {
-  window_ = MakeChild("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL | WS_TABSTOP, 0, parent,
-                      bounds, nullptr);
+  if (!CreateControl({"COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL | WS_TABSTOP, 0, parent,
+                      bounds})) {
+    return false;
+  }
   SendMessageA(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
   SendMessageA(window_, CB_SETITEMHEIGHT, 0, itemHeight);
-  return window_ != nullptr;
+  return true;
 }
 
 bool EditBox::Create(HWND parent, const Bounds& bounds, HFONT font, bool readOnly) {
-  window_ = MakeChild("EDIT", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : WS_TABSTOP), WS_EX_CLIENTEDGE, parent,
-                      bounds, font);
-  return window_ != nullptr;
-}
-
-void EditBox::SetText(const std::string& text) const { SetWindowTextA(window_, text.c_str()); }
-
-std::string EditBox::Text() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return CreateControl({"EDIT", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : WS_TABSTOP), WS_EX_CLIENTEDGE, parent,
+                        bounds, font});
 }
 
 void EditBox::SetReadOnly(bool readOnly) const { SendMessageA(window_, EM_SETREADONLY, readOnly, 0); }

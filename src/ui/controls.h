@@ -1,72 +1,66 @@
 #pragma once
 // Thin wrappers of the system's child controls; each control belongs to its parent window.
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "common/geometry.h"
-#include "ui/win32.h"
+#include "ui/child_control.h"
 
-// A multi-select list box child control; the parent window owns and destroys it.
-class ListBox {
+// A multi-select list box.
+class ListBox : public ChildControl {
  public:
   bool Create(HWND parent, const Bounds& bounds);
-  HWND Handle() const { return window_; }
 
   void Add(const std::string& item) const;
   int Count() const;
   std::string Item(int index) const;
   std::vector<std::string> Items() const;
+  std::vector<int> SelectedIndexes() const;
   void DeselectAll() const;
   void Select(int index) const;
-  void SetBounds(const Bounds& bounds) const;
+  // The item with the focus rectangle (the current item); -1 when the list is empty.
+  int CaretIndex() const;
+  void SetCaretIndex(int index) const;
 
- private:
-  HWND window_ = nullptr;
+  std::function<void()> onDoubleClick;
+
+ protected:
+  bool OnNotification(WORD code) override;
 };
 
-// A check box child control.
-class CheckBox {
+// A check box.
+class CheckBox : public ChildControl {
  public:
   bool Create(HWND parent, const Bounds& bounds, const std::string& caption, HFONT font);
-  HWND Handle() const { return window_; }
   bool Checked() const;
   void SetChecked(bool checked) const;
 
- private:
-  HWND window_ = nullptr;
+  std::function<void()> onClick;
+
+ protected:
+  bool OnNotification(WORD code) override;
 };
 
 // A drop-down list whose items the owner draws (picture lists).
-class OwnerDrawnComboBox {
+class OwnerDrawnComboBox : public ChildControl {
  public:
   bool Create(HWND parent, const Bounds& bounds, int itemHeight);
-  HWND Handle() const { return window_; }
-
- private:
-  HWND window_ = nullptr;
 };
 
 // A one-line edit box.
-class EditBox {
+class EditBox : public ChildControl {
  public:
   bool Create(HWND parent, const Bounds& bounds, HFONT font, bool readOnly);
-  HWND Handle() const { return window_; }
-  void SetText(const std::string& text) const;
-  std::string Text() const;
+  void SetText(const std::string& text) const { SetCaption(text); }
+  std::string Text() const { return Caption(); }
   void SetReadOnly(bool readOnly) const;
-
- private:
-  HWND window_ = nullptr;
 };
 
-// A one-line text child control; the parent window owns and destroys it.
-class Label {
+// A one-line text.
+class Label : public ChildControl {
  public:
-  bool Create(HWND parent, const Bounds& bounds, const std::string& text, DWORD alignment = SS_LEFT);
-  HWND Handle() const { return window_; }
-  void SetText(const std::string& text) const;
-  std::string Text() const;
-
- private:
-  HWND window_ = nullptr;
+  bool Create(HWND parent, const Bounds& bounds, const std::string& text, HFONT font = nullptr,
+              DWORD alignment = SS_LEFT);
+  void SetText(const std::string& text) const { SetCaption(text); }
+  std::string Text() const { return Caption(); }
 };

@@ -1,11 +1,9 @@
 #include "ui/file_dialog.h"
 
 #include <algorithm>
-#include <optional>
-
 
 #include "common/shift_jis.h"
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 
 namespace {
 // Room for a multiple selection of several long names.
@@ -50,8 +48,7 @@ FileDialogResult FileDialog::Run(HWND owner, const std::string& initialFolder) {
   dialog.lpstrTitle = setup_.title.c_str();
   dialog.lpstrDefExt = setup_.defaultExtension.empty() ? nullptr : setup_.defaultExtension.c_str();
   dialog.Flags = setup_.options | OFN_EXPLORER;
-  std::optional<FilePreview> preview;
-  if (setup_.preview) preview.emplace(setup_.preview).Attach(dialog);
+  if (setup_.extension) setup_.extension->Attach(dialog);
 
   const BOOL chosen = kind_ == Kind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   if (!chosen) return CommDlgExtendedError() == 0 ? FileDialogResult::Cancelled : FileDialogResult::Failed;

@@ -1,10 +1,16 @@
 #pragma once
 #include <string>
 
-#include "ui/file_preview.h"
 #include "ui/win32.h"
 
 #include <commdlg.h>
+
+// Something a dialog shows beside its standard controls (a child template and its hook).
+class FileDialogExtension {
+ public:
+  virtual ~FileDialogExtension() = default;
+  virtual void Attach(OPENFILENAMEA& dialog) = 0;
+};
 
 // What a file dialog shows; the filter is "caption|patterns|caption|patterns|…".
 struct FileDialogSetup {
@@ -13,7 +19,7 @@ struct FileDialogSetup {
   std::string defaultExtension;  // without the dot; empty for none
   std::string fileName;          // the name field when the dialog first opens
   DWORD options = 0;             // OFN_ flags besides OFN_EXPLORER
-  PreviewReader preview;         // when set, a pane shows the selected file as a picture
+  FileDialogExtension* extension = nullptr;  // not owned; outlives every run of the dialog
 };
 
 enum class FileDialogResult { Chosen, Cancelled, Failed };

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/child_control.h"
+#include "ui/failure_log.h"
 #include "ui/timer.h"
 
 Form::~Form() {
@@ -44,13 +46,18 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
     form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   }
   if (!form) return DefWindowProcA(window, message, wParam, lParam);
-  // No exception crosses into the system's code: a failing handler ends as the default.
+  // No exception crosses into the system's code: a failing handler is reported and ends as
+  // the default.
   try {
     if (message == WM_TIMER) {
       form->DispatchTimer(wParam);
       return 0;
     }
     if (message == WM_SETCURSOR && ScreenCursor::Apply()) return TRUE;
+    // A control's notification goes to the control's own handler, wherever the control sits.
+    if (message == WM_COMMAND && lParam && ChildControl::Reflect(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
+      return 0;
+    }
     const LRESULT result = form->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -58,9 +65,19 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
     }
     return result;
   } catch (...) {
+    const std::exception_ptr failure = std::current_exception();
+    // The top-level form answers for its controls.
+    Form* root = FromHandle(GetAncestor(window, GA_ROOT));
+    try {
+      (root ? root : form)->OnFailure(failure);
+    } catch (...) {
+      LogFailure(std::current_exception(), "while reporting a failure");
+    }
     return DefWindowProcA(window, message, wParam, lParam);
   }
 }
+
+void Form::OnFailure(std::exception_ptr failure) { LogFailure(failure, "in a window handler"); }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultMessage(message, wParam, lParam);
@@ -117,35 +134,4 @@ int Form::ShowModal() {
 void Form::DispatchTimer(UINT_PTR id) {
   const auto found = std::find_if(timers_.begin(), timers_.end(), [id](Timer* t) { return t->Id() == id; });
   if (found != timers_.end()) (*found)->Fire();
-}
-
-void Form::Show() const { ShowWindow(window_, SW_SHOW); }
-void Form::Hide() const { ShowWindow(window_, SW_HIDE); }
-bool Form::Visible() const { return IsWindowVisible(window_) != FALSE; }
-
-void Form::SetCaption(const std::string& caption) const { SetWindowTextA(window_, caption.c_str()); }
-
-std::string Form::Caption() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-Bounds Form::GetBounds() const {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  if (HWND parent = GetParent(window_); parent && (GetWindowLongA(window_, GWL_STYLE) & WS_CHILD)) {
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  }
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void Form::SetBounds(const Bounds& b) const {
-  SetWindowPos(window_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-Size Form::ClientSize() const {
-  RECT r{};
-  GetClientRect(window_, &r);
-  return {r.right, r.bottom};
 }

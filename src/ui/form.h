@@ -1,31 +1,20 @@
 #pragma once
+#include <exception>
 #include <string>
 #include <vector>
 
-#include "common/geometry.h"
-#include "ui/win32.h"
+#include "ui/window_view.h"
 
 class Timer;
 
 // A window that is a C++ object: the object is tied to its HWND at WM_NCCREATE and
 // receives its messages in OnMessage. The object owns the window and destroys it.
-class Form {
+class Form : public WindowView {
  public:
   Form() = default;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
-
-  HWND Handle() const { return window_; }
-
-  void Show() const;
-  void Hide() const;
-  bool Visible() const;
-  void SetCaption(const std::string& caption) const;
-  std::string Caption() const;
-  Bounds GetBounds() const;          // outer bounds in parent (or screen) coordinates
-  void SetBounds(const Bounds& bounds) const;
-  Size ClientSize() const;
 
   // The colours that child controls with "parent colour" take from their form.
   virtual COLORREF Colour() const { return GetSysColor(COLOR_BTNFACE); }
@@ -54,13 +43,16 @@ class Form {
                            const Bounds& bounds, HWND parent, HMENU menu = nullptr);
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // A handler of this window (or of a control on it) failed with an exception, which never
+  // crosses into the system's code. The top-level form decides what the user sees; the
+  // default logs it.
+  virtual void OnFailure(std::exception_ptr failure);
 
  private:
   friend class Timer;
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void DispatchTimer(UINT_PTR id);
 
-  HWND window_ = nullptr;
   std::vector<Timer*> timers_;
   int modalResult_ = 0;
   bool modalRunning_ = false;

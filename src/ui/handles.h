@@ -48,6 +48,9 @@ struct KernelHandleTraits {
 struct RegistryKeyTraits {
   static void Close(HKEY key) { RegCloseKey(key); }
 };
+struct WindowTraits {
+  static void Close(HWND window) { DestroyWindow(window); }
+};
 struct GlobalAtomTraits {
   static void Close(ATOM atom) { GlobalDeleteAtom(atom); }
 };
@@ -59,6 +62,8 @@ using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
 using IconHandle = UniqueHandle<HICON, IconTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+// A top-level window we create without a form object (a tooltip).
+using WindowHandle = UniqueHandle<HWND, WindowTraits>;
 using GlobalAtom = UniqueHandle<ATOM, GlobalAtomTraits>;
 
 // FindFirstFile's search handle: invalid is INVALID_HANDLE_VALUE, not null.

@@ -18,10 +18,6 @@ TTTOOLINFOA ToolInfo(HWND control, const std::string* text) {
 
 }  // namespace
 
-Hints::~Hints() {
-  if (tooltip_) DestroyWindow(tooltip_);
-}
-
 void Hints::Add(HWND control, const std::string& text) {
   // The tooltip has no owner: an owned top-most popup keeps its owner from becoming top-most
   // under Wine, and the TOPにする switch must work.
@@ -31,9 +27,9 @@ void Hints::Add(HWND control, const std::string& text) {
       return InitCommonControlsEx(&controls) != FALSE;
     }();
     (void)initialised;
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+    tooltip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+                               GetModuleHandleA(nullptr), nullptr));
   }
   tools_.push_back({control, text});
   if (registered_) Register(tools_.back());
@@ -46,27 +42,27 @@ void Hints::SetText(HWND control, const std::string& text) {
     tool.text = text;
     if (!registered_) continue;
     TTTOOLINFOA info = ToolInfo(tool.control, &tool.text);
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(tooltip_.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
   }
 }
 
 void Hints::Register(const Tool& tool) const {
   TTTOOLINFOA info = ToolInfo(tool.control, &tool.text);
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageA(tooltip_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Hints::Unregister(const Tool& tool) const {
   TTTOOLINFOA info = ToolInfo(tool.control, nullptr);
-  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageA(tooltip_.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Hints::Refresh() {
   if (!tooltip_) return;
-  SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, Application::HintPause());
+  SendMessageA(tooltip_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, Application::HintPause());
   const bool on = Application::ShowHints();
   if (on != registered_) {
     for (const Tool& tool : tools_) on ? Register(tool) : Unregister(tool);
     registered_ = on;
   }
-  SendMessageA(tooltip_, TTM_ACTIVATE, on, 0);
+  SendMessageA(tooltip_.Get(), TTM_ACTIVATE, on, 0);
 }

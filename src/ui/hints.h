@@ -11,7 +11,6 @@ class Hints {
   Hints() = default;
   Hints(const Hints&) = delete;
   Hints& operator=(const Hints&) = delete;
-  ~Hints();
 
   // A control's hint; a top-level window's own hint shows over its free client area.
   void Add(HWND control, const std::string& text);
@@ -27,7 +26,7 @@ class Hints {
   void Register(const Tool& tool) const;
   void Unregister(const Tool& tool) const;
 
-  HWND tooltip_ = nullptr;
+  WindowHandle tooltip_;
   std::vector<Tool> tools_;
   bool registered_ = false;
 };

@@ -76,10 +76,30 @@ MenuTree::Entry& MenuTree::Find(const std::string& name) {
   return const_cast<Entry&>(std::as_const(*this).Find(name));
 }
 
-const MenuTree::Entry& MenuTree::Find(const std::string& name) const {
+const MenuTree::Entry* MenuTree::Lookup(const std::string& name) const {
   const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.name == name; });
-  if (name.empty() || found == entries_.end()) throw std::logic_error("no menu entry " + name);
-  return *found;
+  return name.empty() || found == entries_.end() ? nullptr : &*found;
+}
+
+const MenuTree::Entry& MenuTree::Find(const std::string& name) const {
+  const Entry* entry = Lookup(name);
+  if (!entry) throw std::logic_error("no menu entry " + name);
+  return *entry;
+}
+
+std::optional<UINT> MenuTree::CommandId(const std::string& name) const {
+  const Entry* entry = Lookup(name);
+  return entry && entry->id != 0 ? std::optional<UINT>(entry->id) : std::nullopt;
+}
+
+HMENU MenuTree::Submenu(const std::string& name) const {
+  const Entry* entry = Lookup(name);
+  return entry ? entry->submenu : nullptr;
+}
+
+void MenuTree::SetEnabled(std::span<const char* const> names, bool enabled) {
+  for (const char* name : names) Find(name);
+  for (const char* name : names) SetEnabled(name, enabled);
 }
 
 void MenuTree::Redraw(const Entry& e) const {

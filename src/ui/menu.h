@@ -31,7 +31,15 @@ class MenuTree {
   std::optional<std::string> NameOfCommand(UINT id) const;
   std::optional<std::string> NameOfSubmenu(HMENU submenu) const;
 
+  // The command id of a command entry; nullopt for an unknown name, a separator or a submenu.
+  std::optional<UINT> CommandId(const std::string& name) const;
+  // The submenu an entry opens; null for an unknown name or a command.
+  HMENU Submenu(const std::string& name) const;
+
+  // Each name must be an entry of the table: an unknown one throws std::logic_error before any
+  // entry has changed, so a group is never left half switched.
   void SetEnabled(const std::string& name, bool enabled);
+  void SetEnabled(std::span<const char* const> names, bool enabled);
   bool Enabled(const std::string& name) const;
   void SetChecked(const std::string& name, bool checked);
   bool Checked(const std::string& name) const;
@@ -52,6 +60,7 @@ class MenuTree {
     bool enabled = true;
     bool checked = false;
   };
+  const Entry* Lookup(const std::string& name) const;
   Entry& Find(const std::string& name);
   const Entry& Find(const std::string& name) const;
   // Position in the system menu: the visible siblings before it.

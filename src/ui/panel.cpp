@@ -26,8 +26,8 @@ void Panel::SetFontColour(COLORREF colour) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Panel::SetFont(FontHandle font) {
-  font_ = std::move(font);
+void Panel::SetFont(HFONT font) {
+  font_ = font;
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -84,7 +84,7 @@ void Panel::Paint() {
   }
   const std::string caption = Caption();
   if (!caption.empty()) {
-    SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fontColour_);
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT;

@@ -15,8 +15,8 @@ class Panel : public Form {
   void SetColour(COLORREF colour);
   COLORREF Colour() const { return colour_; }
   void SetFontColour(COLORREF colour);
-  // The panel owns the font it is given.
-  void SetFont(FontHandle font);
+  // The caption's font; it belongs to the form that composes the panel and outlives it.
+  void SetFont(HFONT font);
   void SetAlignment(Alignment alignment);
   void SetSingleBorder(bool on);
 
@@ -28,7 +28,7 @@ class Panel : public Form {
 
   COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
   COLORREF fontColour_ = GetSysColor(COLOR_BTNTEXT);
-  FontHandle font_;
+  HFONT font_ = nullptr;
   Alignment alignment_ = Alignment::Centre;
   bool singleBorder_ = false;
 };

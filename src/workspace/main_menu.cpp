@@ -1,4 +1,4 @@
-#include "app/main_menu.h"
+#include "workspace/main_menu.h"
 
 // Depth, component name and caption of every entry, in menu order.
 namespace {

@@ -1,4 +1,4 @@
-#include "app/setting_captions.h"
+#include "workspace/setting_captions.h"
 
 #include <cstdio>
 

@@ -264,17 +264,21 @@ TEST(Capture, AnEmptyRangeIsReportedAndTheWholeScreenTaken) {
   CloseAndWait(process, main);
 }
 
-TEST(Capture, TheDelayKeepsTheWindowHidden) {
+TEST(Capture, TheDelayKeepsTheWindowHiddenEvenFromASecondStart) {
   Program program;
   Program::SetSetting("Version", "17");
   Program::SetSetting("GType", "0");
-  Program::SetSetting("Timer", "1");
+  Program::SetSetting("Timer", "2");
   const Process process = program.Start({"/G"});
   HWND main = StartedMainWindow(process);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
   const ULONGLONG hiddenAt = GetTickCount64();
+  // A second start hands over and ends; the window must not come back into the capture.
+  const Process second = program.Start();
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_FALSE(IsWindowVisible(main));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-  EXPECT_GE(GetTickCount64() - hiddenAt, 1000u);
+  EXPECT_GE(GetTickCount64() - hiddenAt, 2000u);
   EXPECT_EQ(WindowText(SizeBar(main)), "取り込みサイズ　左上 0, 0 サイズ 1024, 768");
   CloseAndWait(process, main);
 }

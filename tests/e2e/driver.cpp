@@ -214,15 +214,22 @@ Program::~Program() {
   RemoveDirectoryA(folder_.c_str());
 }
 
-Process Program::Start(const std::vector<std::string>& arguments) const {
+Process Program::Start(const std::vector<std::string>& arguments) const { return Start(arguments, nullptr); }
+
+Process Program::Start(const std::vector<std::string>& arguments, const std::function<void(DWORD)>& beforeRun) const {
   std::string commandLine = QuoteArgument(folder_ + "PIKTORAN.EXE");
   for (const std::string& argument : arguments) commandLine += " " + QuoteArgument(argument);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                      &info)) {
+  const DWORD flags = beforeRun ? CREATE_SUSPENDED : 0;
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder_.c_str(),
+                      &startup, &info)) {
     throw std::runtime_error("cannot start " + commandLine);
+  }
+  if (beforeRun) {
+    beforeRun(info.dwThreadId);
+    ResumeThread(info.hThread);
   }
   CloseHandle(info.hThread);
   return Process(info.hProcess, info.dwProcessId);
@@ -363,5 +370,29 @@ bool PressButton(HWND box, const std::string& caption) {
 }
 
 void PressOk(HWND box) { PressButton(box, "ＯＫ"); }
+
+StartupHold::StartupHold()
+    : event_(CreateEventA(nullptr, TRUE, FALSE, StartupHoldEvent)),
+      probe_(LoadLibraryA((OwnFolder() + "menu_probe.dll").c_str())) {}
+
+StartupHold::~StartupHold() {
+  Release();
+  for (HHOOK hook : hooks_) UnhookWindowsHookEx(hook);
+  if (probe_) FreeLibrary(probe_);
+  if (event_) CloseHandle(event_);
+}
+
+Process StartupHold::Start(const Program& program, const std::vector<std::string>& arguments) {
+  const auto hookProc = probe_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(probe_, StartupHoldHookName)) : nullptr;
+  return program.Start(arguments, [&](DWORD thread) {
+    HHOOK hook = hookProc ? SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe_, thread) : nullptr;
+    EXPECT_NE(hook, nullptr) << "the start-up cannot be held";
+    if (hook) hooks_.push_back(hook);
+  });
+}
+
+void StartupHold::Release() const {
+  if (event_) SetEvent(event_);
+}
 
 }  // namespace e2e

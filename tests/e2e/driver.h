@@ -67,6 +67,8 @@ class Program {
 
   const std::string& Folder() const { return folder_; }  // with trailing separator
   Process Start(const std::vector<std::string>& arguments = {}) const;
+  // Starts it with its main thread suspended until `beforeRun` has seen the thread's id.
+  Process Start(const std::vector<std::string>& arguments, const std::function<void(DWORD)>& beforeRun) const;
 
   static void ResetSettings();
   static void SetSetting(const std::string& name, const std::string& value);
@@ -75,6 +77,24 @@ class Program {
 
  private:
   std::string folder_;
+};
+
+// Holds the deferred start-up of the copies it starts until Release (or its end), through
+// menu_probe.dll's start-up hold hook set on their main thread before it runs.
+class StartupHold {
+ public:
+  StartupHold();
+  StartupHold(const StartupHold&) = delete;
+  StartupHold& operator=(const StartupHold&) = delete;
+  ~StartupHold();
+
+  Process Start(const Program& program, const std::vector<std::string>& arguments = {});
+  void Release() const;
+
+ private:
+  HANDLE event_;
+  HMODULE probe_;
+  std::vector<HHOOK> hooks_;
 };
 
 // The main window has finished its deferred start-up: it carries the title with its trailing

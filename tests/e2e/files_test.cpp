@@ -194,6 +194,40 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   EXPECT_EQ(Program::Setting("JPG_INTERNET"), "1");
 }
 
+// ２倍, the first entry of 画面合成(&S), chosen with Enter; true when the picture grew.
+bool DoublePicture(HWND main, HWND sizeBar) {
+  const std::string before = WindowText(sizeBar);
+  if (!OpenBarMenu(main, 'S')) return false;
+  PostMessageA(main, WM_KEYDOWN, VK_RETURN, 1);
+  return WaitUntil([&] { return WindowText(sizeBar) != before; }, 3000);
+}
+
+TEST(Files, TheLargestPictureDoublingMakesLoadsBack) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "0");
+  const Process process = program.Start({"/G"});
+  HWND main = CapturedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+  int doublings = 0;
+  while (doublings < 8 && DoublePicture(main, sizeBar)) ++doublings;
+  ASSERT_GE(doublings, 2) << WindowText(sizeBar);
+  ASSERT_TRUE(CloseMenus(main));
+  const std::string doubled = WindowText(sizeBar);  // "ＣＧサイズ W, H"
+  const std::string size = doubled.substr(doubled.find(' ') + 1);
+
+  const std::string bmp = program.Folder() + "LARGE.BMP";
+  Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
+  SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+  Load(process, main, bmp);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ " + size && IsWindowVisible(main); },
+                        60000))
+      << WindowText(sizeBar);
+  EXPECT_EQ(FindMessageBox(process, 0), nullptr);
+  CloseAndWait(process, main);
+  DeleteFileA(bmp.c_str());
+}
+
 TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   Program program;
   Program::SetSetting("Version", "17");

@@ -47,3 +47,18 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MenuProbeHook(int code, WPARAM
   }
   return CallNextHookEx(nullptr, code, removal, data);
 }
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK StartupHoldHook(int code, WPARAM removal, LPARAM data) {
+  auto* message = reinterpret_cast<MSG*>(data);
+  if (code == HC_ACTION && message->message == WM_TIMER) {
+    char className[64] = {};
+    GetClassNameA(message->hwnd, className, sizeof className);
+    if (std::string(className) == "TPIKTORAN_QUILO") {
+      if (HANDLE hold = OpenEventA(SYNCHRONIZE, FALSE, StartupHoldEvent)) {
+        if (WaitForSingleObject(hold, 0) == WAIT_TIMEOUT) message->message = WM_NULL;
+        CloseHandle(hold);
+      }
+    }
+  }
+  return CallNextHookEx(nullptr, code, removal, data);
+}

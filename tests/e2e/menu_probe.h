@@ -14,3 +14,9 @@ inline constexpr char MenuFlagChecked = 'C';
 inline constexpr char MenuFlagGrayed = 'G';
 // Name of the hook procedure the library exports.
 inline constexpr const char* MenuProbeHookName = "MenuProbeHook";
+
+// The start-up hold: while an event of this name exists and is not set, the hook swallows the
+// timer messages of PIKTORAN's main window, so its deferred start-up waits (the large title
+// stays on, the menus stay disabled) until the test sets the event.
+inline constexpr const char* StartupHoldEvent = "PIKTORAN_E2E_STARTUP_HOLD";
+inline constexpr const char* StartupHoldHookName = "StartupHoldHook";

@@ -130,13 +130,34 @@ TEST(Startup, StoredValuesComeBackUnchanged) {
   EXPECT_EQ(Program::Setting("SavePath"), "C:\\表\\");
 }
 
-TEST(Startup, CloseBeforeStartupCompletedWritesNothing) {
+TEST(Startup, TheTitleCoversTheWindowAndACloseThenWritesNothing) {
   Program program;
   Program::SetSetting("Version", "17");
   Program::SetSetting("JPG_COMP", "55");
-  const Process process = program.Start();
+  StartupHold hold;
+  const Process process = hold.Start(program);
   HWND window = process.WaitForWindow(MainClass);
   ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+
+  // What lies on top of the client area is the large title, in aqua.
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT corner{4, client.bottom - 4};
+  ClientToScreen(window, &corner);
+  HWND top = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    top = WindowFromPoint(corner);
+    return WindowText(top) == "ピクトラン" && top != window;
+  })) << ClassOf(top);
+  EXPECT_TRUE(WaitUntil([&] {
+    HDC screen = GetDC(nullptr);
+    const COLORREF shown = GetPixel(screen, corner.x, corner.y);
+    ReleaseDC(nullptr, screen);
+    return shown == RGB(0, 255, 255);
+  }));
+  Screenshot("start-up-title");
+
   PostMessageA(window, WM_CLOSE, 0, 0);
   HWND box = FindMessageBox(process);
   ASSERT_NE(box, nullptr);
@@ -183,6 +204,11 @@ TEST(Startup, SecondStartHandsItsArgumentsOverAndEnds) {
   EXPECT_TRUE(first.Running());
   EXPECT_TRUE(WaitUntil([&] { return !IsIconic(window); }));
   EXPECT_EQ(HistoryOf(window), std::vector<std::string>{picture});
+  // The handed file is opened; this one is no picture.
+  HWND box = FindMessageBox(first);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
+  PressOk(box);
 
   // Without arguments a second start only brings the first to the front.
   const Process third = program.Start();
@@ -206,6 +232,21 @@ TEST(Startup, CommandLineFilesGoToTheHistory) {
   CloseAndWait(process, window);
   DeleteFileA(a.c_str());
   DeleteFileA(b.c_str());
+}
+
+TEST(Startup, TheEndOfTheSessionSavesTheSettings) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND window = StartedMainWindow(process);
+  SetWindowPos(window, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(window).left == 20; }));
+  EXPECT_TRUE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0));
+  SendMessageA(window, WM_ENDSESSION, TRUE, 0);
+  // The system ends the process without a close request.
+  process.Kill();
+  EXPECT_EQ(Program::Setting("FP"), "20,30,445,300");
+  EXPECT_EQ(Program::Setting("JPG_COMP"), "90");
 }
 
 TEST(Startup, UninstallWhileRunningSaysSoAndEnds) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 
 namespace {
 

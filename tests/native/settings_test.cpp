@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/settings.h"
+#include "workspace/settings.h"
 
 namespace {
 

@@ -13,10 +13,7 @@ std::string ErrorOf(const ValueEntryResult& result) {
 }
 
 TEST(ValueEntry, ButtonCaptionAndStartingText) {
-  MainSettings s;
-  s.leftUp = {50, 60};
-  s.centre = {-3, 7};
-  s.jpgQuality = 85;
+  const ValueEntryValues s{{50, 60}, {-3, 7}, 85};
   EXPECT_EQ(ValueEntryButtonCaption(ValueEntryMode::TopLeftSize), "左上固定サイズの設定");
   EXPECT_EQ(ValueEntryButtonCaption(ValueEntryMode::CentreCorrection), "合成画面中央補正設定");
   EXPECT_EQ(ValueEntryButtonCaption(ValueEntryMode::JpegQuality), "JPEG圧縮率(1-100) 初期値90 ");

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "app/long_path.h"
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 #include "ui/win32.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/main_menu.h"
+#include "workspace/main_menu.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "output/picture_files.h"
-#include "setup/path_helpers.h"
+#include "common/path_helpers.h"
 #include "ui/win32.h"
 
 namespace {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "edit/working_picture.h"
+#include "edit/picture_commands.h"
+#include "ui/scroll_box.h"
+#include "workspace/main_menu.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -14,29 +16,45 @@ namespace {
 
 // The main window as the picture commands see it: a window holding ScrollBox1, and a record of
 // what the commands asked of it.
-class FakeHost : public PictureHost {
+class FakeWindow : public MainWindowServices {
  public:
-  FakeHost() {
+  FakeWindow() : menu_(MainMenuTable()) {
     Form::RegisterWindowClass(ClassName);
     window_.Open();
     box_.Create(window_.Handle(), {0, 0, 200, 150});
   }
-  void HideMainWindow() override { calls.push_back("hide"); }
-  void StartReshow() override { calls.push_back("reshow"); }
-  void EmptyCursorPreview() override { calls.push_back("preview"); }
+  Form& Window() override { return window_; }
+  MenuTree& Menu() override { return menu_; }
+  int ShowMsg(const std::string& text) override { return Answer(text, 1); }
+  int ShowMsgTimed(const std::string& text, int answer) override { return Answer(text, answer); }
+  int AskYesNoTimed(const std::string& text, int answer) override { return Answer(text, answer); }
   void ShowSizeText(const std::string& text) override { sizeText = text; }
-  int ShowMsgTimed(const std::string& text, int timeoutAnswer) override {
-    messages.push_back(text);
-    return timeoutAnswer;
+  void HideForWork() override { calls.push_back("hide"); }
+  void RefreshPicture() override { box_.Refresh(); }
+  void ShowPicture(const std::string& text) override {
+    box_.Refresh();
+    sizeText = text;
+    box_.ResetScroll();
   }
-  ScrollBox& PictureBox() override { return box_; }
-  HWND Window() const { return window_.Handle(); }
+  void ShowNewPicture(const std::string& text) override {
+    ShowPicture(text);
+    calls.push_back("reshow");
+  }
+  void LeaveTopMost() override {}
+  void ApplyTopMost() override {}
+
+  ScrollBox& PictureBox() { return box_; }
+  HWND Handle() const { return window_.Handle(); }
 
   std::vector<std::string> calls;
   std::vector<std::string> messages;
   std::string sizeText;
 
  private:
+  int Answer(const std::string& text, int answer) {
+    messages.push_back(text);
+    return answer;
+  }
   static constexpr const char* ClassName = "PIKTORAN_TEST_PICTURE";
   class TestWindow : public Form {
    public:
@@ -45,6 +63,7 @@ class FakeHost : public PictureHost {
     }
   };
   TestWindow window_;
+  MenuTree menu_;
   ScrollBox box_;
 };
 
@@ -59,7 +78,7 @@ PixelBuffer Numbered(int width, int height) {
 
 class WorkingPictureTest : public testing::Test {
  protected:
-  void SetUp() override { pictures_.Attach(); }
+  void SetUp() override { host_.PictureBox().SetPicture(&pictures_.Working()); }
 
   // A capture or load: the picture becomes working and base picture.
   void Load(const PixelBuffer& picture) {
@@ -69,29 +88,31 @@ class WorkingPictureTest : public testing::Test {
   PixelBuffer Working() { return pictures_.Working().ToPixelBuffer(); }
   PixelBuffer Base() const { return pictures_.Base().ToPixelBuffer(); }
 
-  FakeHost host_;
-  WorkingPicture pictures_{host_};
+  FakeWindow host_;
+  Workspace workspace_;
+  WorkingPicture& pictures_ = workspace_.picture;
+  PictureCommands commands_{workspace_, host_};
 };
 
 TEST_F(WorkingPictureTest, RestoreAfterATransformGivesTheTransformedPicture) {
   Load(Numbered(3, 5));
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateRight));
+  commands_.MK_MigiClick(TransformKind::RotateRight);
   const PixelBuffer turned = Working();
   pictures_.Working().Row(0)[0] = MakePixel(255, 255, 255);  // a stamp after the turn
-  pictures_.M_ClearClick();
+  commands_.M_ClearClick();
   EXPECT_EQ(Working(), turned);
 
   // Left after right gives the picture back, and again that is what restore returns to.
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
-  pictures_.M_ClearClick();
+  commands_.MK_MigiClick(TransformKind::RotateLeft);
+  commands_.M_ClearClick();
   EXPECT_EQ(Working(), Numbered(3, 5));
 }
 
 TEST_F(WorkingPictureTest, RestoreAfterScalingGivesThePictureBeforeScaling) {
   Load(Numbered(5, 7));
-  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  commands_.MBMP_HEARFClick(ScaleKind::Double);
   EXPECT_EQ(Base(), Numbered(5, 7));
-  pictures_.M_ClearClick();
+  commands_.M_ClearClick();
   EXPECT_EQ(Working(), Numbered(5, 7));
 }
 
@@ -99,24 +120,24 @@ TEST_F(WorkingPictureTest, ConfirmThenRestoreKeepsTheConfirmedPicture) {
   Load(Numbered(4, 3));
   pictures_.Working().Row(1)[2] = MakePixel(1, 2, 3);
   const PixelBuffer confirmed = Working();
-  ASSERT_TRUE(pictures_.M_RealClick());
+  commands_.M_RealClick();
   EXPECT_EQ(host_.messages, std::vector<std::string>{"確定しました。\n現在の画面が、元の画面となります☆☆☆"});
   EXPECT_TRUE(host_.calls.empty()) << "confirm leaves the window shown";
 
   pictures_.Working().Row(0)[0] = MakePixel(9, 9, 9);
-  pictures_.M_ClearClick();
+  commands_.M_ClearClick();
   EXPECT_EQ(Working(), confirmed);
 }
 
 TEST_F(WorkingPictureTest, RestoreAndRotationHideTheWindowAndShowTheNewSize) {
   Load(Numbered(3, 5));
-  pictures_.M_ClearClick();
-  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "preview", "reshow"}));
+  commands_.M_ClearClick();
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "reshow"}));
   EXPECT_EQ(host_.sizeText, "ＣＧサイズ 3, 5");
 
   host_.calls.clear();
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
-  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "preview", "reshow"}));
+  commands_.MK_MigiClick(TransformKind::RotateLeft);
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"hide", "reshow"}));
   EXPECT_EQ(host_.sizeText, "ＢＭＰサイズ 5, 3");
 }
 
@@ -137,7 +158,7 @@ TEST_F(WorkingPictureTest, TransformsMovePixelsAsTheRotateMenuPromises) {
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.kind));
     Load(source);
-    ASSERT_TRUE(pictures_.MK_MigiClick(c.kind));
+    commands_.MK_MigiClick(c.kind);
     const PixelBuffer result = Working();
     ASSERT_EQ((Size{result.width, result.height}), c.size);
     for (int y = 0; y < H; ++y) {
@@ -152,27 +173,27 @@ TEST_F(WorkingPictureTest, TransformsMovePixelsAsTheRotateMenuPromises) {
 
 TEST_F(WorkingPictureTest, RotatingThreeByTwoRightPutsTheTopLeftPixelTopRight) {
   Load(Numbered(3, 2));
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateRight));
+  commands_.MK_MigiClick(TransformKind::RotateRight);
   const PixelBuffer result = Working();
   ASSERT_EQ(result.width, 2);
   ASSERT_EQ(result.height, 3);
   EXPECT_EQ(result.At(1, 0), Numbered(3, 2).At(0, 0));
 
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::RotateLeft));
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::Mirror));
-  ASSERT_TRUE(pictures_.MK_MigiClick(TransformKind::Mirror));
+  commands_.MK_MigiClick(TransformKind::RotateLeft);
+  commands_.MK_MigiClick(TransformKind::Mirror);
+  commands_.MK_MigiClick(TransformKind::Mirror);
   EXPECT_EQ(Working(), Numbered(3, 2));
 }
 
 TEST_F(WorkingPictureTest, HalvingRoundsToEvenAndDoublingDoubles) {
   Load(Numbered(5, 7));
-  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Half));
+  commands_.MBMP_HEARFClick(ScaleKind::Half);
   EXPECT_EQ(pictures_.Working().GetSize(), (Size{2, 4}));
   EXPECT_EQ(host_.sizeText, "ＣＧサイズ 2, 4");
 
-  pictures_.M_ClearClick();
+  commands_.M_ClearClick();
   host_.calls.clear();
-  ASSERT_TRUE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  commands_.MBMP_HEARFClick(ScaleKind::Double);
   EXPECT_EQ(pictures_.Working().GetSize(), (Size{10, 14}));
   EXPECT_EQ(host_.sizeText, "ＣＧサイズ 10, 14");
   // A uniform stretch by two: every source pixel fills a 2 × 2 block.
@@ -186,7 +207,7 @@ TEST_F(WorkingPictureTest, HalvingRoundsToEvenAndDoublingDoubles) {
 TEST_F(WorkingPictureTest, RefusedDoublingKeepsThePicture) {
   Load(Numbered(MaxScaledSide / 2 + 1, 1));
   host_.sizeText.clear();
-  EXPECT_FALSE(pictures_.MBMP_HEARFClick(ScaleKind::Double));
+  commands_.MBMP_HEARFClick(ScaleKind::Double);
   EXPECT_EQ(Working(), Numbered(MaxScaledSide / 2 + 1, 1));
   EXPECT_TRUE(host_.sizeText.empty());
 }
@@ -195,14 +216,15 @@ TEST_F(WorkingPictureTest, EntriesNeedTheirPictures) {
   EXPECT_FALSE(pictures_.CanRestore());
   EXPECT_FALSE(pictures_.HasWorkingPicture());
   // Reached anyway, the commands change nothing and keep the window shown.
-  EXPECT_FALSE(pictures_.MK_MigiClick(TransformKind::RotateRight));
-  EXPECT_FALSE(pictures_.MBMP_HEARFClick(ScaleKind::Half));
+  commands_.MK_MigiClick(TransformKind::RotateRight);
+  commands_.MBMP_HEARFClick(ScaleKind::Half);
   EXPECT_TRUE(host_.calls.empty());
+  EXPECT_TRUE(host_.messages.empty()) << "nothing to turn is no failure";
 
   ASSERT_TRUE(pictures_.Working().Assign(Numbered(2, 2)));
   EXPECT_TRUE(pictures_.HasWorkingPicture());
   EXPECT_FALSE(pictures_.CanRestore()) << "a stamp on nothing is no base picture yet";
-  ASSERT_TRUE(pictures_.M_RealClick());
+  commands_.M_RealClick();
   EXPECT_TRUE(pictures_.CanRestore());
 }
 
@@ -234,12 +256,12 @@ void PutText(HWND owner, const char* text) {
 
 TEST_F(WorkingPictureTest, ConfirmOnLowColourScreensLeavesThePictureOnTheClipboard) {
   Load(Numbered(6, 4));
-  PutText(host_.Window(), "user text");
-  pictures_.SetScreenDepth(8);
-  ASSERT_TRUE(pictures_.M_RealClick());
+  PutText(host_.Handle(), "user text");
+  workspace_.screenDepth = 8;
+  commands_.M_RealClick();
   ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
   Picture onClipboard;
-  ASSERT_TRUE(onClipboard.TakeFromClipboard(host_.Window()));
+  ASSERT_TRUE(onClipboard.TakeFromClipboard(host_.Handle()));
   EXPECT_EQ(onClipboard.GetSize(), (Size{6, 4}));
   EXPECT_EQ(Base().width, 6);
 }
@@ -248,9 +270,9 @@ TEST_F(WorkingPictureTest, ConfirmOnDeepScreensLeavesTheClipboardAlone) {
   Load(Numbered(6, 4));
   for (int depth : {0, 16, 32}) {
     SCOPED_TRACE(depth);
-    PutText(host_.Window(), "user text");
-    pictures_.SetScreenDepth(depth);
-    ASSERT_TRUE(pictures_.M_RealClick());
+    PutText(host_.Handle(), "user text");
+    workspace_.screenDepth = depth;
+    commands_.M_RealClick();
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
   }
@@ -258,7 +280,7 @@ TEST_F(WorkingPictureTest, ConfirmOnDeepScreensLeavesTheClipboardAlone) {
 
 TEST_F(WorkingPictureTest, ClipboardRoundTripKeepsPixelsOnATrueColourScreen) {
   Load(Numbered(5, 3));
-  ASSERT_TRUE(pictures_.ClipboardRoundTrip());
+  ASSERT_TRUE(pictures_.ClipboardRoundTrip(host_.Handle()));
   EXPECT_EQ(Working(), Numbered(5, 3));
 }
 
@@ -296,7 +318,7 @@ Pixel AsPixel(COLORREF colour) { return MakePixel(GetRValue(colour), GetGValue(c
 
 TEST_F(WorkingPictureTest, ScrollBoxShowsThePictureTopLeftOnTheWindowColour) {
   Load(Numbered(5, 4));
-  pictures_.RefreshPicture();
+  host_.RefreshPicture();
   const PixelBuffer shown = Shown(host_.PictureBox());
   ASSERT_FALSE(shown.Empty());
   EXPECT_EQ(shown.At(0, 0), Numbered(5, 4).At(0, 0));
@@ -307,7 +329,7 @@ TEST_F(WorkingPictureTest, ScrollBoxShowsThePictureTopLeftOnTheWindowColour) {
 
 TEST_F(WorkingPictureTest, ResetPictureScrollReturnsToTheTopLeft) {
   Load(Numbered(400, 300));
-  pictures_.RefreshPicture();
+  host_.RefreshPicture();
   ScrollBox& box = host_.PictureBox();
   SendMessageA(box.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
   SendMessageA(box.Handle(), WM_HSCROLL, SB_PAGEDOWN, 0);
@@ -324,7 +346,7 @@ TEST_F(WorkingPictureTest, ResetPictureScrollReturnsToTheTopLeft) {
   SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
   EXPECT_EQ(downs, (std::vector<Point>{{box.ScrollPosition().x + 5, 14}}));
 
-  pictures_.ResetPictureScroll();
+  host_.PictureBox().ResetScroll();
   EXPECT_EQ(box.ScrollPosition(), (Point{0, 0}));
   for (int bar : {SB_HORZ, SB_VERT}) {
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS};

@@ -1,0 +1,122 @@
+#include "app/main_layout.h"
+
+#include <algorithm>
+
+#include "common/program_identity.h"
+
+namespace {
+
+constexpr COLORREF Aqua = RGB(0, 255, 255);
+constexpr int ButtonHeight = 25;
+constexpr int DesignTopHeight = 97;
+constexpr Bounds CheckBox1Design{8, 40, 97, 17};
+constexpr Size PanelTypeSize{204, 25};
+constexpr Bounds PanelSlimDesign{0, 0, 427, 30};
+constexpr int PreviewSide = 32 + 6;  // Panel_Icon: the preview + 6
+
+}  // namespace
+
+MainLayout::MainLayout(FileHistory& history)
+    : font_(MakeFont("System", -13)),
+      boldFont_(MakeFont("System", -13, true)),
+      typeFont_(MakeFont("System", -12)),
+      titleFont_(MakeFont("ＭＳ Ｐゴシック", -93, true, true)),
+      history_(history) {}
+
+void MainLayout::Create(HWND window, COLORREF colour) {
+  window_ = window;
+  const Size client = WindowView(window).ClientSize();
+  const auto panel = [&](Panel& p, HWND parent, const Bounds& b) {
+    p.Create(parent, b);
+    p.SetColour(colour);
+  };
+  const auto typePanel = [&](Panel& p, HWND parent, const Bounds& b) {
+    panel(p, parent, b);
+    p.SetSingleBorder(true);
+    p.SetAlignment(Panel::Alignment::Left);
+    p.SetFont(typeFont_.Get());
+  };
+
+  panel(Panel_Top, window, {0, 0, client.width, DesignTopHeight});
+  panel(Panel_Left, Panel_Top.Handle(), {0, 0, client.width, 76});
+  const HWND left = Panel_Left.Handle();
+  ColorBtn1.Create(left, {-4, 8, 107, ButtonHeight}, "取り込み(&G)");
+  CheckBox1.Create(left, CheckBox1Design, "TOPにする", font_.Get());
+  Label_IX.Create(left, {106, 8, 18, 14}, "00", font_.Get(), SS_RIGHT);
+  Label_IY.Create(left, {106, 24, 18, 14}, "00", font_.Get(), SS_RIGHT);
+  panel(Panel_Icon, left, {128, 2, PreviewSide, PreviewSide});
+  Panel_Icon.SetSingleBorder(true);
+  // The cursor lists follow the preview, each 4 pixels right of the one before.
+  int listLeft = 128 + PreviewSide + 4;
+  for (auto [list, width] : {std::pair{&ComboBox_Icon, 50}, {&ComboBox_Select, 60}, {&ComboBox_DEFAULT, 60},
+                             {&ComboBox_Arrow, 50}}) {
+    list->Create(left, {listLeft, 8, width, 200}, 16);
+    listLeft += width + 4;
+  }
+  typePanel(Panel_Type, left, {0, 0, PanelTypeSize.width, PanelTypeSize.height});
+
+  panel(Panel_SLIM, Panel_Top.Handle(), PanelSlimDesign);
+  ColorBtn2.Create(Panel_SLIM.Handle(), {4, 4, 109, ButtonHeight}, "取り込み(&G)");
+  CheckBox2.Create(Panel_SLIM.Handle(), {128, 4, 97, 21}, "TOPにする", font_.Get());
+  typePanel(Panel_Type2, Panel_SLIM.Handle(), {226, 0, 201, 30});
+  Panel_SLIM.Hide();
+
+  sizeBar.Create(Panel_Top.Handle(), {0, 76, client.width, 21}, colour, font_.Get(), boldFont_.Get());
+
+  ScrollBox1.Create(window, {0, DesignTopHeight, client.width, client.height - DesignTopHeight});
+  ScrollBox1.SetColour(colour);
+
+  history_.Create(window, {0, 0, client.width, DesignTopHeight}, colour);
+
+  PanelOPEN.Create(window, {0, 0, client.width, client.height}, ProgramTitle);
+  PanelOPEN.SetColour(Aqua);
+  PanelOPEN.SetFontColour(RGB(0, 0, 0));
+  PanelOPEN.SetFont(titleFont_.Get());
+}
+
+void MainLayout::CoverWithTitle() const {
+  const Size client = WindowView(window_).ClientSize();
+  PanelOPEN.SetBounds({0, 0, client.width, client.height});
+  // Made last, it would lie beneath the panels that cover the client area.
+  PanelOPEN.BringToTop();
+  PanelOPEN.Show();
+}
+
+void MainLayout::Apply(bool full) {
+  const Size client = WindowView(window_).ClientSize();
+  const int sizeHeight = sizeBar.Panel_SIZE.Height();
+  const int topHeight = full ? CheckBox1Design.Bottom() + sizeHeight + 8 : PanelSlimDesign.height + sizeHeight + 4;
+  Panel_Left.SetShown(full);
+  Panel_SLIM.SetShown(!full);
+  sizeBar.Arrange(full, sizeHeight);
+
+  Panel_Top.SetBounds({0, 0, client.width, topHeight});
+  Panel_Left.SetBounds({0, 0, client.width, topHeight - sizeHeight});
+  sizeBar.Panel_SIZE.SetBounds({0, topHeight - sizeHeight, client.width, sizeHeight});
+  ScrollBox1.SetBounds({0, topHeight, client.width, std::max(0, client.height - topHeight)});
+  Panel_LeftResize();
+  Panel_TopResize();
+  if (PanelOPEN.Visible()) CoverWithTitle();
+}
+
+void MainLayout::Panel_LeftResize() const {
+  const Size left = Panel_Left.ClientSize();
+  Panel_Type.SetBounds({left.width - PanelTypeSize.width, left.height - PanelTypeSize.height, PanelTypeSize.width,
+                        PanelTypeSize.height});
+}
+
+void MainLayout::Panel_TopResize() const {
+  const Bounds size = sizeBar.Panel_SIZE.GetBounds();
+  history_.Fit(size.width, size.Bottom());
+}
+
+std::array<HWND, 6> MainLayout::InputControls() const {
+  return {sizeBar.EditSize.Handle(), sizeBar.ComboBox_Icon_File.Handle(), ComboBox_Icon.Handle(),
+          ComboBox_Select.Handle(),  ComboBox_DEFAULT.Handle(),           ComboBox_Arrow.Handle()};
+}
+
+bool MainLayout::IsInputControl(HWND control) const {
+  const auto inputs = InputControls();
+  return std::any_of(inputs.begin(), inputs.end(),
+                     [control](HWND input) { return control == input || GetParent(control) == input; });
+}

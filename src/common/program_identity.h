@@ -1,0 +1,9 @@
+#pragma once
+// Values fixed before the first window exists; shared by the main window, the installer
+// and the uninstaller.
+inline constexpr int ProgramVersion = 17;  // tens digit major, units digit minor
+inline constexpr const char* ProgramBaseName = "PIKTORAN";
+inline constexpr const char* ProgramTitle = "ピクトラン";
+
+// The settings key under HKEY_CURRENT_USER.
+inline constexpr const char* SettingsKeyPath = "Software\\QUILO SOFT32\\PIKTORAN";

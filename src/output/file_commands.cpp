@@ -1,0 +1,200 @@
+#include "output/file_commands.h"
+
+#include <cstdio>
+#include <new>
+
+#include "common/path_helpers.h"
+#include "output/picture_files.h"
+#include "ui/application.h"
+#include "workspace/setting_captions.h"
+
+namespace {
+
+constexpr const char* LoadSizePrefix = "ＣＧロードサイズ ";
+constexpr const char* LoadFailedText = "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・";
+constexpr DWORD SaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+constexpr const char* SaveEntries[] = {"MBMP_SAVE", "MJPG_SAVE"};
+
+const FileDialogSetup BmpSaveSetup{"ＢＭＰセーブファイル作成", "ＢＭＰ files (*.BMP)|*.BMP|ALL files (*.*)|*.*",
+                                   "BMP", "*.BMP", SaveOptions};
+const FileDialogSetup JpegSaveSetup{"ＪＰＧセーブファイル作成",
+                                    "ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*", "JPG",
+                                    "*.JPG;*.JPEG", SaveOptions};
+constexpr const char* LoadTitle = "ＢＭＰ／ＪＰＧファイルの選択";
+constexpr const char* LoadFilter =
+    "ＢＭＰ／ＪＰＥＧ files (*.BMP;*.JPG;*.JPEG)|*.BMP;*.JPG;*.JPEG|"
+    "ＢＭＰ files (*.BMP)|*.BMP|ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*";
+
+// A save that runs out of memory is a failed save like any other.
+template <typename Write>
+bool Saved(Write write) {
+  try {
+    return write();
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+FileCommands::FileCommands(Workspace& workspace, MainWindowServices& window)
+    : workspace_(workspace), window_(window), preview_(ReadPictureFile) {}
+
+void FileCommands::Bind(CommandTable& commands) {
+  commands.BindOpening("MFile0", [this] { MFile0Click(); });
+  commands.Bind("MBMP_LOAD", [this] { MBMP_LOADClick(true); });
+  commands.Bind("MBMP_SAVE", [this] { MBMP_SAVEClick(); });
+  commands.Bind("MJPG_SAVE", [this] { MJPG_SAVEClick(); });
+  commands.Bind("MJPG_INTERNET", [this] { MJPG_INTERNETClick(); });
+}
+
+void FileCommands::ShowSettings() {
+  window_.Menu().SetChecked("MJPG_INTERNET", workspace_.settings.jpgInternet);
+  window_.Menu().SetCaption("MJPG_COMP", JpegQualityCaption(workspace_.settings.jpgQuality));
+}
+
+void FileCommands::MFile0Click() { window_.Menu().SetEnabled(SaveEntries, workspace_.picture.HasWorkingPicture()); }
+
+void FileCommands::MBMP_SAVEClick() {
+  TopMostSuspension topMost(window_);
+  MainSettings& s = workspace_.settings;
+  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  if (!SaveDialog1.Configured()) SaveDialog1.Configure(BmpSaveSetup);
+  if (SaveDialog1.Run(window_.Window().Handle(), RemoveTrailingSeparator(s.savePath)) != FileDialogResult::Chosen) {
+    return;
+  }
+  if (Saved([&] { return WriteBmpFile(workspace_.picture.Working(), SaveDialog1.FileName()); })) {
+    s.savePath = SaveDialog1.Folder();
+  } else {
+    window_.ShowMsg("ＢＭＰセーブに失敗しました・・・");
+  }
+}
+
+void FileCommands::MJPG_SAVEClick() {
+  TopMostSuspension topMost(window_);
+  MainSettings& s = workspace_.settings;
+  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  workspace_.picture.StreamRoundTrip();
+  window_.RefreshPicture();
+  if (!SaveDialog2.Configured()) SaveDialog2.Configure(JpegSaveSetup);
+  if (SaveDialog2.Run(window_.Window().Handle(), RemoveTrailingSeparator(s.jpgSavePath)) !=
+      FileDialogResult::Chosen) {
+    return;
+  }
+  HourglassGuard hourglass;
+  if (Saved([&] {
+        return WriteJpegFile(workspace_.picture.Working(), SaveDialog2.FileName(), s.jpgQuality, s.jpgInternet);
+      })) {
+    s.jpgSavePath = SaveDialog2.Folder();
+  } else {
+    window_.ShowMsg("ＪＰEＧセーブに失敗しました・・・");
+  }
+}
+
+void FileCommands::MJPG_INTERNETClick() {
+  bool& on = workspace_.settings.jpgInternet;
+  on = !on;
+  window_.Menu().SetChecked("MJPG_INTERNET", on);
+}
+
+std::optional<std::string> FileCommands::ChooseFileToLoad() {
+  if (!OpenPictureDialog1.Configured()) {
+    OpenPictureDialog1.Configure({LoadTitle, LoadFilter, "", "*.BMP;*.JPG;*.JPEG",
+                                  OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, &preview_});
+  }
+  OpenPictureDialog1.SetTitle(LoadTitle);
+  const std::string folder = RemoveTrailingSeparator(workspace_.settings.loadPath);
+  switch (OpenPictureDialog1.Run(window_.Window().Handle(), folder)) {
+    case FileDialogResult::Cancelled:
+      MessageBeep(0xFFFFFFFF);
+      return std::nullopt;
+    case FileDialogResult::Failed:
+      window_.ShowMsg("エラー： ＢＭＰデータではありません・・・");
+      break;
+    case FileDialogResult::Chosen:
+      break;
+  }
+  return OpenPictureDialog1.FileName();
+}
+
+void FileCommands::LoadFile(const std::string& fileName) {
+  pendingLoadName_ = fileName;
+  MBMP_LOADClick(false);
+}
+
+void FileCommands::MBMP_LOADClick(bool fromMenu) {
+  window_.LeaveTopMost();
+  std::string fileName = pendingLoadName_;
+  if (fromMenu) {
+    const auto chosen = ChooseFileToLoad();
+    if (!chosen) {
+      window_.ApplyTopMost();
+      return;
+    }
+    fileName = *chosen;
+  }
+  if (fileName.empty()) {
+    window_.ShowMsg("エラー：ファイル名がありません・・・");
+    window_.ApplyTopMost();
+    return;
+  }
+
+  window_.HideForWork();
+  bool loaded = false;
+  try {
+    loaded = LoadIntoWorkingPicture(fileName);
+  } catch (const std::bad_alloc&) {
+    // Reported as any other failed load, with the window back.
+  }
+  if (!loaded) {
+    LoadFailed();
+    return;
+  }
+
+  // Into the screen's format through the clipboard (where the picture then stays) and our own
+  // stream; the base picture is taken even when a step of that failed.
+  WorkingPicture& pictures = workspace_.picture;
+  bool normalised = pictures.ClipboardRoundTrip(window_.Window().Handle());
+  normalised = pictures.StreamRoundTrip() && normalised;
+  normalised = pictures.SetBaseFromWorking() && normalised;
+  if (!normalised) window_.ShowMsg("エラー： ＢＭＰ／ＪＰＧセットに失敗しました・・・");
+  if (fromMenu) workspace_.settings.loadPath = OpenPictureDialog1.Folder();
+  window_.ShowNewPicture(PictureSizeText(LoadSizePrefix, pictures.Base()));
+}
+
+void FileCommands::LoadFailed() {
+  // The base picture stays, so 画面を元に戻す still brings back what was there.
+  workspace_.picture.Working().Clear();
+  window_.RefreshPicture();
+  Image1Progress(ProgressStage::Ending, 100);
+  window_.Window().Show();
+  window_.ShowMsg(LoadFailedText);
+  window_.ApplyTopMost();
+}
+
+bool FileCommands::LoadIntoWorkingPicture(const std::string& fileName) {
+  HourglassGuard hourglass;
+  Picture& working = workspace_.picture.Working();
+  Image1Progress(ProgressStage::Running, 0);
+  const auto decoded = ReadPictureFile(fileName);  // read and decoded in one go
+  Image1Progress(ProgressStage::Running, 50);
+  const bool assigned = decoded && working.Assign(*decoded);
+  Image1Progress(ProgressStage::Running, 100);
+  Image1Progress(ProgressStage::Ending, 100);
+  Application::ProcessMessages();
+  window_.RefreshPicture();
+  return assigned && WorkingPicture::CheckPictureReadable(working);
+}
+
+// The caption shows how far a load has come and goes back to the title afterwards.
+void FileCommands::Image1Progress(ProgressStage stage, int percent) {
+  const Form& form = window_.Window();
+  if (stage == ProgressStage::Ending) {
+    form.SetCaption(Application::Title());
+    return;
+  }
+  char text[16];
+  std::snprintf(text, sizeof text, "%d%%", percent);
+  form.SetCaption(text);
+  UpdateWindow(form.Handle());
+}

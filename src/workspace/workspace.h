@@ -1,0 +1,21 @@
+#pragma once
+#include <vector>
+
+#include "common/geometry.h"
+#include "cursor/stamp_cursor.h"
+#include "edit/working_picture.h"
+#include "workspace/settings.h"
+
+// What the features share for the whole run. The main window owns it and hands it to each
+// feature; no feature keeps a copy of any of it.
+struct Workspace {
+  MainSettings settings;            // read at start-up, written at close
+  WorkingPicture picture;           // working, base and scratch pictures (Image1)
+  CurrentCursor cursor;             // Image_AND, Image_XOR, the hot spot and the combine flag
+  int screenDepth = 0;              // bits per pixel, read at start-up
+  std::vector<Bounds> captureFill;  // gaps of the last type-2 capture, for the capture fill
+
+  // Screens of 8 bits or less send pictures through the clipboard. Until the depth is known
+  // (0) nothing does, which would overwrite what the user put there.
+  bool LowColourScreen() const { return screenDepth > 0 && screenDepth <= 8; }
+};
