@@ -1,16 +1,32 @@
 # Sourced: starts one virtual screen (Xvfb, 1024x768x24 unless given) and one persistent wineserver for
 # the whole run, and stops both when the calling script ends.
 start_virtual_display() {
-  local n=${PIKTORAN_DISPLAY_NUMBER:-$((90 + RANDOM % 400))}
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  local channel number=""
+  channel=$(mktemp -d)
+  mkfifo "$channel/number"
+  # Xvfb takes the first free display itself and writes its number once it accepts clients; the
+  # pipe ends empty when it fails first.
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$channel/number" >"$channel/log" 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && break
+  read -r -t 30 number <"$channel/number" || true
+  if [ -z "$number" ]; then
+    cat "$channel/log" >&2
+    echo "Xvfb did not start" >&2
+    rm -rf "$channel"
+    return 1
+  fi
+  rm -rf "$channel"
+  export DISPLAY=":$number"
+}
+
+# Waits up to 30 seconds for a shown window whose title matches the extended regular expression;
+# Wine gives each top-level window an X window with its title.
+wait_for_window() {
+  local deadline=$((SECONDS + 30))
+  until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
 }
 
 start_wineserver() {
