@@ -23,14 +23,3 @@ std::optional<Size> ScaledSize(Size picture, ScaleKind kind) {
   }
   return Size{picture.width * 2, picture.height * 2};
 }
-
-std::optional<Size> FitInside(Size picture, Size box) {
-  if (picture.width <= 0 || picture.height <= 0 || box.width <= 0 || box.height <= 0) return std::nullopt;
-  if (picture.width <= box.width && picture.height <= box.height) return picture;
-  const long long w = picture.width, h = picture.height;
-  // Compared crosswise in 64 bits: the wider proportion fills the box's width.
-  if (w * box.height >= h * box.width) {
-    return Size{box.width, static_cast<int>(std::max<long long>(1, h * box.width / w))};
-  }
-  return Size{static_cast<int>(std::max<long long>(1, w * box.height / h)), box.height};
-}

@@ -18,7 +18,3 @@ inline constexpr int MaxScaledSide = MaxPictureSide;
 // could be neither saved nor loaded back. Halving a 1-pixel side gives 1, not the 0 the
 // rounding rule yields: a picture without width or height is a lost picture.
 std::optional<Size> ScaledSize(Size picture, ScaleKind kind);
-
-// The largest size with the picture's proportions that fits the box, never larger than the
-// picture itself and never without width or height; nullopt for an empty picture or box.
-std::optional<Size> FitInside(Size picture, Size box);
