@@ -23,4 +23,5 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
 )

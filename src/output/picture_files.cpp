@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <new>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "output/bmp_format.h"
 #include "output/jpeg_codec.h"
+#include "output/picture_bytes.h"
 #include "ui/handles.h"
 
 namespace {
+
+// Names tried for the temporary file before a save gives up.
+constexpr int TemporaryNameTries = 16;
 
 KernelHandle OpenFile(const std::string& name, DWORD access, DWORD disposition) {
   HANDLE file = CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -26,19 +31,38 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
   return FlushFileBuffers(file) != 0;
 }
 
-// Beside the target, so that the final move stays on one volume and is a rename.
+struct TemporaryFile {
+  std::string name;
+  KernelHandle file;
+};
+
+// A new file beside the target, so that the final move stays on one volume and is a rename.
+// Created only where no file stands: one that happens to have the name is the user's and stays.
+std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& fileName) {
+  const std::string stem = fileName + ".~" + std::to_string(GetCurrentProcessId());
+  for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+    std::string name = attempt == 0 ? stem : stem + "." + std::to_string(attempt);
+    KernelHandle file = OpenFile(name, GENERIC_WRITE, CREATE_NEW);
+    if (file) return TemporaryFile{std::move(name), std::move(file)};
+    // Another name only helps when this one is taken; a folder we cannot write stays so.
+    if (GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
   // A rename would replace a read-only file on some systems; the user protected it.
   const DWORD attributes = GetFileAttributesA(fileName.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
     return false;
   }
-  const std::string temporary = fileName + ".~" + std::to_string(GetCurrentProcessId());
+  std::string temporary;
   bool written = false;
   {
-    const KernelHandle file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
+    const std::optional<TemporaryFile> file = CreateTemporaryBeside(fileName);
     if (!file) return false;
-    written = WriteAll(file.Get(), bytes);
+    temporary = file->name;
+    written = WriteAll(file->file.Get(), bytes);
   }
   if (written && MoveFileExA(temporary.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
@@ -81,17 +105,7 @@ bool WriteJpegFile(const Picture& picture, const std::string& fileName, int qual
 std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName) {
   try {
     const auto bytes = ReadWholeFile(fileName);
-    if (!bytes || bytes->size() < 2) return std::nullopt;
-    if ((*bytes)[0] == 'B' && (*bytes)[1] == 'M') {
-      BmpDecoded decoded = DecodeBmp(*bytes);
-      if (decoded.error != BmpError::None || decoded.picture.Empty()) return std::nullopt;
-      return std::move(decoded.picture);
-    }
-    if ((*bytes)[0] == 0xFF && (*bytes)[1] == 0xD8) {
-      JpegDecoded decoded = DecodeJpeg(*bytes);
-      if (decoded.error != JpegError::None || decoded.picture.Empty()) return std::nullopt;
-      return std::move(decoded.picture);
-    }
+    if (bytes) return DecodePictureBytes(*bytes);
   } catch (const std::bad_alloc&) {
   }
   return std::nullopt;

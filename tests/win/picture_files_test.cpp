@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -128,6 +129,23 @@ TEST_F(PictureFiles, AFailedSaveLeavesTheFileThatStoodThere) {
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"GOOD.BMP"});  // no temporary file left
 }
 
+TEST_F(PictureFiles, AFileNamedLikeTheTemporaryFileSurvivesTheSave) {
+  const std::string temporaryName = "SHOT.BMP.~" + std::to_string(GetCurrentProcessId());
+  const std::vector<std::uint8_t> users = {'n', 'o', 't', 'e', 's', '\r', '\n'};
+  Write(Path(temporaryName), users);
+
+  ASSERT_TRUE(WriteBmpFile(Gradient(9, 7), Path("SHOT.BMP")));
+  ASSERT_TRUE(WriteJpegFile(Gradient(9, 7), Path("SHOT.BMP"), 90, false));  // and once more, replacing
+
+  EXPECT_EQ(Bytes(Path(temporaryName)), users);
+  const auto read = ReadPictureFile(Path("SHOT.BMP"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->width, 9);
+  std::vector<std::string> contents = FolderContents();
+  std::sort(contents.begin(), contents.end());
+  EXPECT_EQ(contents, (std::vector<std::string>{"SHOT.BMP", temporaryName}));
+}
+
 TEST_F(PictureFiles, DamagedFilesAreRefused) {
   ASSERT_TRUE(WriteJpegFile(Gradient(64, 64), Path("WHOLE.JPG"), 90, false));
   auto jpeg = Bytes(Path("WHOLE.JPG"));
@@ -139,12 +157,17 @@ TEST_F(PictureFiles, DamagedFilesAreRefused) {
                                     0x60, 0xEA, 0, 0, 0x60, 0xEA, 0, 0, 1, 0, 24, 0};
   huge.resize(54 + 16);
   Write(Path("HUGE.BMP"), huge);
+  // 8192 × 8192 claimed, and a few bytes of bits: damaged, not 256 MB of black.
+  std::vector<std::uint8_t> bare = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                    0, 0x20, 0, 0, 0, 0x20, 0, 0, 1, 0, 24, 0};
+  bare.resize(54 + 16);
+  Write(Path("BARE.BMP"), bare);
   Write(Path("TEXT.BMP"), {'h', 'e', 'l', 'l', 'o'});
   Write(Path("BM.BMP"), {'B', 'M', 1, 2, 3});
   Write(Path("EMPTY.JPG"), {});
   Write(Path("ICON.ICO"), {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0});
 
-  for (const char* name : {"HALF.JPG", "HUGE.BMP", "TEXT.BMP", "BM.BMP", "EMPTY.JPG", "ICON.ICO", "MISSING.BMP"}) {
+  for (const char* name : {"HALF.JPG", "HUGE.BMP", "BARE.BMP", "TEXT.BMP", "BM.BMP", "EMPTY.JPG", "ICON.ICO", "MISSING.BMP"}) {
     EXPECT_FALSE(ReadPictureFile(Path(name))) << name;
   }
 }
