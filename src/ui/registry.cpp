@@ -24,12 +24,13 @@ std::optional<std::string> RegistryKey::ReadString(std::string_view name) const 
   if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size > MaxValueBytes) return std::nullopt;
+  if (type != REG_SZ || size > MaxValueBytes) return std::nullopt;
   std::vector<char> bytes(size + 1, '\0');
   DWORD read = size;
+  // The type is checked again: the value may have been replaced between the two queries.
   if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type,
                        reinterpret_cast<BYTE*>(bytes.data()), &read) != ERROR_SUCCESS ||
-      read > size) {
+      type != REG_SZ || read > size) {
     return std::nullopt;
   }
   // Terminated by the byte count, whatever the stored data claims.

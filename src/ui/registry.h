@@ -13,9 +13,9 @@ class RegistryKey {
   // Opens a key for writing, creating it (and its parents) when missing.
   static std::optional<RegistryKey> Create(HKEY root, const std::string& path);
 
-  // The value when it is a string (REG_SZ or REG_EXPAND_SZ, not expanded); nullopt when it
-  // is missing, of another type or larger than any value the program writes. The text ends
-  // at its first NUL, as the system's string functions see it.
+  // The value when it is a plain string (REG_SZ); nullopt when it is missing, of another type
+  // (an expandable string too) or larger than any value the program writes. The text ends at
+  // its first NUL, as the system's string functions see it.
   std::optional<std::string> ReadString(std::string_view name) const;
   bool WriteString(std::string_view name, std::string_view value) const;
   bool DeleteValue(std::string_view name) const;

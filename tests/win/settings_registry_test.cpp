@@ -79,6 +79,8 @@ TEST_F(SettingsRegistry, DamagedValuesTakeTheirDefaults) {
   WriteRaw("Size", REG_SZ, "4\0" "9", 3);                // text ends at its first NUL
   WriteRaw("Naraberu", REG_SZ, "\x32\x00\x33", 3);       // odd byte count, inner NUL
   WriteRaw("Gousei", REG_MULTI_SZ, "2\0\0", 3);
+  WriteRaw("Kougo", REG_EXPAND_SZ, "0", 2);              // a string, but not a plain one
+  WriteRaw("SavePath", REG_EXPAND_SZ, "%TEMP%\\", 8);
   const std::string huge(RegistryKey::MaxValueBytes + 10, '7');
   WriteRaw("BMPBGColor", REG_SZ, huge.c_str(), static_cast<DWORD>(huge.size() + 1));
   WriteRaw("IconPath", REG_SZ, huge.c_str(), static_cast<DWORD>(huge.size() + 1));
@@ -92,6 +94,8 @@ TEST_F(SettingsRegistry, DamagedValuesTakeTheirDefaults) {
   EXPECT_EQ(s.gouseiShape, 1);
   EXPECT_EQ(s.clearColourIndex, 5);
   EXPECT_EQ(s.iconPath, "C:\\windows\\cursors");
+  EXPECT_TRUE(s.kougo);
+  EXPECT_EQ(s.savePath, "C:\\PROG\\");
 }
 
 }  // namespace
