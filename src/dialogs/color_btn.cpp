@@ -244,7 +244,7 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_LBUTTONUP:
-      tracking_ = false;
+      tracking_ = false;  // first: our own release of the capture is no loss of it
       if (GetCapture() == Handle()) ReleaseCapture();
       if (pressed_) {
         ReleaseLook();
@@ -252,7 +252,13 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CAPTURECHANGED:
-      tracking_ = false;
+      // Another window took the mouse mid-press (a message box, a drag elsewhere): the press
+      // ends without a click, and the button stands ready for the next one.
+      if (tracking_) {
+        tracking_ = false;
+        leftWhilePressed_ = false;
+        if (pressed_) ReleaseLook();
+      }
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_SPACE && !tracking_ && !pressed_) PressLook(false);

@@ -70,6 +70,37 @@ TEST_F(ColorBtn, ReleasingOutsideDoesNotClickButComingBackDoes) {
   EXPECT_EQ(firstClicks, 1);
 }
 
+// The colour the button shows at a point of its client area, once it has painted.
+COLORREF Shown(const TColorBtn& button, int x, int y) {
+  UpdateWindow(button.Handle());
+  HDC dc = GetDC(button.Handle());
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(button.Handle(), dc);
+  return colour;
+}
+
+TEST_F(ColorBtn, LosingTheMouseMidPressRaisesItAndTheNextPressClicks) {
+  const Bounds resting = first.GetBounds();
+  SendMessageA(first.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+  ASSERT_EQ(GetCapture(), first.Handle());
+  ASSERT_EQ(Shown(first, 0, 0), GetSysColor(COLOR_BTNSHADOW));  // sunk
+
+  SetCapture(window.Handle());  // another window takes the mouse, as a message box does
+  EXPECT_FALSE(first.Pressed());
+  EXPECT_EQ(first.GetBounds(), resting);
+  EXPECT_EQ(Shown(first, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));  // raised bevel
+  EXPECT_EQ(Shown(first, 3, 3), RGB(0, 128, 0));                   // the window's colour again
+  ReleaseCapture();
+  SendMessageA(first.Handle(), WM_LBUTTONUP, 0, At(20, 20));  // the end of the lost press
+  EXPECT_EQ(firstClicks, 0);
+
+  SendMessageA(first.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+  EXPECT_TRUE(first.Pressed());
+  SendMessageA(first.Handle(), WM_LBUTTONUP, 0, At(20, 20));
+  EXPECT_EQ(firstClicks, 1);
+  EXPECT_EQ(first.GetBounds(), resting);
+}
+
 TEST_F(ColorBtn, SpaceKeepsAnOwnFontColour) {
   second.SetFontColour(RGB(200, 0, 0));
   SendMessageA(second.Handle(), WM_KEYDOWN, VK_SPACE, 0);
