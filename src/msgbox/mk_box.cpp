@@ -40,8 +40,8 @@ void Place(const WindowView& control, const Bounds& b, bool visible) {
 TMKBox::TMKBox()
     : colour_(GetSysColor(COLOR_BTNFACE)),
       fontColour_(GetSysColor(COLOR_BTNTEXT)),
-      timer1_(*this, CountDownInterval, [this] { Timer1Timer(); }),
-      timerPaint_(*this, PaintDelay, [this] { Timer_PaintTimer(); }) {}
+      Timer1(*this, CountDownInterval, [this] { Timer1Timer(); }),
+      Timer_Paint(*this, PaintDelay, [this] { Timer_PaintTimer(); }) {}
 
 TMKBox::~TMKBox() = default;
 
@@ -75,52 +75,52 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   SetBounds({0, 0, frame.right - frame.left, frame.bottom - frame.top});
   picturePosition_ = layout.picture;
 
-  memoMsg_ = CreateChildWindow({"EDIT", WithCarriageReturns(request.text), ES_MULTILINE | ES_READONLY, 0, Handle(),
+  MemoMsg = CreateChildWindow({"EDIT", WithCarriageReturns(request.text), ES_MULTILINE | ES_READONLY, 0, Handle(),
                                 layout.memo, font_.Get()});
-  labelTm_ = CreateChildWindow({"STATIC", countText_ + "秒", SS_RIGHT | SS_NOPREFIX, 0, Handle(),
+  Label_TM = CreateChildWindow({"STATIC", countText_ + "秒", SS_RIGHT | SS_NOPREFIX, 0, Handle(),
                                 {layout.countLabel.x, layout.countLabel.y, measures.countLabel.width,
                                  measures.countLabel.height},
                                 font_.Get(), !request.countDown});
 
   // The resume button lies beneath the pause button: created first, then covered.
-  btnTmOpen_.Create(Handle(), layout.resume, "ｶｳﾝﾄ再開");
-  btnTmStop_.Create(Handle(), layout.pause, "一時停止");
-  btnOk_.Create(Handle(), layout.ok, "ＯＫ");
-  btnYes_.Create(Handle(), layout.yes, "はい");
-  btnNo_.Create(Handle(), layout.no, "いいえ");
-  btnTmOpen_.OnClick = [this] { Btn_TM_OPENClick(); };
-  btnTmStop_.OnClick = [this] { Btn_TM_STOPClick(); };
-  btnOk_.OnClick = [this] { EndModal(AnswerOk); };
-  btnYes_.OnClick = [this] { EndModal(AnswerYes); };
-  btnNo_.OnClick = [this] { EndModal(AnswerNo); };
-  Place(btnTmOpen_, layout.resume, request.pausePair && request.countDown);
-  Place(btnTmStop_, layout.pause, request.pausePair && request.countDown);
-  SetWindowPos(btnTmStop_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  Place(btnOk_, layout.ok, layout.showOk);
-  Place(btnYes_, layout.yes, layout.showYesNo);
-  Place(btnNo_, layout.no, layout.showYesNo);
-  btnOk_.SetDefault(layout.showOk);
-  btnYes_.SetDefault(layout.showYesNo);
-  btnNo_.SetCancel(layout.showYesNo);
+  Btn_TM_OPEN.Create(Handle(), layout.resume, "ｶｳﾝﾄ再開");
+  Btn_TM_STOP.Create(Handle(), layout.pause, "一時停止");
+  Btn_OK.Create(Handle(), layout.ok, "ＯＫ");
+  Btn_Yes.Create(Handle(), layout.yes, "はい");
+  Btn_No.Create(Handle(), layout.no, "いいえ");
+  Btn_TM_OPEN.OnClick = [this] { Btn_TM_OPENClick(); };
+  Btn_TM_STOP.OnClick = [this] { Btn_TM_STOPClick(); };
+  Btn_OK.OnClick = [this] { EndModal(AnswerOk); };
+  Btn_Yes.OnClick = [this] { EndModal(AnswerYes); };
+  Btn_No.OnClick = [this] { EndModal(AnswerNo); };
+  Place(Btn_TM_OPEN, layout.resume, request.pausePair && request.countDown);
+  Place(Btn_TM_STOP, layout.pause, request.pausePair && request.countDown);
+  SetWindowPos(Btn_TM_STOP.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Place(Btn_OK, layout.ok, layout.showOk);
+  Place(Btn_Yes, layout.yes, layout.showYesNo);
+  Place(Btn_No, layout.no, layout.showYesNo);
+  Btn_OK.SetDefault(layout.showOk);
+  Btn_Yes.SetDefault(layout.showYesNo);
+  Btn_No.SetCancel(layout.showYesNo);
 
-  labelSelect_.Create(Handle(), layout.marker);
+  Label_Select.Create(Handle(), layout.marker);
   markerShown_ = layout.showMarker;
-  ShowWindow(labelSelect_.Handle(), markerShown_ ? SW_SHOW : SW_HIDE);
+  ShowWindow(Label_Select.Handle(), markerShown_ ? SW_SHOW : SW_HIDE);
 
   // Hints as in the main window: the switch is the application's.
-  hints_.Add(labelSelect_.Handle(), "タイムアウト、デフォルト値");
-  hints_.Add(memoMsg_, "右クリックで、コピーできます☆");
+  hints_.Add(Label_Select.Handle(), "タイムアウト、デフォルト値");
+  hints_.Add(MemoMsg, "右クリックで、コピーできます☆");
 
   PlaceDialog(Handle(), request.source);
   SetCaption(request.title.empty() ? Application::Title() : request.title);
-  timer1_.SetEnabled(request.countDown);
+  Timer1.SetEnabled(request.countDown);
   return true;
 }
 
 void TMKBox::FormPaint() {
   TakeMainWindowColours();
-  labelSelect_.SetColour(colour_ == PureRed ? RGB(0, 0, 255) : PureRed);
-  timerPaint_.SetEnabled(true);
+  Label_Select.SetColour(colour_ == PureRed ? RGB(0, 0, 255) : PureRed);
+  Timer_Paint.SetEnabled(true);
 }
 
 void TMKBox::FormShow() {
@@ -131,7 +131,7 @@ void TMKBox::FormShow() {
 }
 
 void TMKBox::Timer_PaintTimer() {
-  timerPaint_.SetEnabled(false);
+  Timer_Paint.SetEnabled(false);
   DrawPicture();
 }
 
@@ -154,23 +154,23 @@ void TMKBox::Timer1Timer() {
     countRead_ = true;
   }
   --remaining_;
-  SetWindowTextA(labelTm_, (ToDecimal(remaining_) + "秒").c_str());
+  SetWindowTextA(Label_TM, (ToDecimal(remaining_) + "秒").c_str());
   if (remaining_ < 1) {
-    timer1_.SetEnabled(false);
+    Timer1.SetEnabled(false);
     EndModal(AnswerTimedOut);
   }
   tickBusy_ = false;
 }
 
 void TMKBox::Btn_TM_STOPClick() {
-  ShowWindow(btnTmStop_.Handle(), SW_HIDE);
-  timer1_.SetEnabled(false);
+  ShowWindow(Btn_TM_STOP.Handle(), SW_HIDE);
+  Timer1.SetEnabled(false);
 }
 
 void TMKBox::Btn_TM_OPENClick() {
-  ShowWindow(btnTmStop_.Handle(), SW_SHOW);
-  SetWindowPos(btnTmStop_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  timer1_.SetEnabled(true);
+  ShowWindow(Btn_TM_STOP.Handle(), SW_SHOW);
+  SetWindowPos(Btn_TM_STOP.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Timer1.SetEnabled(true);
 }
 
 bool TMKBox::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }

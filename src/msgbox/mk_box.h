@@ -65,12 +65,12 @@ class TMKBox : public Form {
   Point picturePosition_;
   bool markerShown_ = false;
 
-  HWND memoMsg_ = nullptr;
-  HWND labelTm_ = nullptr;
-  Panel labelSelect_;
-  TColorBtn btnTmOpen_, btnTmStop_, btnOk_, btnYes_, btnNo_;
-  Timer timer1_;
-  Timer timerPaint_;
+  HWND MemoMsg = nullptr;
+  HWND Label_TM = nullptr;
+  Panel Label_Select;
+  TColorBtn Btn_TM_OPEN, Btn_TM_STOP, Btn_OK, Btn_Yes, Btn_No;
+  Timer Timer1;
+  Timer Timer_Paint;
   Hints hints_;
 
   std::string countText_;      // TMCountS

@@ -10,9 +10,9 @@ constexpr Size ClientArea{456, 171};
 
 SetupWindow::SetupWindow(SetupMode mode)
     : mode_(mode),
-      timer1_(*this, 500, [this] { Timer1Timer(); }),
-      timer2_(*this, 500, [this] { Timer2Timer(); }),
-      timerErOut_(*this, 1000, [this] { TimerErOutTimer(); }) {}
+      Timer1(*this, 500, [this] { Timer1Timer(); }),
+      Timer2(*this, 500, [this] { Timer2Timer(); }),
+      TimerErOut(*this, 1000, [this] { TimerErOutTimer(); }) {}
 
 bool SetupWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
@@ -41,9 +41,9 @@ void SetupWindow::FormCreate() {
   } else {
     // The uninstall flows stay hidden; only their timers and messages act.
     caption = versionCaption_ + " 削除";
-    Timer& timer = mode_ == SetupMode::Uninstall         ? timer1_
-                   : mode_ == SetupMode::UninstallHelper ? timer2_
-                                                         : timerErOut_;
+    Timer& timer = mode_ == SetupMode::Uninstall         ? Timer1
+                   : mode_ == SetupMode::UninstallHelper ? Timer2
+                                                         : TimerErOut;
     timer.SetEnabled(true);
   }
   SetCaption(caption);
@@ -56,8 +56,8 @@ void SetupWindow::EndUninstallFlow(Timer& timer) {
 }
 
 void SetupWindow::TimerErOutTimer() {
-  timerErOut_.SetEnabled(false);
-  mkBoxDlg1_.ShowMsg("アンインストールえらー：ソフトが起動中です。\n終了しないとアンインストール出来ません。");
+  TimerErOut.SetEnabled(false);
+  MKBoxDlg1.ShowMsg("アンインストールえらー：ソフトが起動中です。\n終了しないとアンインストール出来ません。");
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 

@@ -27,16 +27,16 @@ class SetupWindow : public Form {
 
  private:
   void FormCreate();
-  void Timer1Timer() { EndUninstallFlow(timer1_); }
-  void Timer2Timer() { EndUninstallFlow(timer2_); }
+  void Timer1Timer() { EndUninstallFlow(Timer1); }
+  void Timer2Timer() { EndUninstallFlow(Timer2); }
   // The uninstall and its helper copy end the program until they can remove anything.
   void EndUninstallFlow(Timer& timer);
   void TimerErOutTimer();
 
   SetupMode mode_;
   std::string versionCaption_;
-  TMKBoxDlg mkBoxDlg1_;
-  Timer timer1_;
-  Timer timer2_;
-  Timer timerErOut_;
+  TMKBoxDlg MKBoxDlg1;
+  Timer Timer1;
+  Timer Timer2;
+  Timer TimerErOut;
 };

@@ -2,23 +2,23 @@
 
 ReshowSequence::ReshowSequence(Form& window, std::function<void()> showWindow)
     : showWindow_(std::move(showWindow)),
-      timerVisible_(window, 500, [this] { Timer_VisibleTimer(); }),
-      timerClip_(window, 200, [this] { Timer_ClipTimer(); }),
-      timerIcon_(window, 200, [this] { Timer_IconTimer(); }) {}
+      Timer_Visible(window, 500, [this] { Timer_VisibleTimer(); }),
+      Timer_Clip(window, 200, [this] { Timer_ClipTimer(); }),
+      Timer_Icon(window, 200, [this] { Timer_IconTimer(); }) {}
 
 void ReshowSequence::Timer_VisibleTimer() {
-  timerVisible_.SetEnabled(false);
+  Timer_Visible.SetEnabled(false);
   showWindow_();
-  timerClip_.SetEnabled(true);
+  Timer_Clip.SetEnabled(true);
 }
 
 void ReshowSequence::Timer_ClipTimer() {
-  timerClip_.SetEnabled(false);
+  Timer_Clip.SetEnabled(false);
   for (const auto& step : clipSteps_) step();
-  timerIcon_.SetEnabled(true);
+  Timer_Icon.SetEnabled(true);
 }
 
 void ReshowSequence::Timer_IconTimer() {
-  timerIcon_.SetEnabled(false);
+  Timer_Icon.SetEnabled(false);
   for (const auto& step : iconSteps_) step();
 }

@@ -12,7 +12,7 @@ class ReshowSequence {
  public:
   ReshowSequence(Form& window, std::function<void()> showWindow);
 
-  void Start() { timerVisible_.SetEnabled(true); }
+  void Start() { Timer_Visible.SetEnabled(true); }
 
   // Steps run in the order they were added.
   void AddClipStep(std::function<void()> step) { clipSteps_.push_back(std::move(step)); }
@@ -26,7 +26,7 @@ class ReshowSequence {
   std::function<void()> showWindow_;
   std::vector<std::function<void()>> clipSteps_;
   std::vector<std::function<void()>> iconSteps_;
-  Timer timerVisible_;
-  Timer timerClip_;
-  Timer timerIcon_;
+  Timer Timer_Visible;
+  Timer Timer_Clip;
+  Timer Timer_Icon;
 };
