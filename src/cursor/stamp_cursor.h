@@ -1,16 +1,7 @@
 #pragma once
 #include "common/geometry.h"
+#include "cursor/current_cursor.h"
 #include "ui/picture.h"
-
-// The current cursor: the mask (white lets the picture show through, black is opaque), the
-// colour image, whose size is the cursor's, the hot spot, and whether the colour step ORs
-// instead of inverting (cursors taken from a BMP picture).
-struct CurrentCursor {
-  Picture andMask;
-  Picture xorColour;
-  Point hotSpot;
-  bool combineWithOr = false;
-};
 
 // Draws the cursor with its top-left corner at `at`: the mask with SRCAND, then the colour
 // image with SRCPAINT or SRCINVERT. Whatever falls outside the target is clipped; an empty
