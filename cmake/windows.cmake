@@ -3,8 +3,8 @@ set(JPEG_PREFIX /var/cache/piktoran/libjpeg-turbo-mingw64 CACHE PATH "libjpeg-tu
 if(NOT EXISTS ${JPEG_PREFIX}/lib/libjpeg.a)
   message(FATAL_ERROR "libjpeg-turbo for MinGW is missing in ${JPEG_PREFIX}: run scripts/setup")
 endif()
-add_library(jpeg STATIC IMPORTED)
-set_target_properties(jpeg PROPERTIES
+add_library(JPEG::JPEG STATIC IMPORTED)
+set_target_properties(JPEG::JPEG PROPERTIES
   IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
 
@@ -14,21 +14,13 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # The build-time tools run on the build machine, so they are compiled with the host compiler.
 find_program(HOST_CXX NAMES g++ c++ REQUIRED)
 
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
-include(GoogleTest)
-piktoran_own_code()
-
-include(src/portable_sources.cmake)
-add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
-target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
-# The picture codecs in the portable logic need the JPEG library too.
-target_link_libraries(piktoran_logic PUBLIC jpeg)
+include(cmake/logic.cmake)
+include(cmake/suite_tests.cmake)
 
 include(src/windows_sources.cmake)
 add_library(piktoran_win STATIC ${WINDOWS_SOURCES})
 target_include_directories(piktoran_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(piktoran_win PUBLIC piktoran_logic jpeg
+target_link_libraries(piktoran_win PUBLIC piktoran_logic
   user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32)
 
 enable_language(RC)
