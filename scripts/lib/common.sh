@@ -20,11 +20,14 @@ quietly() {
   return "$status"
 }
 
+# No Mono or Gecko installer prompts, no Linux menu entries for the shortcuts the program makes.
+wine_dll_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
+
 # Wine in Japanese, quiet, in the build tree's own prefix.
 wine_environment() {
   export WINEPREFIX=${WINEPREFIX:-$build_root/wineprefix}
   export WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-$wine_dll_overrides}
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   if [ -z "${DISPLAY:-}" ]; then
     echo "wine-run: no DISPLAY; run through scripts/test or scripts/run, which start a virtual screen" >&2

@@ -6,15 +6,21 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$(realpath -m "$1")
-marker=$prefix/.piktoran-prefix-v4
+marker=$prefix/.piktoran-prefix-v5
 [ -f "$marker" ] && exit 0
 
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=$wine_dll_overrides LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 say "preparing the Wine prefix $prefix"
 rm -rf "$prefix"
 mkdir -p "$prefix"
 # wineboot needs no display for the prefix itself.
 DISPLAY= wineboot -i >/dev/null 2>&1
+# The user's folders (Desktop, Documents, …) are links into the Linux home: real folders keep what
+# the program writes there inside the prefix, where a reset puts it back.
+find "$prefix/drive_c/users" -type l | while read -r link; do
+  rm "$link"
+  mkdir "$link"
+done
 # A .reg file in UTF-16 keeps the Japanese value names intact, whatever the command line does.
 settings=$(mktemp --suffix=.reg)
 trap 'rm -f "$settings"' EXIT
