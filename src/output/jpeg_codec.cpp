@@ -107,7 +107,7 @@ void EndOutput(j_compress_ptr info) {
 }
 
 // Ink values to light. Adobe's writers store inverted inks (0 is full ink) and say so with their
-// marker; libjpeg gives YCCK as such inverted CMYK too.
+// marker; libjpeg turns their YCCK into CMYK of the same kind.
 Pixel FromInks(const JSAMPLE* cmyk, bool inverted) {
   const auto light = [inverted](int ink, int black) {
     const int through = inverted ? ink : 255 - ink;
