@@ -75,22 +75,23 @@ std::vector<MenuLine> ParseMenuDump(const std::string& dump) {
   return lines;
 }
 
-bool MenuPopupShown(HWND mainWindow) {
+std::vector<HWND> ShownMenuPopups(HWND mainWindow) {
   DWORD processId = 0;
   GetWindowThreadProcessId(mainWindow, &processId);
+  std::vector<HWND> popups;
   for (HWND window : TopLevelWindows(processId)) {
-    if (ClassOf(window) == MenuPopupClass && IsWindowVisible(window)) return true;
+    if (ClassOf(window) == MenuPopupClass && IsWindowVisible(window)) popups.push_back(window);
   }
-  return false;
+  return popups;
 }
 
-bool MenuOpen(HWND mainWindow) {
+// How deep the menu mode goes: each open pop-up is a level, the selection in the menu bar another.
+int MenuDepth(HWND mainWindow) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info) && (info.flags & GUI_INMENUMODE)) {
-    return true;
-  }
-  return MenuPopupShown(mainWindow);
+  const bool inMenuMode =
+      GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info) && (info.flags & GUI_INMENUMODE);
+  return OpenMenuPopups(mainWindow) + (inMenuMode ? 1 : 0);
 }
 
 }  // namespace
@@ -225,7 +226,7 @@ Process Program::Start(const std::vector<std::string>& arguments, const std::fun
   const DWORD flags = beforeRun ? CREATE_SUSPENDED : 0;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder_.c_str(),
                       &startup, &info)) {
-    throw std::runtime_error("cannot start " + commandLine);
+    throw std::runtime_error("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
   }
   if (beforeRun) {
     beforeRun(info.dwThreadId);
@@ -317,23 +318,37 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
   return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
 }
 
+int OpenMenuPopups(HWND mainWindow) { return static_cast<int>(ShownMenuPopups(mainWindow).size()); }
+
+bool MenuPopupDrawn(HWND mainWindow) {
+  const COLORREF selection[] = {GetSysColor(COLOR_MENUHILIGHT), GetSysColor(COLOR_HIGHLIGHT)};
+  const auto release = [](HDC dc) { ReleaseDC(nullptr, dc); };
+  const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(release)> screen(GetDC(nullptr), release);
+  for (HWND popup : ShownMenuPopups(mainWindow)) {
+    const RECT r = WindowRect(popup);
+    // The selection bar spans the pop-up's width; one column down its middle meets it.
+    for (int y = r.top; y < r.bottom; y += 2) {
+      const COLORREF pixel = GetPixel(screen.get(), (r.left + r.right) / 2, y);
+      if (pixel == selection[0] || pixel == selection[1]) return true;
+    }
+  }
+  return false;
+}
+
 bool OpenBarMenu(HWND mainWindow, char mnemonic) {
   SetForegroundWindow(mainWindow);
   PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
-  return WaitUntil([&] { return MenuPopupShown(mainWindow); });
+  return WaitUntil([&] { return OpenMenuPopups(mainWindow) > 0; });
 }
 
 bool CloseMenus(HWND mainWindow) {
   // Escape closes one level at a time: the pop-up first, then the selection in the bar.
-  return WaitUntil(
-      [&] {
-        if (!MenuOpen(mainWindow)) return true;
-        PostMessageA(mainWindow, WM_KEYDOWN, VK_ESCAPE, 1);
-        PostMessageA(mainWindow, WM_KEYUP, VK_ESCAPE, 0xC0000001);
-        Sleep(100);
-        return false;
-      },
-      3000);
+  for (int depth = MenuDepth(mainWindow); depth > 0; depth = MenuDepth(mainWindow)) {
+    PostMessageA(mainWindow, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(mainWindow, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    if (!WaitUntil([&] { return MenuDepth(mainWindow) < depth; }, 2000)) return false;
+  }
+  return true;
 }
 
 HWND FindMessageBox(const Process& process, DWORD timeoutMs) {

@@ -123,6 +123,11 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs = 5000);
 bool OpenBarMenu(HWND mainWindow, char mnemonic);
 // Leaves the menu mode with Escape; true once no menu is open any more.
 bool CloseMenus(HWND mainWindow);
+// How many of the window's menu pop-ups show (a submenu adds one).
+int OpenMenuPopups(HWND mainWindow);
+// A shown pop-up has been drawn on the screen: its selected entry's bar is there (a menu opened
+// from the keyboard selects its first entry).
+bool MenuPopupDrawn(HWND mainWindow);
 
 // The program's message box TMKBox: finding it, its text (line ends as "\n"), its buttons
 // (TColorBtn, found by caption: "ＯＫ", "はい", "いいえ", "一時停止", "ｶｳﾝﾄ再開").

@@ -10,6 +10,8 @@
 
 #include "driver.h"
 #include "support/screenshot.h"
+// After <windows.h>, which driver.h brings.
+#include <commctrl.h>
 
 namespace e2e {
 namespace {
@@ -149,7 +151,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   EXPECT_EQ(FirstBytes(bmp, 2), (std::vector<std::uint8_t>{'B', 'M'}));
   // インターネット圧縮 on: a progressive file.
   ChooseFileEntry(main, 'O');
-  Sleep(1000);  // the submenu opens
+  ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 2; }));  // the submenu opens
   PostMessageA(main, WM_KEYDOWN, 'P', 1);
   PostMessageA(main, WM_CHAR, 'p', 1);
   ASSERT_TRUE(CloseMenus(main));
@@ -171,7 +173,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   ASSERT_NE(pane, nullptr);
   HWND list = FileList(dialog);
   ASSERT_NE(list, nullptr);
-  Sleep(500);  // the list fills itself
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > 0; }));  // the list fills itself
   EXPECT_EQ(PaintedPixels(pane), 0);
   const RECT listRect = WindowRect(list);
   Click({listRect.left + 30, listRect.top + 10});

@@ -236,7 +236,7 @@ TEST(Menu, EachMenuOfTheBarOpensAndCloses) {
   } menus[] = {{'F', "file"}, {'G', "capture"}, {'T', "timer"}, {'S', "compose"}, {'O', "options"}, {'H', "help"}};
   for (const auto& menu : menus) {
     EXPECT_TRUE(OpenBarMenu(window, menu.mnemonic)) << menu.name;
-    Sleep(300);
+    EXPECT_TRUE(WaitUntil([&] { return MenuPopupDrawn(window); })) << menu.name;
     Screenshot(std::string("menu-") + menu.name);
     EXPECT_TRUE(CloseMenus(window)) << menu.name;
   }
