@@ -24,4 +24,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/icon_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/animation_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/key_colour.cpp
 )
