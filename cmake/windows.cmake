@@ -30,6 +30,11 @@ set_target_properties(piktoran PROPERTIES OUTPUT_NAME PIKTORAN SUFFIX .EXE)
 target_link_libraries(piktoran PRIVATE piktoran_win)
 add_dependencies(piktoran piktoran_icon)
 
+# What the Windows and the end-to-end tests share: screenshots of what the screen shows.
+add_library(test_support STATIC tests/support/screenshot.cpp)
+target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(test_support PUBLIC user32 gdi32)
+
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
 
