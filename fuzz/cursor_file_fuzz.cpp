@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "cursor/cursor_file.h"
+#include "cursor/program_file.h"
 #include "fuzz_target.h"
 
 namespace {
@@ -17,11 +18,12 @@ bool WellFormed(const IconEntry& entry) {
 
 }  // namespace
 
-// Whatever the bytes, locating and rebuilding entries stays in bounds; each entry the count
-// promises is either loaded (index + 1) or refused (its negation), and asking past the count
-// tells the count.
+// Whatever the bytes, the program-file check and locating and rebuilding entries stay in bounds;
+// each entry the count promises is either loaded (index + 1) or refused (its negation), and asking
+// past the count tells the count.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const ByteSpan file(data, size);
+  ProgramIconsAreSound(file);
   const int count = CountImagesInCursorFile(file);
   const CursorFileKind kind = CursorFileKindOf(file);
   if (kind != CursorFileKind::IconDirectory && kind != CursorFileKind::Animation) return 0;

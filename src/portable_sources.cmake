@@ -28,6 +28,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/cursor/icon_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/animation_file.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/key_colour.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/program_file.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/glyphs.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_sources.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history.cpp

@@ -19,6 +19,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/load_cursor_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/picture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp

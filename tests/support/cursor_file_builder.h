@@ -1,6 +1,7 @@
 #pragma once
 // Cursor, icon and animated-cursor files built in memory for the tests, so that every case states
 // its own bytes.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -182,6 +183,53 @@ inline Bytes Riff(const Bytes& chunks) {
 inline Bytes Animation(const std::vector<Bytes>& frames) {
   return Riff(HeaderChunk({static_cast<std::uint32_t>(frames.size()), static_cast<std::uint32_t>(frames.size())}) +
               FrameList(frames));
+}
+
+// A PNG of `width` x `height` RGBA pixels from `value(x, y)` as 0xAARRGGBB, its image data in
+// uncompressed deflate blocks.
+inline Bytes Png(int width, int height, const std::function<std::uint32_t(int, int)>& value) {
+  const auto crc = [](const Bytes& data) {
+    std::uint32_t c = 0xFFFFFFFF;
+    for (std::uint8_t byte : data) {
+      c ^= byte;
+      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+    }
+    return ~c;
+  };
+  const auto bigEndian = [](std::uint32_t v) {
+    return Bytes{static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+                 static_cast<std::uint8_t>(v)};
+  };
+  const auto chunk = [&](std::string_view type, const Bytes& data) {
+    const Bytes typed = Text(type) + data;
+    return bigEndian(static_cast<std::uint32_t>(data.size())) + typed + bigEndian(crc(typed));
+  };
+  Bytes raw;
+  for (int y = 0; y < height; ++y) {
+    raw.push_back(0);  // no filter
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t v = value(x, y);
+      raw.insert(raw.end(), {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+                             static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 24)});
+    }
+  }
+  Bytes zlib{0x78, 0x01};
+  for (std::size_t at = 0; at < raw.size(); at += 65535) {
+    const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
+    zlib.push_back(at + length == raw.size() ? 1 : 0);
+    Append16(zlib, static_cast<std::uint32_t>(length));
+    Append16(zlib, static_cast<std::uint32_t>(~length & 0xFFFF));
+    zlib.insert(zlib.end(), raw.begin() + at, raw.begin() + at + length);
+  }
+  std::uint32_t a = 1, b = 0;
+  for (std::uint8_t byte : raw) {
+    a = (a + byte) % 65521;
+    b = (b + a) % 65521;
+  }
+  zlib = zlib + bigEndian(b << 16 | a);
+  const Bytes header = bigEndian(width) + bigEndian(height) + Bytes{8, 6, 0, 0, 0};
+  return Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A} + chunk("IHDR", header) + chunk("IDAT", zlib) +
+         chunk("IEND", {});
 }
 
 }  // namespace cursor_test

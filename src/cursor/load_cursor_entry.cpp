@@ -1,0 +1,250 @@
+#include "cursor/load_cursor_entry.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <new>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "cursor/cursor_file.h"
+#include "cursor/glyphs.h"
+#include "cursor/key_colour.h"
+#include "cursor/program_file.h"
+#include "edit/working_picture.h"
+#include "output/bmp_format.h"
+#include "ui/handles.h"
+
+namespace {
+
+// The version CreateIconFromResourceEx expects of icon data.
+constexpr DWORD IconFormatVersion = 0x00030000;
+constexpr std::size_t IconFileHeaderBytes = 22;
+
+KernelHandle OpenForReading(const std::string& fileName) {
+  const HANDLE opened = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  return KernelHandle(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadCursorFile(const std::string& fileName) {
+  const KernelHandle file = OpenForReading(fileName);
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MaxCursorFileBytes) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                         read != bytes.size())) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+// A program file mapped for the check of its tables: the system maps it too, and a library may be
+// much larger than anything we would read.
+class MappedFile {
+ public:
+  explicit MappedFile(const std::string& fileName) {
+    const KernelHandle file = OpenForReading(fileName);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart == 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > SIZE_MAX) {
+      return;
+    }
+    const KernelHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping) return;
+    view_ = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+    if (view_) bytes_ = {static_cast<const std::uint8_t*>(view_), static_cast<std::size_t>(size.QuadPart)};
+  }
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+  ~MappedFile() {
+    if (view_) UnmapViewOfFile(view_);
+  }
+  ByteSpan Bytes() const { return bytes_; }
+
+ private:
+  void* view_ = nullptr;
+  ByteSpan bytes_;
+};
+
+bool ProgramFileIsSound(const std::string& fileName) { return ProgramIconsAreSound(MappedFile(fileName).Bytes()); }
+
+// A DIB section an icon is drawn on: 32 bits, or 4 bits with the 16 standard colours, where every
+// colour is drawn as the nearest of them.
+class IconSurface {
+ public:
+  IconSurface(Size size, bool sixteenColours) : size_(size), sixteenColours_(sixteenColours) {
+    struct {
+      BITMAPINFOHEADER header;
+      RGBQUAD colours[16];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = size.width;
+    info.header.biHeight = -size.height;  // top-down
+    info.header.biPlanes = 1;
+    info.header.biBitCount = sixteenColours ? 4 : 32;
+    info.header.biCompression = BI_RGB;
+    if (sixteenColours) {
+      info.header.biClrUsed = 16;
+      for (std::size_t i = 0; i < 16; ++i) {
+        const Pixel p = SixteenColourPalette[i];
+        info.colours[i] = {static_cast<BYTE>(BlueOf(p)), static_cast<BYTE>(GreenOf(p)), static_cast<BYTE>(RedOf(p)), 0};
+      }
+    }
+    bitmap_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0));
+  }
+
+  // The icon drawn at its own size over a black or a white fill; empty when drawing fails.
+  PixelBuffer DrawOver(HICON icon, bool white) const {
+    if (!bitmap_ || !bits_) return {};
+    {
+      MemoryDc dc(CreateCompatibleDC(nullptr));
+      if (!dc) return {};
+      SelectedObject selected(dc.Get(), bitmap_.Get());
+      if (!PatBlt(dc.Get(), 0, 0, size_.width, size_.height, white ? WHITENESS : BLACKNESS) ||
+          !DrawIconEx(dc.Get(), 0, 0, icon, size_.width, size_.height, 0, nullptr, DI_NORMAL)) {
+        return {};
+      }
+    }
+    GdiFlush();
+    const auto* bytes = static_cast<const std::uint8_t*>(bits_);
+    if (sixteenColours_) {
+      const std::size_t stride = (static_cast<std::size_t>(size_.width) * 4 + 31) / 32 * 4;
+      return ExpandSixteenColourRows({bytes, stride * size_.height}, size_.width, size_.height);
+    }
+    PixelBuffer picture(size_.width, size_.height);
+    const auto* pixels = static_cast<const Pixel*>(bits_);
+    // Drawing through alpha may leave the fourth byte set; only the colour counts.
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = pixels[i] & 0xFFFFFF;
+    return picture;
+  }
+
+ private:
+  Size size_;
+  bool sixteenColours_;
+  void* bits_ = nullptr;
+  BitmapHandle bitmap_;
+};
+
+// The icon drawn over black and over white on its surface, taken apart; nullopt when it cannot be drawn.
+std::optional<MaskAndColour> DrawIcon(HICON icon, Size size, EntryDrawing drawing) {
+  const IconSurface surface(size, drawing == EntryDrawing::SixteenColours);
+  const PixelBuffer overBlack = surface.DrawOver(icon, false);
+  const PixelBuffer overWhite = surface.DrawOver(icon, true);
+  if (overBlack.Empty() || overWhite.Empty()) return std::nullopt;
+  return drawing == EntryDrawing::Blended ? SplitBlended(overBlack, overWhite)
+                                          : SplitOverBlackAndWhite(overBlack, overWhite);
+}
+
+// The cursor's images are replaced only when both new ones could be made.
+bool TakePictures(const MaskAndColour& pictures, CurrentCursor& cursor) {
+  Picture andMask;
+  Picture xorColour;
+  if (!andMask.Assign(pictures.andMask) || !xorColour.Assign(pictures.xorColour)) return false;
+  cursor.andMask = std::move(andMask);
+  cursor.xorColour = std::move(xorColour);
+  return true;
+}
+
+int ProgramIconCount(const std::string& fileName) {
+  // Asked for icon -1, the call answers with the count in place of a handle.
+  const auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), fileName.c_str(), UINT(-1)));
+  return static_cast<int>(std::min<UINT_PTR>(count, INT_MAX));
+}
+
+int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& cursor) {
+  if (index < 0 || !ProgramFileIsSound(fileName)) return 0;
+  const HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), fileName.c_str(), static_cast<UINT>(index));
+  // 1 is no handle either: the file holds no icons at all.
+  if (!extracted || extracted == reinterpret_cast<HICON>(1)) return ProgramFileResult(false, ProgramIconCount(fileName));
+  const IconHandle icon(extracted);
+  const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+  const std::optional<MaskAndColour> pictures = DrawIcon(icon.Get(), size, EntryDrawing::TrueColour);
+  if (!pictures || !TakePictures(*pictures, cursor)) return -1;
+  cursor.sourceFile = fileName;
+  return ProgramFileResult(true, 0);
+}
+
+int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
+  const PreparedEntry prepared = PrepareCursorEntry(file, index);
+  if (prepared.result < 1) return prepared.result;
+  const IconEntry& entry = *prepared.entry;
+  const IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(entry.iconFile.data() + IconFileHeaderBytes),
+                                                 static_cast<DWORD>(entry.iconFile.size() - IconFileHeaderBytes), TRUE,
+                                                 IconFormatVersion, entry.size.width, entry.size.height,
+                                                 LR_DEFAULTCOLOR));
+  if (!icon) return -prepared.result;
+  const std::optional<MaskAndColour> pictures = DrawIcon(icon.Get(), entry.size, entry.drawing);
+  if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
+  cursor.hotSpot = prepared.hotSpot;
+  cursor.sourceFile = fileName;
+  return prepared.result;
+}
+
+// On screens of 8 bits or less a picture that cannot be decoded is replaced by the pen glyph.
+PixelBuffer LowColourPicture(ByteSpan file) {
+  BmpDecoded decoded = DecodeBmp(file);
+  Picture picture;
+  if (decoded.error == BmpError::None && picture.Assign(decoded.picture) &&
+      WorkingPicture::CheckPictureReadable(picture)) {
+    return std::move(decoded.picture);
+  }
+  return GlyphPictures(Glyph::Pen).xorColour;
+}
+
+int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor, int screenDepth) {
+  if (index != 0) return -1;
+  const KeyColour key = KeyColourOf(fileName);
+  if (screenDepth <= 8) {
+    if (!TakePictures(KeyColourPictures(LowColourPicture(file), key, screenDepth), cursor)) {
+      cursor.andMask.Clear();
+      cursor.xorColour.Clear();
+      return -1;
+    }
+  } else {
+    // A cursor picture, not a photograph: nothing beyond the size of the largest icon entries.
+    const BmpDecoded decoded = DecodeBmp(file, std::int64_t{MaxEntrySide} * MaxEntrySide);
+    if (decoded.error != BmpError::None || decoded.picture.width > MaxEntrySide ||
+        decoded.picture.height > MaxEntrySide ||
+        !TakePictures(KeyColourPictures(decoded.picture, key, screenDepth), cursor)) {
+      return -1;
+    }
+  }
+  cursor.fromBitmap = true;
+  return 1;
+}
+
+}  // namespace
+
+int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth) {
+  cursor.hotSpot = {};
+  cursor.sourceFile.clear();
+  cursor.fromBitmap = false;
+  try {
+    if (IsProgramFileName(fileName)) return LoadProgramIcon(fileName, index, cursor);
+    const std::optional<std::vector<std::uint8_t>> file = ReadCursorFile(fileName);
+    if (!file) return 0;
+    switch (CursorFileKindOf(*file)) {
+      case CursorFileKind::Bitmap:
+        return LoadBitmapCursor(fileName, *file, index, cursor, screenDepth);
+      case CursorFileKind::ProgramImage:
+        return 0;
+      default:
+        return LoadIconEntry(fileName, *file, index, cursor);
+    }
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+int CountCursorImages(const std::string& fileName) {
+  if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
+  try {
+    const std::optional<std::vector<std::uint8_t>> file = ReadCursorFile(fileName);
+    return file ? CountImagesInCursorFile(*file) : 0;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
