@@ -11,6 +11,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/picture_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
@@ -20,6 +21,12 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/load_cursor_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_bar.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_lists.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_pictures.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_preview.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_stamping.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/picture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp

@@ -13,18 +13,23 @@
 MainWindow::MainWindow(ProgramContext context)
     : context_(std::move(context)),
       MainMenu1(MainMenuTable()),
-      PopupMenu_IXY(HotSpotPopupTable(), true),
       reshow_(*this, [this] { options_.ApplyTopMost(); }),
       capture_(workspace_, *this, {layout_.ColorBtn1, layout_.ColorBtn2, layout_.Panel_Type, layout_.Panel_Type2}),
       valueEntry_(workspace_, *this, layout_.sizeBar, capture_,
                   {&layout_.ColorBtn1, &layout_.ColorBtn2, &layout_.sizeBar.ColorBtn_Load}),
+      cursorBar_(workspace_, *this,
+                 {layout_.Panel_Icon, layout_.Label_IX, layout_.Label_IY, layout_.ComboBox_Icon, layout_.ComboBox_Select,
+                  layout_.ComboBox_DEFAULT, layout_.ComboBox_Arrow, layout_.sizeBar, layout_.ScrollBox1}),
       TimerCreate(*this, 100, [this] { TimerCreateTimer(); }) {
+  workspace_.programFolder = context_.programFolder;
+  workspace_.windowsFolder = context_.windowsFolder;
   commands_.Bind("MExit", [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
   options_.Bind(commands_);
   capture_.Bind(commands_);
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
   files_.Bind(commands_);
+  cursorBar_.Bind(commands_);
 }
 
 bool MainWindow::Create() {
@@ -43,6 +48,11 @@ bool MainWindow::Create() {
 
 COLORREF MainWindow::Colour() const {
   return GetSysColor(COLOR_WINDOWTEXT) != RGB(0, 0, 0) ? GetSysColor(COLOR_WINDOW) : GetSysColor(COLOR_BTNFACE);
+}
+
+void MainWindow::HideForWork() {
+  Hide();
+  cursorBar_.EmptyPreview();
 }
 
 void MainWindow::ShowPicture(const std::string& sizeText) {
@@ -85,6 +95,7 @@ void MainWindow::FormCloseQuery() {
   if (startupComplete_) {
     const std::string helpFile = context_.programFolder + ProgramBaseName + ".HLP";
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
+    cursorBar_.SaveHistory();
     SettingsStore::WriteMain(workspace_.settings);
   } else {
     MKBoxDlg1.ShowMsg("強制終了します。\n" + startupError_);

@@ -7,6 +7,7 @@
 #include "app/window_options.h"
 #include "capture/capture_commands.h"
 #include "capture/value_entry_commands.h"
+#include "cursor/cursor_bar.h"
 #include "edit/picture_commands.h"
 #include "msgbox/mk_box_dlg.h"
 #include "output/file_commands.h"
@@ -65,16 +66,16 @@ class MainWindow : public Form, private MainWindowServices {
   int ShowMsgTimed(const std::string& text, int answer) override { return MKBoxDlg1.ShowMsgTimed(text, answer); }
   int AskYesNoTimed(const std::string& text, int answer) override { return MKBoxDlg1.AskYesNoTimed(text, answer); }
   void ShowSizeText(const std::string& text) override { layout_.sizeBar.ShowText(text); }
-  void HideForWork() override { Hide(); }
+  void HideForWork() override;
   void RefreshPicture() override { layout_.ScrollBox1.Refresh(); }
   void ShowPicture(const std::string& sizeText) override;
   void ShowNewPicture(const std::string& sizeText) override;
+  void StartReshow() override { reshow_.Start(); }
   void LeaveTopMost() override { options_.LeaveTopMost(); }
   void ApplyTopMost() override { options_.ApplyTopMost(); }
 
   ProgramContext context_;
   MenuTree MainMenu1;
-  MenuTree PopupMenu_IXY;
   CommandTable commands_{MainMenu1};
   TMKBoxDlg MKBoxDlg1;
   Hints hints_;
@@ -88,6 +89,7 @@ class MainWindow : public Form, private MainWindowServices {
   CaptureCommands capture_;
   ValueEntryCommands valueEntry_;
   PictureCommands pictureCommands_{workspace_, *this};
+  CursorBar cursorBar_;
   IncomingFiles incoming_{*this, history_, capture_};
   Timer TimerCreate;
 

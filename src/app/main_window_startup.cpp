@@ -18,6 +18,7 @@ void MainWindow::FormCreate() {
   ScreenCursor::SetBusy(true);
   layout_.Create(Handle(), Colour());
   layout_.ScrollBox1.SetPicture(&workspace_.picture.Working());
+  cursorBar_.Create(reshow_, hints_);
   hints_.Add(layout_.ColorBtn1.Handle(), "画面を取り込み下部に表示");
   hints_.Add(layout_.ColorBtn2.Handle(), "画面を取り込み下部に表示");
   hints_.Add(layout_.CheckBox1.Handle(), "ピクトランを常に一番手前に表示");
@@ -61,8 +62,7 @@ void MainWindow::TimerCreateTimer() {
   const Bounds size = layout_.sizeBar.Panel_SIZE.GetBounds();
   layout_.sizeBar.Panel_SIZE.SetBounds({size.left, size.top, size.width, layout_.sizeBar.EditHeight()});
   options_.ApplyLayout();
-  // Until the user takes in a cursor of their own, the pointer overlay draws the system's arrow.
-  LoadSystemArrow(workspace_.cursor);
+  cursorBar_.BuildSources();
   ReadSettings();
   const std::string title = std::string(ProgramTitle) + " ";
   Application::SetTitle(title);

@@ -220,6 +220,9 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Repaint();
       return result;
     }
+    case WM_RBUTTONDOWN:
+      if (OnRightDown) OnRightDown();
+      return 0;
     case WM_LBUTTONDOWN:
       if (!pressed_) {
         tracking_ = true;

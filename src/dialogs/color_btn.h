@@ -15,6 +15,7 @@ class TColorBtn : public Form {
   bool Create(HWND parent, const Bounds& bounds, const std::string& caption);
 
   std::function<void()> OnClick;
+  std::function<void()> OnRightDown;  // a right-button press
   void Click();
 
   // Enter clicks the button showing as default; Escape clicks a Cancel button.

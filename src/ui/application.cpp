@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "ui/child_control.h"
 #include "ui/form.h"
 
 namespace {
@@ -24,6 +25,9 @@ void SetHintPause(int milliseconds) { hintPause = milliseconds; }
 int HintPause() { return hintPause; }
 
 void Dispatch(const MSG& message) {
+  if ((message.message == WM_KEYDOWN || message.message == WM_RBUTTONDOWN) && ChildControl::ReflectInput(message)) {
+    return;
+  }
   if (message.message == WM_KEYDOWN || message.message == WM_CHAR || message.message == WM_SYSCHAR) {
     if (Form* form = Form::FromHandle(GetAncestor(message.hwnd, GA_ROOT)); form && form->HandleDialogKey(message)) {
       return;

@@ -2,7 +2,7 @@
 
 namespace {
 constexpr const char* ControlProperty = "PiktoranControl";
-}
+}  // namespace
 
 HWND CreateChildWindow(const ChildArgs& a) {
   const DWORD style = WS_CHILD | (a.hidden ? 0 : WS_VISIBLE) | a.style;
@@ -27,7 +27,22 @@ bool ChildControl::CreateControl(const ChildArgs& args) {
   return window_ != nullptr;
 }
 
+namespace {
+ChildControl* ObjectOf(HWND control) { return control ? static_cast<ChildControl*>(GetPropA(control, ControlProperty)) : nullptr; }
+}  // namespace
+
 bool ChildControl::Reflect(HWND control, WORD code) {
-  auto* object = static_cast<ChildControl*>(GetPropA(control, ControlProperty));
+  ChildControl* object = ObjectOf(control);
   return object && object->OnNotification(code);
+}
+
+bool ChildControl::ReflectDrawItem(const DRAWITEMSTRUCT& item) {
+  ChildControl* object = ObjectOf(item.hwndItem);
+  return object && object->OnDrawItem(item);
+}
+
+bool ChildControl::ReflectInput(const MSG& message) {
+  ChildControl* object = ObjectOf(message.hwnd);
+  if (!object) object = ObjectOf(GetParent(message.hwnd));
+  return object && object->OnInput(message);
 }

@@ -31,8 +31,15 @@ class ChildControl : public WindowView {
   // Hands a notification to the control object behind `control`; false when there is none or
   // it did not use it.
   static bool Reflect(HWND control, WORD code);
+  // The same for an owner-drawn item (WM_DRAWITEM's data).
+  static bool ReflectDrawItem(const DRAWITEMSTRUCT& item);
+  // Keys and mouse presses aimed at a control (or at a part of it, such as a combo box's list)
+  // before the control itself sees them; true when the object used the message up.
+  static bool ReflectInput(const MSG& message);
 
  protected:
   bool CreateControl(const ChildArgs& args);
   virtual bool OnNotification(WORD code) { (void)code; return false; }
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }
+  virtual bool OnInput(const MSG& message) { (void)message; return false; }
 };

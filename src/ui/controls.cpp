@@ -51,7 +51,14 @@ bool ListBox::OnNotification(WORD code) {
 }
 
 bool Label::Create(HWND parent, const Bounds& bounds, const std::string& text, HFONT font, DWORD alignment) {
-  return CreateControl({"STATIC", text, alignment | SS_NOPREFIX, 0, parent, bounds, font});
+  // SS_NOTIFY: a plain static lets the mouse fall through to its parent.
+  return CreateControl({"STATIC", text, alignment | SS_NOPREFIX | SS_NOTIFY, 0, parent, bounds, font});
+}
+
+bool Label::OnInput(const MSG& message) {
+  if (message.message != WM_RBUTTONDOWN || !onRightDown) return false;
+  onRightDown();
+  return true;
 }
 
 bool CheckBox::Create(HWND parent, const Bounds& bounds, const std::string& caption, HFONT font) {
@@ -75,9 +82,41 @@ bool OwnerDrawnComboBox::Create(HWND parent, const Bounds& bounds, int itemHeigh
                       bounds})) {
     return false;
   }
-  SendMessageA(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-  SendMessageA(window_, CB_SETITEMHEIGHT, 0, itemHeight);
+  SetItemHeight(itemHeight);
   return true;
+}
+
+void OwnerDrawnComboBox::SetItemHeight(int height) const {
+  SendMessageA(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);
+  SendMessageA(window_, CB_SETITEMHEIGHT, 0, height);
+}
+
+int OwnerDrawnComboBox::Add(LPARAM data) const { return static_cast<int>(SendMessageA(window_, CB_ADDSTRING, 0, data)); }
+void OwnerDrawnComboBox::Insert(int index, LPARAM data) const { SendMessageA(window_, CB_INSERTSTRING, index, data); }
+void OwnerDrawnComboBox::Delete(int index) const { SendMessageA(window_, CB_DELETESTRING, index, 0); }
+void OwnerDrawnComboBox::Clear() const { SendMessageA(window_, CB_RESETCONTENT, 0, 0); }
+int OwnerDrawnComboBox::Count() const { return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0)); }
+LPARAM OwnerDrawnComboBox::Data(int index) const { return SendMessageA(window_, CB_GETITEMDATA, index, 0); }
+void OwnerDrawnComboBox::SetData(int index, LPARAM data) const { SendMessageA(window_, CB_SETITEMDATA, index, data); }
+int OwnerDrawnComboBox::Selected() const { return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0)); }
+void OwnerDrawnComboBox::Select(int index) const { SendMessageA(window_, CB_SETCURSEL, index, 0); }
+void OwnerDrawnComboBox::ShowList(bool shown) const { SendMessageA(window_, CB_SHOWDROPDOWN, shown, 0); }
+void OwnerDrawnComboBox::SetListWidth(int width) const { SendMessageA(window_, CB_SETDROPPEDWIDTH, width, 0); }
+
+bool OwnerDrawnComboBox::OnNotification(WORD code) {
+  if (code != CBN_SELCHANGE || !onSelect) return false;
+  onSelect();
+  return true;
+}
+
+bool OwnerDrawnComboBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (!onDrawItem) return false;
+  onDrawItem(item);
+  return true;
+}
+
+bool OwnerDrawnComboBox::OnInput(const MSG& message) {
+  return message.message == WM_KEYDOWN && onKeyDown && onKeyDown(message.wParam);
 }
 
 bool EditBox::Create(HWND parent, const Bounds& bounds, HFONT font, bool readOnly) {

@@ -41,10 +41,33 @@ class CheckBox : public ChildControl {
   bool OnNotification(WORD code) override;
 };
 
-// A drop-down list whose items the owner draws (picture lists).
+// A drop-down list whose items the owner draws (picture lists); each item carries a number.
 class OwnerDrawnComboBox : public ChildControl {
  public:
   bool Create(HWND parent, const Bounds& bounds, int itemHeight);
+
+  void SetItemHeight(int height) const;
+  int Add(LPARAM data) const;
+  void Insert(int index, LPARAM data) const;
+  void Delete(int index) const;
+  void Clear() const;
+  int Count() const;
+  LPARAM Data(int index) const;
+  void SetData(int index, LPARAM data) const;
+  int Selected() const;  // -1 for none
+  void Select(int index) const;
+  void ShowList(bool shown) const;
+  // The width of the opened list, which may be wider than the box.
+  void SetListWidth(int width) const;
+
+  std::function<void()> onSelect;                          // the user chose an item
+  std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;  // an item (or the box) is to be drawn
+  std::function<bool(WPARAM key)> onKeyDown;               // true when the key was used
+
+ protected:
+  bool OnNotification(WORD code) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnInput(const MSG& message) override;
 };
 
 // A one-line edit box.
@@ -63,4 +86,9 @@ class Label : public ChildControl {
               DWORD alignment = SS_LEFT);
   void SetText(const std::string& text) const { SetCaption(text); }
   std::string Text() const { return Caption(); }
+
+  std::function<void()> onRightDown;  // a right-button press on the text
+
+ protected:
+  bool OnInput(const MSG& message) override;
 };

@@ -58,10 +58,17 @@ FileDialogResult FileDialog::Run(HWND owner, const std::string& initialFolder) {
   if (offset > 0 && offset < buffer.size() && buffer[offset - 1] == '\0') {
     // A multiple selection: the folder, then the names, each ending in a zero.
     folder_ = AddTrailingSeparator(first);
-    fileName_ = folder_ + std::string(buffer.c_str() + offset);
+    fileNames_.clear();
+    for (std::size_t at = offset; at < buffer.size() && buffer[at] != '\0';) {
+      const std::string name(buffer.c_str() + at);
+      fileNames_.push_back(folder_ + name);
+      at += name.size() + 1;
+    }
+    fileName_ = fileNames_.front();
   } else {
     folder_ = first.substr(0, std::min(offset, first.size()));
     fileName_ = first;
+    fileNames_ = {first};
   }
   return FileDialogResult::Chosen;
 }

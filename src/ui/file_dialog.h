@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "ui/win32.h"
 
@@ -40,6 +41,8 @@ class FileDialog {
   // The chosen file (the first one of a multiple selection) and its folder, ending in a backslash.
   const std::string& FileName() const { return fileName_; }
   const std::string& Folder() const { return folder_; }
+  // Every chosen file, in the order the dialog gives them.
+  const std::vector<std::string>& FileNames() const { return fileNames_; }
 
  private:
   Kind kind_;
@@ -47,6 +50,7 @@ class FileDialog {
   FileDialogSetup setup_;
   std::string fileName_;
   std::string folder_;
+  std::vector<std::string> fileNames_;
 };
 
 // "a|b|c|d" as comdlg32 wants it: "a\0b\0c\0d\0\0". A bar that is the second byte of a Shift-JIS

@@ -58,6 +58,9 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
     if (message == WM_COMMAND && lParam && ChildControl::Reflect(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
       return 0;
     }
+    if (message == WM_DRAWITEM && ChildControl::ReflectDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+      return TRUE;
+    }
     const LRESULT result = form->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);

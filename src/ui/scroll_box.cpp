@@ -137,6 +137,14 @@ void ScrollBox::PaintTo(HDC dc) {
   RestoreDC(dc, saved);
 }
 
+std::optional<Point> ScrollBox::PictureAt(POINT screen) const {
+  POINT client = screen;
+  ScreenToClient(Handle(), &client);
+  const Size area = ClientSize();
+  if (client.x < 0 || client.y < 0 || client.x >= area.width || client.y >= area.height) return std::nullopt;
+  return Point{client.x + scroll_.x, client.y + scroll_.y};
+}
+
 void ScrollBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   const Point client = At(lParam);
   PictureMouseEvent event{ButtonOf(message), {client.x + scroll_.x, client.y + scroll_.y}, wParam};

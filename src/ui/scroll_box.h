@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 
 #include "common/geometry.h"
 #include "ui/form.h"
@@ -30,6 +31,8 @@ class ScrollBox : public Form {
   // Scroll ranges = picture size, both positions 0, the picture at 0, 0.
   void ResetScroll();
   Point ScrollPosition() const { return scroll_; }
+  // The picture coordinates under a screen point; nullopt outside the box's client area.
+  std::optional<Point> PictureAt(POINT screen) const;
 
   void SetColour(COLORREF colour);
   COLORREF Colour() const override { return colour_; }

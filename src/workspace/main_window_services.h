@@ -35,6 +35,8 @@ class MainWindowServices {
   virtual void ShowPicture(const std::string& sizeText) = 0;
   // The same after a replacement, then the re-show sequence brings the window back.
   virtual void ShowNewPicture(const std::string& sizeText) = 0;
+  // The re-show sequence alone, after the window was hidden for work.
+  virtual void StartReshow() = 0;
 
   // The top-most band: left while a dialog of the system shows, re-applied from TOPにする.
   virtual void LeaveTopMost() = 0;

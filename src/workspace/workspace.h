@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "common/geometry.h"
@@ -9,6 +10,8 @@
 // What the features share for the whole run. The main window owns it and hands it to each
 // feature; no feature keeps a copy of any of it.
 struct Workspace {
+  std::string programFolder;        // with trailing separator: the program's list and work files
+  std::string windowsFolder;        // with trailing separator
   MainSettings settings;            // read at start-up, written at close
   WorkingPicture picture;           // working, base and scratch pictures (Image1)
   CurrentCursor cursor;             // Image_AND, Image_XOR, the hot spot and the combine flag

@@ -5,25 +5,12 @@
 #include <array>
 
 #include "driver.h"
+#include "window_parts.h"
 #include "support/screenshot.h"
 
 namespace e2e {
 namespace {
 
-// The size bar: the main window's read-only edit control.
-HWND SizeBar(HWND main) {
-  for (HWND child : Descendants(main)) {
-    if (ClassOf(child) == "Edit") return child;
-  }
-  return nullptr;
-}
-
-HWND PictureBox(HWND main) {
-  for (HWND child : Descendants(main)) {
-    if (ClassOf(child) == "TScrollBox") return child;
-  }
-  return nullptr;
-}
 
 // Runs this process's own windows while waiting, so the test window paints itself.
 void Pump() {

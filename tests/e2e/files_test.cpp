@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "window_parts.h"
 #include "support/screenshot.h"
 // After <windows.h>, which driver.h brings.
 #include <commctrl.h>
@@ -16,48 +17,13 @@
 namespace e2e {
 namespace {
 
-constexpr const char* DialogClass = "#32770";
-constexpr int FileNameEdit = 0x480;    // edt1
-constexpr int FileNameCombo = 0x47C;   // cmb13, with the edit somewhere inside
 constexpr int PreviewPane = 0x4A1;
 constexpr std::array<std::uint8_t, 2> ProgressiveFrame{0xFF, 0xC2};  // SOF2
-
-HWND SizeBar(HWND main) {
-  for (HWND child : Descendants(main)) {
-    if (ClassOf(child) == "Edit") return child;
-  }
-  return nullptr;
-}
-
-// The program's file dialog once it shows.
-HWND WaitForFileDialog(const Process& process) {
-  HWND dialog = nullptr;
-  WaitUntil([&] {
-    dialog = process.FindWindowOfClass(DialogClass);
-    return dialog && IsWindowVisible(dialog);
-  });
-  return dialog;
-}
 
 // Opens the File menu and chooses the entry with this mnemonic.
 void ChooseFileEntry(HWND main, char mnemonic) {
   ASSERT_TRUE(OpenBarMenu(main, 'F'));
   PostMessageA(main, WM_CHAR, mnemonic, 1);
-}
-
-// Types the full name into the dialog's name field and presses its OK button.
-bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
-  HWND edit = GetDlgItem(dialog, FileNameEdit);
-  if (!edit) {
-    HWND combo = GetDlgItem(dialog, FileNameCombo);
-    for (HWND child : combo ? Descendants(combo) : std::vector<HWND>{}) {
-      if (ClassOf(child) == "Edit") edit = child;
-    }
-  }
-  if (!edit) return false;
-  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
 std::vector<std::uint8_t> FirstBytes(const std::string& path, std::size_t count) {

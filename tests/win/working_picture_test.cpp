@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edit/picture_commands.h"
+#include "fake_window.h"
 #include "ui/scroll_box.h"
 #include "workspace/main_menu.h"
 #include "support/screenshot.h"
@@ -13,59 +14,6 @@
 #include "ui/form.h"
 
 namespace {
-
-// The main window as the picture commands see it: a window holding ScrollBox1, and a record of
-// what the commands asked of it.
-class FakeWindow : public MainWindowServices {
- public:
-  FakeWindow() : menu_(MainMenuTable()) {
-    Form::RegisterWindowClass(ClassName);
-    window_.Open();
-    box_.Create(window_.Handle(), {0, 0, 200, 150});
-  }
-  Form& Window() override { return window_; }
-  MenuTree& Menu() override { return menu_; }
-  int ShowMsg(const std::string& text) override { return Answer(text, 1); }
-  int ShowMsgTimed(const std::string& text, int answer) override { return Answer(text, answer); }
-  int AskYesNoTimed(const std::string& text, int answer) override { return Answer(text, answer); }
-  void ShowSizeText(const std::string& text) override { sizeText = text; }
-  void HideForWork() override { calls.push_back("hide"); }
-  void RefreshPicture() override { box_.Refresh(); }
-  void ShowPicture(const std::string& text) override {
-    box_.Refresh();
-    sizeText = text;
-    box_.ResetScroll();
-  }
-  void ShowNewPicture(const std::string& text) override {
-    ShowPicture(text);
-    calls.push_back("reshow");
-  }
-  void LeaveTopMost() override {}
-  void ApplyTopMost() override {}
-
-  ScrollBox& PictureBox() { return box_; }
-  HWND Handle() const { return window_.Handle(); }
-
-  std::vector<std::string> calls;
-  std::vector<std::string> messages;
-  std::string sizeText;
-
- private:
-  int Answer(const std::string& text, int answer) {
-    messages.push_back(text);
-    return answer;
-  }
-  static constexpr const char* ClassName = "PIKTORAN_TEST_PICTURE";
-  class TestWindow : public Form {
-   public:
-    void Open() {
-      CreateWindowOfClass(ClassName, "ピクトラン", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, {100, 100, 260, 220}, nullptr);
-    }
-  };
-  TestWindow window_;
-  MenuTree menu_;
-  ScrollBox box_;
-};
 
 // Every pixel different, so any misplaced pixel shows.
 PixelBuffer Numbered(int width, int height) {

@@ -1,0 +1,268 @@
+#include "cursor/cursor_lists.h"
+
+#include <algorithm>
+
+#include "common/decimal.h"
+#include "cursor/cursor_pictures.h"
+#include "cursor/cursor_sources.h"
+#include "cursor/load_cursor_entry.h"
+#include "ui/registry.h"
+
+namespace {
+
+constexpr const char* CgLoadFailedText = "ＣＧロードに失敗しました";
+constexpr int ImageListLimit = 200;
+
+// A system cursor, or one of the program's own cursor resources.
+HICON CursorResource(int number, bool ours) {
+  return LoadCursorA(ours ? GetModuleHandleA(nullptr) : nullptr, MAKEINTRESOURCEA(number));
+}
+
+}  // namespace
+
+CursorLists::CursorLists(Workspace& workspace, MainWindowServices& window, CursorPreview& preview, Controls controls)
+    : workspace_(workspace), window_(window), preview_(preview), lists_(controls) {}
+
+void CursorLists::Create() {
+  lists_.ComboBox_DEFAULT.onSelect = [this] { ComboBox_DEFAULTClick(); };
+  lists_.ComboBox_Select.onSelect = [this] { ComboBox_SelectClick(); };
+  lists_.ComboBox_Arrow.onSelect = [this] { ComboBox_ArrowClick(); };
+  lists_.ComboBox_Icon.onSelect = [this] { ComboBox_IconClick(); };
+  lists_.ComboBox_DEFAULT.onDrawItem = [this](const DRAWITEMSTRUCT& item) {
+    DrawItem(lists_.ComboBox_DEFAULT, systemPictures_, item);
+  };
+  lists_.ComboBox_Select.onDrawItem = [this](const DRAWITEMSTRUCT& item) {
+    DrawItem(lists_.ComboBox_Select, schemePictures_, item);
+  };
+  lists_.ComboBox_Arrow.onDrawItem = [this](const DRAWITEMSTRUCT& item) {
+    DrawItem(lists_.ComboBox_Arrow, arrowPictures_, item);
+  };
+  lists_.ComboBox_Icon.onDrawItem = [this](const DRAWITEMSTRUCT& item) {
+    DrawItem(lists_.ComboBox_Icon, imagePictures_, item);
+  };
+  for (OwnerDrawnComboBox* list : {&lists_.ComboBox_Icon, &lists_.ComboBox_Select, &lists_.ComboBox_DEFAULT,
+                                   &lists_.ComboBox_Arrow}) {
+    list->SetItemHeight(32);
+  }
+  lists_.ComboBox_Icon.SetEnabled(false);
+}
+
+// Drawing an item: the list's brush, then the picture with its maroon turned into that brush.
+void CursorLists::DrawItem(const OwnerDrawnComboBox& list, const std::vector<Picture>& pictures,
+                           const DRAWITEMSTRUCT& item) const {
+  const bool selected = item.itemState & ODS_SELECTED;
+  const COLORREF brush = selected ? GetSysColor(COLOR_HIGHLIGHT) : GetSysColor(COLOR_WINDOW);
+  SetDCBrushColor(item.hDC, brush);
+  FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const auto index = static_cast<std::size_t>(list.Data(static_cast<int>(item.itemID)));
+  if (index < pictures.size()) {
+    DrawItemPicture(item.hDC, pictures[index], {item.rcItem.left + 5, item.rcItem.top}, brush);
+  }
+}
+
+void CursorLists::MakeItemPicture(Picture& picture) const {
+  if (!ComposeCursor(workspace_.cursor, ListBackground, false, picture)) picture.Clear();
+}
+
+// Both images again as fresh pictures at the AND image's size.
+void CursorLists::Redraw(CurrentCursor& cursor) const {
+  const Size size = cursor.andMask.GetSize();
+  Picture mask, colour;
+  if (!mask.Create(size) || !colour.Create(size)) return;
+  CopyRectangle(cursor.andMask, mask, {0, 0, size.width, size.height});
+  CopyRectangle(cursor.xorColour, colour, {0, 0, size.width, size.height});
+  cursor.andMask = std::move(mask);
+  cursor.xorColour = std::move(colour);
+}
+
+bool CursorLists::BuildSystemCursor(int index) {
+  CurrentCursor& cursor = workspace_.cursor;
+  cursor.sourceFile.clear();
+  cursor.fromBitmap = false;
+  const SystemCursorEntry& entry = SystemCursorEntries[static_cast<std::size_t>(index)];
+  bool built = false;
+  switch (entry.kind) {
+    case SystemCursorKind::System:
+      built = DrawCursorHandle(CursorResource(entry.resource, false), cursor);
+      break;
+    case SystemCursorKind::Ours:
+      built = DrawCursorHandle(CursorResource(entry.resource, true), cursor);
+      break;
+    case SystemCursorKind::SizeGlyph:
+      built = TakeGlyph(Glyph::Size, cursor);
+      break;
+    case SystemCursorKind::None:
+      // Nothing shows: a white mask and a black colour image.
+      built = cursor.andMask.Create({32, 32}) && cursor.xorColour.Create({32, 32});
+      if (built) FillPicture(cursor.andMask, RGB(255, 255, 255));
+      break;
+  }
+  MakeItemPicture(systemPictures_[static_cast<std::size_t>(index)]);
+  preview_.RenderCursorPreview();
+  return built;
+}
+
+bool CursorLists::BuildSchemeRole(int index) {
+  CurrentCursor& cursor = workspace_.cursor;
+  cursor.sourceFile.clear();
+  cursor.fromBitmap = false;
+  const SchemeRole& role = SchemeRoles[static_cast<std::size_t>(index)];
+  const auto key = RegistryKey::Open(HKEY_CURRENT_USER, "Control Panel\\Cursors");
+  const std::string value = key ? key->ReadString(role.valueName).value_or("") : std::string();
+  if (!value.empty()) {
+    const std::string file = SchemeRoleFileName(value, workspace_.windowsFolder);
+    if (LoadCursorEntry(file, 0, cursor, workspace_.screenDepth) < 1) {
+      window_.ShowMsgTimed(CgLoadFailedText, 1);
+      return false;
+    }
+  } else if (role.fallback == SchemeFallback::PenGlyph) {
+    TakeGlyph(Glyph::Pen, cursor);
+  } else if (role.fallback == SchemeFallback::SizeGlyph) {
+    TakeGlyph(Glyph::Size, cursor);
+  } else {
+    DrawCursorHandle(CursorResource(role.systemCursor, false), cursor);
+  }
+  Redraw(cursor);
+  MakeItemPicture(schemePictures_[static_cast<std::size_t>(index)]);
+  preview_.RenderCursorPreview();
+  return true;
+}
+
+bool CursorLists::BuildArrow(int index) {
+  CurrentCursor& cursor = workspace_.cursor;
+  cursor.sourceFile.clear();
+  cursor.fromBitmap = false;
+  const bool built = TakeGlyph(ArrowEntries[static_cast<std::size_t>(index)].glyph, cursor);
+  MakeItemPicture(arrowPictures_[static_cast<std::size_t>(index)]);
+  preview_.RenderCursorPreview();
+  return built;
+}
+
+void CursorLists::BuildSystemCursorList() {
+  systemPictures_ = std::vector<Picture>(std::size(SystemCursorEntries));
+  for (int i = 0; i < static_cast<int>(std::size(SystemCursorEntries)); ++i) {
+    BuildSystemCursor(i);
+    lists_.ComboBox_DEFAULT.Add(i);
+  }
+  lists_.ComboBox_DEFAULT.Select(2);
+  ComboBox_DEFAULTClick();
+}
+
+void CursorLists::BuildSchemeList() {
+  schemePictures_ = std::vector<Picture>(std::size(SchemeRoles));
+  for (int i = 0; i < static_cast<int>(std::size(SchemeRoles)); ++i) {
+    BuildSchemeRole(i);
+    lists_.ComboBox_Select.Add(i);
+  }
+  lists_.ComboBox_Select.Select(0);
+  ComboBox_SelectClick();
+}
+
+void CursorLists::BuildArrowList() {
+  arrowPictures_ = std::vector<Picture>(std::size(ArrowEntries));
+  for (int i = 0; i < static_cast<int>(std::size(ArrowEntries)); ++i) {
+    BuildArrow(i);
+    lists_.ComboBox_Arrow.Add(i);
+  }
+  lists_.ComboBox_Arrow.Select(0);
+  ComboBox_ArrowClick();
+}
+
+void CursorLists::EndClick() {
+  const Size size = workspace_.cursor.GetSize();
+  const Bounds panel = lists_.Panel_Icon.GetBounds();
+  lists_.Panel_Icon.SetBounds({panel.left, panel.top, size.width + 6, size.height + 6});
+  LayoutCursorBoxes();
+}
+
+void CursorLists::ComboBox_DEFAULTClick() {
+  const int index = lists_.ComboBox_DEFAULT.Selected();
+  if (index < 0) return;
+  workspace_.cursor.sourceFile.clear();
+  workspace_.cursor.hotSpot = SystemCursorEntries[static_cast<std::size_t>(index)].hotSpot;
+  preview_.ShowHotSpot();
+  BuildSystemCursor(index);
+  EndClick();
+}
+
+void CursorLists::ComboBox_ArrowClick() {
+  const int index = lists_.ComboBox_Arrow.Selected();
+  if (index < 0) return;
+  workspace_.cursor.sourceFile.clear();
+  workspace_.cursor.hotSpot = ArrowEntries[static_cast<std::size_t>(index)].hotSpot;
+  preview_.ShowHotSpot();
+  BuildArrow(index);
+  EndClick();
+}
+
+void CursorLists::ComboBox_SelectClick() {
+  const int index = lists_.ComboBox_Select.Selected();
+  if (index < 0) return;
+  workspace_.cursor.sourceFile.clear();
+  workspace_.cursor.hotSpot = {};
+  BuildSchemeRole(index);
+  preview_.ShowHotSpot();
+  preview_.RenderCursorPreview();
+  if (!workspace_.cursor.sourceFile.empty()) ListFileImages(workspace_.cursor.sourceFile);
+  EndClick();
+}
+
+void CursorLists::ComboBox_IconClick() {
+  const int index = lists_.ComboBox_Icon.Selected();
+  if (index < 0 || listedFile_.empty()) return;
+  LoadListedImage(listedFile_, index);
+  preview_.ShowHotSpot();
+  preview_.RenderCursorPreview();
+  EndClick();
+}
+
+bool CursorLists::LoadListedImage(const std::string& file, int index) {
+  CurrentCursor& cursor = workspace_.cursor;
+  if (LoadCursorEntry(file, index, cursor, workspace_.screenDepth) < 1) return false;
+  Redraw(cursor);
+  if (static_cast<std::size_t>(index) >= imagePictures_.size()) imagePictures_.resize(index + 1);
+  MakeItemPicture(imagePictures_[static_cast<std::size_t>(index)]);
+  const Size size = cursor.GetSize();
+  largest_ = {std::max(largest_.width, size.width), std::max(largest_.height, size.height)};
+  cursor.combineWithOr = false;
+  return true;
+}
+
+void CursorLists::ListFileImages(std::string file) {
+  // Counted, not probed with a load of entry 200: that load would reset the current cursor's hot
+  // spot and source file, and would make entry 200 of a larger file the current cursor.
+  const int count = CountCursorImages(file);
+  if (count < 2 || count > ImageListLimit) return;
+  imagePictures_.clear();
+  largest_ = {};
+  OwnerDrawnComboBox& list = lists_.ComboBox_Icon;
+  list.Clear();
+  for (int i = 0; i <= ImageListLimit; ++i) {
+    try {
+      if (!LoadListedImage(file, i)) break;
+    } catch (const std::bad_alloc&) {
+      window_.ShowMsg(ToDecimal(i));
+      break;
+    }
+    list.Add(i);
+  }
+  const Bounds bounds = list.GetBounds();
+  list.SetBounds({bounds.left, bounds.top, largest_.width + 33, bounds.height});
+  list.SetItemHeight(largest_.height);
+  listedFile_ = file;
+  list.Select(0);
+  ComboBox_IconClick();
+  list.SetEnabled(true);
+  LayoutCursorBoxes();
+}
+
+void CursorLists::LayoutCursorBoxes() const {
+  int left = lists_.Panel_Icon.GetBounds().Right() + 4;
+  for (const OwnerDrawnComboBox* list :
+       {&lists_.ComboBox_Icon, &lists_.ComboBox_Select, &lists_.ComboBox_DEFAULT, &lists_.ComboBox_Arrow}) {
+    const Bounds b = list->GetBounds();
+    list->SetBounds({left, b.top, b.width, b.height});
+    left += b.width + 4;
+  }
+}

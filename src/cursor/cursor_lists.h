@@ -1,0 +1,62 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cursor/cursor_preview.h"
+#include "ui/controls.h"
+
+// The four picture lists of the cursor bar: the image list of a multi-image file
+// (ComboBox_Icon), the pointer scheme list (ComboBox_Select), the system cursor list
+// (ComboBox_DEFAULT) and the arrow list (ComboBox_Arrow). Each item shows its cursor on
+// maroon, which vanishes when the item is drawn.
+class CursorLists {
+ public:
+  struct Controls {
+    OwnerDrawnComboBox& ComboBox_Icon;
+    OwnerDrawnComboBox& ComboBox_Select;
+    OwnerDrawnComboBox& ComboBox_DEFAULT;
+    OwnerDrawnComboBox& ComboBox_Arrow;
+    Panel& Panel_Icon;
+  };
+  CursorLists(Workspace& workspace, MainWindowServices& window, CursorPreview& preview, Controls controls);
+
+  void Create();
+
+  // The start-up steps: each fills its list, selects its start-up entry and clicks it.
+  void BuildSystemCursorList();
+  void BuildSchemeList();
+  void BuildArrowList();
+
+  void ComboBox_DEFAULTClick();
+  void ComboBox_SelectClick();
+  void ComboBox_ArrowClick();
+  void ComboBox_IconClick();
+
+  // Fills the image list from a file with two or more images; otherwise it stays.
+  void ListFileImages(std::string file);  // a copy: the load it starts clears the source file
+  bool LoadListedImage(const std::string& file, int index);
+  void LayoutCursorBoxes() const;
+
+  int ImageCount() const { return static_cast<int>(lists_.ComboBox_Icon.Count()); }
+
+ private:
+  bool BuildSystemCursor(int index);
+  bool BuildSchemeRole(int index);
+  bool BuildArrow(int index);
+  void Redraw(CurrentCursor& cursor) const;
+  void MakeItemPicture(Picture& picture) const;
+  void DrawItem(const OwnerDrawnComboBox& list, const std::vector<Picture>& pictures, const DRAWITEMSTRUCT& item) const;
+  void EndClick();
+
+  Workspace& workspace_;
+  MainWindowServices& window_;
+  CursorPreview& preview_;
+  Controls lists_;
+  std::vector<Picture> systemPictures_;
+  std::vector<Picture> schemePictures_;
+  std::vector<Picture> arrowPictures_;
+  std::vector<Picture> imagePictures_;
+  std::string listedFile_;
+  Size largest_;
+};

@@ -1,0 +1,88 @@
+#include "cursor/cursor_pictures.h"
+
+#include <algorithm>
+
+#include "cursor/stamp_cursor.h"
+#include "ui/handles.h"
+
+namespace {
+
+Pixel PixelOf(COLORREF colour) { return MakePixel(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+
+// A memory DC with a picture selected into it.
+class PictureDc {
+ public:
+  explicit PictureDc(const Picture& picture)
+      : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), picture.Handle()) {}
+  HDC Get() const { return dc_.Get(); }
+
+ private:
+  MemoryDc dc_;
+  SelectedObject selected_;
+};
+
+}  // namespace
+
+void FillPicture(Picture& picture, COLORREF colour) {
+  GdiFlush();
+  const Pixel pixel = PixelOf(colour);
+  std::fill_n(picture.Pixels(), static_cast<std::size_t>(picture.Width()) * picture.Height(), pixel);
+}
+
+bool DrawCursorHandle(HICON handle, CurrentCursor& cursor) {
+  const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+  Picture overBlack;
+  Picture overWhite;
+  if (!handle || !overBlack.Create(size) || !overWhite.Create(size)) return false;
+  FillPicture(overWhite, RGB(255, 255, 255));
+  {
+    PictureDc black(overBlack);
+    PictureDc white(overWhite);
+    DrawIconEx(black.Get(), 0, 0, handle, size.width, size.height, 0, nullptr, DI_NORMAL);
+    DrawIconEx(white.Get(), 0, 0, handle, size.width, size.height, 0, nullptr, DI_NORMAL);
+    BitBlt(white.Get(), 0, 0, size.width, size.height, black.Get(), 0, 0, SRCINVERT);
+  }
+  GdiFlush();
+  cursor.xorColour = std::move(overBlack);
+  cursor.andMask = std::move(overWhite);
+  return true;
+}
+
+bool TakeGlyph(Glyph glyph, CurrentCursor& cursor) {
+  const GlyphPair pair = GlyphPictures(glyph);
+  return cursor.andMask.Assign(pair.andMask) && cursor.xorColour.Assign(pair.xorColour);
+}
+
+bool ComposeCursor(const CurrentCursor& cursor, COLORREF background, bool combineWithOr, Picture& into) {
+  if (cursor.xorColour.Empty() || !into.Create(cursor.GetSize())) return false;
+  FillPicture(into, background);
+  StampCursor(into, cursor.andMask, cursor.xorColour, {0, 0}, combineWithOr);
+  return true;
+}
+
+bool MakeThumbnail(const Picture& picture, Picture& thumbnail) {
+  return !picture.Empty() && thumbnail.StretchFrom(picture, {16, 16});
+}
+
+void DrawItemPicture(HDC dc, const Picture& picture, Point at, COLORREF background) {
+  if (picture.Empty()) return;
+  Picture shown;
+  if (!shown.CopyFrom(picture)) return;
+  const Pixel maroon = PixelOf(ListBackground);
+  const Pixel replacement = PixelOf(background);
+  Pixel* pixels = shown.Pixels();
+  // GDI may leave an alpha byte in DIB memory; only the colour counts.
+  std::replace_if(pixels, pixels + static_cast<std::size_t>(shown.Width()) * shown.Height(),
+                  [maroon](Pixel p) { return (p & 0xFFFFFF) == maroon; }, replacement);
+  shown.Draw(dc, at.x, at.y);
+}
+
+void CopyRectangle(const Picture& from, Picture& to, const Bounds& r) {
+  if (from.Empty() || to.Empty()) return;
+  {
+    PictureDc source(from);
+    PictureDc target(to);
+    BitBlt(target.Get(), r.left, r.top, r.width, r.height, source.Get(), r.left, r.top, SRCCOPY);
+  }
+  GdiFlush();
+}

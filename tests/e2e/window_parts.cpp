@@ -1,0 +1,45 @@
+#include "window_parts.h"
+
+namespace e2e {
+namespace {
+constexpr const char* DialogClass = "#32770";
+constexpr int FileNameEdit = 0x480;   // edt1
+constexpr int FileNameCombo = 0x47C;  // cmb13, with the edit somewhere inside
+}  // namespace
+
+HWND ChildOfClass(HWND window, const std::string& className, int index) {
+  for (HWND child : Descendants(window)) {
+    if (ClassOf(child) == className && index-- == 0) return child;
+  }
+  return nullptr;
+}
+
+HWND SizeBar(HWND main) { return ChildOfClass(main, "Edit"); }
+HWND PictureBox(HWND main) { return ChildOfClass(main, "TScrollBox"); }
+
+// The program's file dialog once it shows.
+HWND WaitForFileDialog(const Process& process) {
+  HWND dialog = nullptr;
+  WaitUntil([&] {
+    dialog = process.FindWindowOfClass(DialogClass);
+    return dialog && IsWindowVisible(dialog);
+  });
+  return dialog;
+}
+
+// Types the full name into the dialog's name field and presses its OK button.
+bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
+  HWND edit = GetDlgItem(dialog, FileNameEdit);
+  if (!edit) {
+    HWND combo = GetDlgItem(dialog, FileNameCombo);
+    for (HWND child : combo ? Descendants(combo) : std::vector<HWND>{}) {
+      if (ClassOf(child) == "Edit") edit = child;
+    }
+  }
+  if (!edit) return false;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+}  // namespace e2e

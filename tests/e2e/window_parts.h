@@ -1,0 +1,22 @@
+#pragma once
+// Parts of PIKTORAN's windows the tests look for: the size bar, the picture, the cursor bar's
+// controls, and the system's file dialogs the program opens.
+#include <string>
+
+#include "driver.h"
+
+namespace e2e {
+
+// The size bar: the main window's read-only edit control.
+HWND SizeBar(HWND main);
+// ScrollBox1, which shows the working picture.
+HWND PictureBox(HWND main);
+// The `index`-th descendant of that class, in creation order; null when there is none.
+HWND ChildOfClass(HWND window, const std::string& className, int index = 0);
+
+// The program's file dialog once it shows.
+HWND WaitForFileDialog(const Process& process);
+// Types the full name into the dialog's name field and presses its OK button.
+bool AnswerFileDialog(HWND dialog, const std::string& fileName);
+
+}  // namespace e2e

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "cursor/cursor_pictures.h"
+#include "cursor/cursor_preview.h"
+#include "cursor/cursor_stamping.h"
+#include "fake_window.h"
+
+namespace {
+
+constexpr Pixel White = MakePixel(255, 255, 255);
+constexpr Pixel Black = MakePixel(0, 0, 0);
+
+// The cursor bar's preview, labels and stamping on a test window.
+class CursorBarTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const HWND parent = host_.Window().Handle();
+    panelIcon_.Create(parent, {0, 0, 38, 38});
+    labelIx_.Create(parent, {40, 0, 18, 14}, "00");
+    labelIy_.Create(parent, {40, 16, 18, 14}, "00");
+    preview_.Create();
+    stamping_.Create();
+    workspace_.settings.cursorSet = true;
+  }
+
+  // An opaque black cursor of that size: the AND image black, the XOR image black.
+  void BlackCursor(Size size, Point hotSpot) {
+    ASSERT_TRUE(workspace_.cursor.andMask.Create(size));
+    ASSERT_TRUE(workspace_.cursor.xorColour.Create(size));
+    workspace_.cursor.hotSpot = hotSpot;
+  }
+
+  Size PanelSize() const { return {panelIcon_.GetBounds().width, panelIcon_.GetBounds().height}; }
+  Pixel WorkingAt(int x, int y) { return workspace_.picture.Working().Row(y)[x] & 0xFFFFFF; }
+
+  FakeWindow host_;
+  Workspace workspace_;
+  Panel panelIcon_;
+  Label labelIx_, labelIy_;
+  CursorPreview preview_{workspace_, host_, panelIcon_, labelIx_, labelIy_};
+  CursorStamping stamping_{workspace_, host_, host_.PictureBox()};
+};
+
+TEST_F(CursorBarTest, RotationTurnsTheCursorAndItsPanelButKeepsTheHotSpot) {
+  BlackCursor({32, 16}, {3, 4});
+  preview_.RenderCursorPreview();
+  EXPECT_EQ(PanelSize(), (Size{38, 22}));
+  preview_.MKI_MigiClick(TransformKind::RotateRight);
+  EXPECT_EQ(workspace_.cursor.GetSize(), (Size{16, 32}));
+  EXPECT_EQ(workspace_.cursor.andMask.GetSize(), (Size{16, 32}));
+  EXPECT_EQ(PanelSize(), (Size{22, 38}));
+  EXPECT_EQ(workspace_.cursor.hotSpot, (Point{3, 4}));
+}
+
+TEST_F(CursorBarTest, HotSpotMenuItemsFollowThePreviewSize) {
+  BlackCursor({20, 30}, {});
+  preview_.RenderCursorPreview();
+  const struct {
+    int item;
+    Point hotSpot;
+  } cases[] = {{0, {9, 14}}, {1, {0, 0}}, {2, {0, 29}}, {3, {19, 0}}, {4, {19, 29}}};
+  for (const auto& c : cases) {
+    preview_.IXY0Click(c.item);
+    EXPECT_EQ(workspace_.cursor.hotSpot, c.hotSpot) << c.item;
+  }
+  EXPECT_EQ(labelIx_.Text(), "19");
+  EXPECT_EQ(labelIy_.Text(), "29");
+  // A press on the preview sets the hot spot to the pressed pixel.
+  preview_.Image_IconMouseDown({7, 8});
+  EXPECT_EQ(labelIx_.Text(), "7");
+  EXPECT_EQ(labelIy_.Text(), "8");
+}
+
+TEST_F(CursorBarTest, TheCombineFlagFollowsTheBitmapFlagAtEveryPreview) {
+  BlackCursor({8, 8}, {});
+  workspace_.cursor.fromBitmap = true;
+  preview_.RenderCursorPreview();
+  EXPECT_TRUE(workspace_.cursor.combineWithOr);
+  workspace_.cursor.fromBitmap = false;
+  preview_.RenderCursorPreview();
+  EXPECT_FALSE(workspace_.cursor.combineWithOr);
+}
+
+TEST_F(CursorBarTest, StampAndEraseTakeTheHotSpotAndClipAtTheEdges) {
+  Picture white;
+  ASSERT_TRUE(white.Create({40, 40}));
+  FillPicture(white, RGB(255, 255, 255));
+  ASSERT_TRUE(workspace_.picture.Working().CopyFrom(white));
+  ASSERT_TRUE(workspace_.picture.SetBaseFromWorking());
+  BlackCursor({32, 32}, {15, 15});
+
+  stamping_.Image1MouseDown(MouseButton::Left, {5, 5});
+  // Top-left corner at (-10, -10): only the lower-right 22 x 22 pixels land.
+  EXPECT_EQ(WorkingAt(0, 0), Black);
+  EXPECT_EQ(WorkingAt(21, 21), Black);
+  EXPECT_EQ(WorkingAt(22, 0), White);
+  EXPECT_EQ(WorkingAt(0, 22), White);
+  EXPECT_EQ(workspace_.picture.Base().Row(0)[0] & 0xFFFFFF, White) << "a stamp never reaches the base picture";
+
+  stamping_.Image1MouseDown(MouseButton::Right, {5, 5});
+  EXPECT_EQ(WorkingAt(0, 0), White);
+  EXPECT_EQ(WorkingAt(21, 21), White);
+
+  // Without カーソル一覧表示 a click does nothing.
+  workspace_.settings.cursorSet = false;
+  stamping_.Image1MouseDown(MouseButton::Left, {5, 5});
+  EXPECT_EQ(WorkingAt(0, 0), White);
+}
+
+}  // namespace
