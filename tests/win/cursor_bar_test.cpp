@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "cursor/cursor_history_box.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/cursor_preview.h"
 #include "cursor/cursor_stamping.h"
 #include "fake_window.h"
+#include "support/cursor_file_builder.h"
+#include "workspace/size_bar.h"
 
 namespace {
 
@@ -105,6 +111,77 @@ TEST_F(CursorBarTest, StampAndEraseTakeTheHotSpotAndClipAtTheEdges) {
   workspace_.settings.cursorSet = false;
   stamping_.Image1MouseDown(MouseButton::Left, {5, 5});
   EXPECT_EQ(WorkingAt(0, 0), White);
+}
+
+// The history list as the start-up fills it from PIKTO_I0.LST, and as the user trims it.
+class CursorHistoryTest : public CursorBarTest {
+ protected:
+  void SetUp() override {
+    CursorBarTest::SetUp();
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "piktoran cursor history\\";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    workspace_.programFolder = folder_;
+    sizeBar_.Create(host_.Window().Handle(), {0, 60, 200, 21}, RGB(192, 192, 192), nullptr, nullptr);
+    lists_.Create();
+    history_.Create();
+  }
+
+  // A red 16 x 16 cursor file named `name` in the test folder.
+  std::string CursorFile(const std::string& name) {
+    using namespace cursor_test;
+    const Bytes bytes = IconDirectory(2, {{PlainEntry(16, 16, 4, 1, {0, MakePixel(255, 0, 0)}), 1, 2, 16, 16}});
+    const std::string path = folder_ + name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  void WriteList(const std::string& text) { std::ofstream(folder_ + "PIKTO_I0.LST", std::ios::binary) << text; }
+  std::string ReadList() {
+    std::ifstream in(folder_ + "PIKTO_I0.LST", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  OwnerDrawnComboBox& List() { return sizeBar_.ComboBox_Icon_File; }
+
+  std::string folder_;
+  SizeBar sizeBar_;
+  OwnerDrawnComboBox icon_, select_, system_, arrow_;
+  CursorLists lists_{workspace_, host_, preview_, {icon_, select_, system_, arrow_, panelIcon_}};
+  CursorHistoryBox history_{workspace_, host_, preview_, lists_,
+                            {sizeBar_.ColorBtn_Load, sizeBar_.ComboBox_Icon_File, sizeBar_.Panel_SIZE}};
+};
+
+TEST_F(CursorHistoryTest, ReadKeptAtTwentyMovedToTopAndEmptiedWithTheDeleteKey) {
+  std::string text;
+  std::vector<std::string> names;
+  for (int i = 0; i < 22; ++i) {
+    names.push_back(CursorFile("c" + std::to_string(i) + ".cur"));
+    text += names.back() + "\r\n";
+  }
+  WriteList(text);
+  history_.LoadHistory();
+  ASSERT_EQ(List().Count(), 20) << "the lines beyond the 20th are dropped";
+
+  // Choosing the third entry makes it the current cursor and moves it to the top.
+  List().Select(2);
+  history_.ComboBox_Icon_FileClick();
+  EXPECT_EQ(workspace_.cursor.hotSpot, (Point{1, 2}));
+  EXPECT_EQ(workspace_.cursor.sourceFile, names[2]);
+  EXPECT_FALSE(List().Visible());
+  ASSERT_TRUE(history_.SaveHistory());
+  EXPECT_EQ(ReadList().substr(0, names[2].size() + 2), names[2] + "\r\n");
+
+  // The Delete key empties the list item by item; the empty list hides and no right click shows it.
+  List().Show();
+  while (List().Count() > 0) {
+    List().Select(List().Count() - 1);
+    ASSERT_TRUE(history_.ComboBox_Icon_FileKeyDown(VK_DELETE));
+  }
+  EXPECT_FALSE(List().Visible());
+  history_.ColorBtn_LoadMouseDown();
+  EXPECT_FALSE(List().Visible());
+  EXPECT_FALSE(history_.ComboBox_Icon_FileKeyDown('A'));
 }
 
 }  // namespace
