@@ -1,32 +1,10 @@
 // The screen copy of a capture beside a bare BitBlt of the same rectangle into a compatible
 // bitmap, under the same conditions (whole screen). Runs under Wine via scripts/bench-capture.
 #include <cstdio>
-#include <vector>
-#include <algorithm>
 
 #include "capture/window_queries.h"
+#include "median_time.h"
 #include "ui/handles.h"
-
-namespace {
-
-template <typename Work>
-double MedianMs(Work work, int runs = 31) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> times;
-  work();  // warm up
-  for (int i = 0; i < runs; ++i) {
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-}  // namespace
 
 int main() {
   const Bounds screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -38,6 +38,8 @@ target_link_libraries(test_support PUBLIC user32 gdi32)
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
 
-# The capture benchmark runs under Wine through scripts/bench-capture; CTest does not run it.
+# The benchmarks run under Wine through scripts/bench-capture and scripts/bench-cursors; CTest does not run them.
 add_executable(capture_bench bench/capture_bench.cpp)
 target_link_libraries(capture_bench PRIVATE piktoran_win)
+add_executable(cursor_list_bench bench/cursor_list_bench.cpp)
+target_link_libraries(cursor_list_bench PRIVATE piktoran_win test_support)
