@@ -107,10 +107,16 @@ TEST_F(CursorBarTest, StampAndEraseTakeTheHotSpotAndClipAtTheEdges) {
   EXPECT_EQ(WorkingAt(0, 0), White);
   EXPECT_EQ(WorkingAt(21, 21), White);
 
-  // Without カーソル一覧表示 a click does nothing.
+  // Without カーソル一覧表示 a click does nothing, while dropping the preview still stamps.
   workspace_.settings.cursorSet = false;
   stamping_.Image1MouseDown(MouseButton::Left, {5, 5});
   EXPECT_EQ(WorkingAt(0, 0), White);
+  host_.PictureBox().SetPicture(&workspace_.picture.Working());
+  POINT dropped{30, 25};
+  ClientToScreen(host_.PictureBox().Handle(), &dropped);
+  stamping_.Image1DragDrop(dropped);
+  EXPECT_EQ(WorkingAt(15, 10), Black);
+  EXPECT_EQ(WorkingAt(14, 10), White);
 }
 
 // The history list as the start-up fills it from PIKTO_I0.LST, and as the user trims it.
