@@ -21,6 +21,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/load_cursor_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/icon_drawing.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_bar.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history_box.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_lists.cpp

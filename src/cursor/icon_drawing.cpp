@@ -1,0 +1,74 @@
+#include "cursor/icon_drawing.h"
+
+#include "ui/handles.h"
+
+namespace {
+
+// A DIB section an icon is drawn on: 32 bits, or 4 bits with the 16 standard colours, where every
+// colour is drawn as the nearest of them.
+class IconSurface {
+ public:
+  IconSurface(Size size, bool sixteenColours) : size_(size), sixteenColours_(sixteenColours) {
+    struct {
+      BITMAPINFOHEADER header;
+      RGBQUAD colours[16];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = size.width;
+    info.header.biHeight = -size.height;  // top-down
+    info.header.biPlanes = 1;
+    info.header.biBitCount = sixteenColours ? 4 : 32;
+    info.header.biCompression = BI_RGB;
+    if (sixteenColours) {
+      info.header.biClrUsed = 16;
+      for (std::size_t i = 0; i < 16; ++i) {
+        const Pixel p = SixteenColourPalette[i];
+        info.colours[i] = {static_cast<BYTE>(BlueOf(p)), static_cast<BYTE>(GreenOf(p)), static_cast<BYTE>(RedOf(p)), 0};
+      }
+    }
+    bitmap_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0));
+  }
+
+  // The icon drawn at its own size over a black or a white fill; empty when drawing fails.
+  PixelBuffer DrawOver(HICON icon, bool white) const {
+    if (!bitmap_ || !bits_) return {};
+    {
+      MemoryDc dc(CreateCompatibleDC(nullptr));
+      if (!dc) return {};
+      SelectedObject selected(dc.Get(), bitmap_.Get());
+      if (!PatBlt(dc.Get(), 0, 0, size_.width, size_.height, white ? WHITENESS : BLACKNESS) ||
+          !DrawIconEx(dc.Get(), 0, 0, icon, size_.width, size_.height, 0, nullptr, DI_NORMAL)) {
+        return {};
+      }
+    }
+    GdiFlush();
+    const auto* bytes = static_cast<const std::uint8_t*>(bits_);
+    if (sixteenColours_) {
+      const std::size_t stride = (static_cast<std::size_t>(size_.width) * 4 + 31) / 32 * 4;
+      return ExpandSixteenColourRows({bytes, stride * size_.height}, size_.width, size_.height);
+    }
+    PixelBuffer picture(size_.width, size_.height);
+    const auto* pixels = static_cast<const Pixel*>(bits_);
+    // Drawing through alpha may leave the fourth byte set; only the colour counts.
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = pixels[i] & 0xFFFFFF;
+    return picture;
+  }
+
+ private:
+  Size size_;
+  bool sixteenColours_;
+  void* bits_ = nullptr;
+  BitmapHandle bitmap_;
+};
+
+}  // namespace
+
+std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
+  const IconSurface surface(size, drawing == EntryDrawing::SixteenColours);
+  const PixelBuffer overBlack = surface.DrawOver(icon, false);
+  const PixelBuffer overWhite = surface.DrawOver(icon, true);
+  if (overBlack.Empty() || overWhite.Empty()) return std::nullopt;
+  return drawing == EntryDrawing::Blended ? SplitBlended(overBlack, overWhite)
+                                          : SplitOverBlackAndWhite(overBlack, overWhite);
+}
+
