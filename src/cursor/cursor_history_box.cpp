@@ -102,6 +102,14 @@ void CursorHistoryBox::SelectCursorFile() {
     window_.ShowMsgTimed("対象ＣＧファイルが選択されていません・・・", 1);
     return;
   }
+  Picture composition;
+  if (!LoadChosenCursor(file, composition)) return;
+  preview_.RenderCursorPreview();
+  AddToCursorHistory(file, composition);
+  ListAndLayOut();
+}
+
+bool CursorHistoryBox::LoadChosenCursor(const std::string& file, Picture& composition) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
   cursor.fromBitmap = false;
@@ -109,13 +117,14 @@ void CursorHistoryBox::SelectCursorFile() {
   preview_.ShowHotSpot();
   if (result < 1) {
     window_.ShowMsgTimed(CgLoadFailedText, 1);
-    return;
+    return false;
   }
-  Picture composition;
   Compose(window_.Window().Colour(), composition);
-  preview_.RenderCursorPreview();
-  AddToCursorHistory(file, composition);
-  if (!cursor.sourceFile.empty()) lists_.ListFileImages(cursor.sourceFile);
+  return true;
+}
+
+void CursorHistoryBox::ListAndLayOut() {
+  if (!workspace_.cursor.sourceFile.empty()) lists_.ListFileImages(workspace_.cursor.sourceFile);
   lists_.LayoutCursorBoxes();
 }
 
@@ -132,23 +141,13 @@ void CursorHistoryBox::ComboBox_Icon_FileClick() {
   const int index = list.Selected();
   if (index < 0 || static_cast<std::size_t>(index) >= history_.Items().size()) return;
   const std::string name = history_.Items()[static_cast<std::size_t>(index)].name;
-  CurrentCursor& cursor = workspace_.cursor;
-  cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
-  const int result = LoadCursorEntry(name, 0, cursor, workspace_.screenDepth);
-  preview_.ShowHotSpot();
-  if (result < 1) {
-    window_.ShowMsgTimed(CgLoadFailedText, 1);
-    return;
-  }
   Picture composition;
-  Compose(window_.Window().Colour(), composition);
+  if (!LoadChosenCursor(name, composition)) return;
   history_.MoveToTop(static_cast<std::size_t>(index), TakeThumbnail(composition));
   ShowItems();
   list.Select(0);
   preview_.RenderCursorPreview();
-  if (!cursor.sourceFile.empty()) lists_.ListFileImages(cursor.sourceFile);
-  lists_.LayoutCursorBoxes();
+  ListAndLayOut();
   list.ShowList(false);
   list.Hide();
   window_.HideForWork();

@@ -32,6 +32,11 @@ class CursorHistoryBox {
 
  private:
   std::string HistoryFile() const;
+  // Steps shared by the dialog and the list: the file's first image becomes the current cursor
+  // (a failure is reported) and is composed as the preview shows it.
+  bool LoadChosenCursor(const std::string& file, Picture& composition);
+  // The image list follows a multi-image source; the lists move up to the preview.
+  void ListAndLayOut();
   // Composes the current cursor as the preview does; false when there is nothing to show.
   bool Compose(COLORREF background, Picture& into) const;
   int TakeThumbnail(const Picture& composition);

@@ -139,34 +139,27 @@ bool CursorLists::BuildArrow(int index) {
   return built;
 }
 
-void CursorLists::BuildSystemCursorList() {
-  systemPictures_ = std::vector<Picture>(std::size(SystemCursorEntries));
-  for (int i = 0; i < static_cast<int>(std::size(SystemCursorEntries)); ++i) {
-    BuildSystemCursor(i);
-    lists_.ComboBox_DEFAULT.Add(i);
+void CursorLists::FillList(OwnerDrawnComboBox& list, std::vector<Picture>& pictures, std::size_t count,
+                           bool (CursorLists::*build)(int), int startIndex) {
+  pictures = std::vector<Picture>(count);
+  for (int i = 0; i < static_cast<int>(count); ++i) {
+    (this->*build)(i);
+    list.Add(i);
   }
-  lists_.ComboBox_DEFAULT.Select(2);
-  ComboBox_DEFAULTClick();
+  list.Select(startIndex);
+  list.onSelect();
+}
+
+void CursorLists::BuildSystemCursorList() {
+  FillList(lists_.ComboBox_DEFAULT, systemPictures_, std::size(SystemCursorEntries), &CursorLists::BuildSystemCursor, 2);
 }
 
 void CursorLists::BuildSchemeList() {
-  schemePictures_ = std::vector<Picture>(std::size(SchemeRoles));
-  for (int i = 0; i < static_cast<int>(std::size(SchemeRoles)); ++i) {
-    BuildSchemeRole(i);
-    lists_.ComboBox_Select.Add(i);
-  }
-  lists_.ComboBox_Select.Select(0);
-  ComboBox_SelectClick();
+  FillList(lists_.ComboBox_Select, schemePictures_, std::size(SchemeRoles), &CursorLists::BuildSchemeRole, 0);
 }
 
 void CursorLists::BuildArrowList() {
-  arrowPictures_ = std::vector<Picture>(std::size(ArrowEntries));
-  for (int i = 0; i < static_cast<int>(std::size(ArrowEntries)); ++i) {
-    BuildArrow(i);
-    lists_.ComboBox_Arrow.Add(i);
-  }
-  lists_.ComboBox_Arrow.Select(0);
-  ComboBox_ArrowClick();
+  FillList(lists_.ComboBox_Arrow, arrowPictures_, std::size(ArrowEntries), &CursorLists::BuildArrow, 0);
 }
 
 void CursorLists::EndClick() {

@@ -41,6 +41,9 @@ class CursorLists {
   int ImageCount() const { return static_cast<int>(lists_.ComboBox_Icon.Count()); }
 
  private:
+  // Builds every entry with its item picture, then selects and clicks the start-up entry.
+  void FillList(OwnerDrawnComboBox& list, std::vector<Picture>& pictures, std::size_t count,
+                bool (CursorLists::*build)(int), int startIndex);
   bool BuildSystemCursor(int index);
   bool BuildSchemeRole(int index);
   bool BuildArrow(int index);

@@ -2,24 +2,13 @@
 
 #include <algorithm>
 
+#include "cursor/icon_drawing.h"
 #include "cursor/stamp_cursor.h"
 #include "ui/handles.h"
 
 namespace {
 
 Pixel PixelOf(COLORREF colour) { return MakePixel(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
-
-// A memory DC with a picture selected into it.
-class PictureDc {
- public:
-  explicit PictureDc(const Picture& picture)
-      : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), picture.Handle()) {}
-  HDC Get() const { return dc_.Get(); }
-
- private:
-  MemoryDc dc_;
-  SelectedObject selected_;
-};
 
 }  // namespace
 
@@ -31,21 +20,8 @@ void FillPicture(Picture& picture, COLORREF colour) {
 
 bool DrawCursorHandle(HICON handle, CurrentCursor& cursor) {
   const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-  Picture overBlack;
-  Picture overWhite;
-  if (!handle || !overBlack.Create(size) || !overWhite.Create(size)) return false;
-  FillPicture(overWhite, RGB(255, 255, 255));
-  {
-    PictureDc black(overBlack);
-    PictureDc white(overWhite);
-    DrawIconEx(black.Get(), 0, 0, handle, size.width, size.height, 0, nullptr, DI_NORMAL);
-    DrawIconEx(white.Get(), 0, 0, handle, size.width, size.height, 0, nullptr, DI_NORMAL);
-    BitBlt(white.Get(), 0, 0, size.width, size.height, black.Get(), 0, 0, SRCINVERT);
-  }
-  GdiFlush();
-  cursor.xorColour = std::move(overBlack);
-  cursor.andMask = std::move(overWhite);
-  return true;
+  const auto pictures = handle ? DrawIconApart(handle, size, EntryDrawing::TrueColour) : std::nullopt;
+  return pictures && cursor.andMask.Assign(pictures->andMask) && cursor.xorColour.Assign(pictures->xorColour);
 }
 
 bool TakeGlyph(Glyph glyph, CurrentCursor& cursor) {

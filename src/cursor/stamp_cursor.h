@@ -8,6 +8,3 @@
 // cursor draws nothing.
 void StampCursor(Picture& target, const Picture& andMask, const Picture& xorColour, Point at, bool combineWithOr);
 
-// The system's arrow as the current cursor until the user takes in one of their own; false
-// (and the cursor left empty) when the system gave none.
-bool LoadSystemArrow(CurrentCursor& cursor);

@@ -51,3 +51,15 @@ class Picture {
   Pixel* bits_ = nullptr;
   Size size_;
 };
+
+// A memory DC with a picture selected into it, for GDI drawing into or out of the picture.
+class PictureDc {
+ public:
+  explicit PictureDc(const Picture& picture)
+      : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), picture.Handle()) {}
+  HDC Get() const { return dc_.Get(); }
+
+ private:
+  MemoryDc dc_;
+  SelectedObject selected_;
+};
