@@ -5,7 +5,8 @@ constexpr const char* ControlProperty = "PiktoranControl";
 }  // namespace
 
 HWND CreateChildWindow(const ChildArgs& a) {
-  const DWORD style = WS_CHILD | (a.hidden ? 0 : WS_VISIBLE) | a.style;
+  // Clipped by their siblings: the cursor history list lies over the size bar's edit box.
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (a.hidden ? 0 : WS_VISIBLE) | a.style;
   HWND window = CreateWindowExA(a.exStyle, a.className, a.text.c_str(), style, a.bounds.left, a.bounds.top,
                                 a.bounds.width, a.bounds.height, a.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (window) {
