@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
-#include <vector>
 
 #include "app/incoming_files.h"
 #include "app/main_layout.h"
+#include "app/program_context.h"
 #include "app/window_options.h"
 #include "capture/capture_commands.h"
 #include "capture/value_entry_commands.h"
@@ -11,21 +11,12 @@
 #include "edit/picture_commands.h"
 #include "msgbox/mk_box_dlg.h"
 #include "output/file_commands.h"
-#include "output/file_history.h"
 #include "setup/shortcut_paths.h"
 #include "ui/command_table.h"
 #include "ui/form.h"
 #include "ui/hints.h"
 #include "ui/timer.h"
 #include "workspace/reshow_sequence.h"
-
-// Folders and arguments the main block fixed before the window was created.
-struct ProgramContext {
-  std::string programFolder;  // with trailing separator
-  std::string windowsFolder;  // with trailing separator
-  std::vector<std::string> arguments;
-  std::string jpegLibrary;    // about data: the linked JPEG library as it reports itself
-};
 
 // The main window TPIKTORAN_QUILO composes the program: it owns the menu, the layout, the
 // workspace and one controller per feature, runs the start-up and the close path, and serves
