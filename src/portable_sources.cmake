@@ -12,6 +12,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/position_hint.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/clear_colour.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/box_pictures.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/message_box_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp

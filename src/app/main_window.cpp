@@ -28,6 +28,7 @@ MainWindow::MainWindow(ProgramContext context)
   capture_.Bind(commands_);
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
+  colours_.Bind(commands_);
   files_.Bind(commands_);
   cursorBar_.Bind(commands_);
 }

@@ -88,6 +88,7 @@ void MainWindow::ReadSettings() {
   options_.ShowSettings();
   capture_.ShowSettings();
   pictureCommands_.ShowSettings();
+  colours_.ShowSettings();
   files_.ShowSettings();
 }
 

@@ -29,8 +29,6 @@ void PictureCommands::ShowSettings() {
   MenuTree& menu = window_.Menu();
   CheckIndexEntry(menu, GouseiShapeEntries, s.gouseiShape);
   CheckIndexEntry(menu, NaraberuShapeEntries, s.naraberuShape);
-  CheckIndexEntry(menu, ClearColourEntries, s.clearColourIndex);
-  menu.SetCaption("BMPBG6", UserColourCaption(s.myColour));
   menu.SetChecked("M_SLIP", s.kougo);
   menu.SetChecked("M_BAIMITU", s.baimitu);
   CheckIndexEntry(menu, SizeStepEntries, s.sizeIndex);
