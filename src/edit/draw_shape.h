@@ -1,0 +1,11 @@
+#pragma once
+#include "ui/picture.h"
+
+// The shape divisor of size step 0..4 (合成中央のサイズ 1..5): 4, 5, 8, 16, 32; 8 outside the steps.
+int ShapeDivisor(int sizeStep);
+
+// DrawShape: figure `shape` (0 the whole picture, 1 ellipse, 2 fan, 3 triangle, 4 rectangle,
+// 5 pentagon, 6 hexagon, 7 heart; anything else draws nothing) filled and outlined (pen width 1)
+// in `colour` on `picture`, shifted left by `a` and up by `b`, inset by 1/`divisor` of the
+// picture on each side (a divisor of 0 or less counts as 8).
+void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int divisor);
