@@ -1,4 +1,4 @@
-# GoogleTest programs that are slow to start (under Wine every start costs a second or more): each
+# GoogleTest programs that are slow to start (a Wine process can take a second or more): each
 # suite runs once, in one process, as a CTest fixture that writes GoogleTest's JSON report, and
 # every test is still a CTest test of its own that reads its result from that report. So CTest
 # reports and selects (-R) each test by name, and a crashed suite fails all of its tests.
@@ -14,10 +14,6 @@ function(add_suite_tests target)
   get_property(emulator TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR)
   set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_suite_tests.cmake)
   set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_suite_tests_include.cmake)
-  set(run_properties "")
-  foreach(value IN LISTS arg_RUN_PROPERTIES)
-    string(APPEND run_properties " [==[${value}]==]")
-  endforeach()
   file(GENERATE OUTPUT ${include_file} CONTENT "\
 set(executable [==[$<TARGET_FILE:${target}>]==])
 if(NOT EXISTS \"\${executable}\")
@@ -32,7 +28,7 @@ if(NOT EXISTS [==[${list_file}]==] OR \"\${executable}\" IS_NEWER_THAN [==[${lis
     EXECUTABLE \"\${executable}\" EMULATOR [==[${emulator}]==] PREFIX [==[${arg_PREFIX}]==]
     WORKING_DIRECTORY [==[$<TARGET_FILE_DIR:${target}>]==] CMAKE [==[${CMAKE_COMMAND}]==]
     SCRIPTS [==[${suite_tests_scripts}]==]
-    OUTPUT [==[${list_file}]==] RUN_PROPERTIES${run_properties})
+    OUTPUT [==[${list_file}]==] RUN_PROPERTIES [==[${arg_RUN_PROPERTIES}]==])
 endif()
 include([==[${list_file}]==])
 ")

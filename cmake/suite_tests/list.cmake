@@ -10,8 +10,9 @@ function(suite_tests_quoted out)
 endfunction()
 
 function(list_suite_tests)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "EXECUTABLE;EMULATOR;PREFIX;WORKING_DIRECTORY;CMAKE;SCRIPTS;OUTPUT"
-                        "RUN_PROPERTIES")
+  # RUN_PROPERTIES comes as one list.
+  cmake_parse_arguments(arg "" "EXECUTABLE;EMULATOR;PREFIX;WORKING_DIRECTORY;CMAKE;SCRIPTS;OUTPUT" "RUN_PROPERTIES"
+                        ${ARGN})
   execute_process(COMMAND ${arg_EMULATOR} "${arg_EXECUTABLE}" --gtest_list_tests
     WORKING_DIRECTORY "${arg_WORKING_DIRECTORY}" TIMEOUT 120
     OUTPUT_VARIABLE listing ERROR_VARIABLE errors RESULT_VARIABLE exit_code)
