@@ -4,6 +4,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/decimal.cpp
   ${CMAKE_SOURCE_DIR}/src/common/shift_jis.cpp
   ${CMAKE_SOURCE_DIR}/src/common/geometry.cpp
+  ${CMAKE_SOURCE_DIR}/src/common/rounding.cpp
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
   ${CMAKE_SOURCE_DIR}/src/app/program_constants.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/settings.cpp
@@ -13,6 +14,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/clear_colour.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/shape_geometry.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/arrangement.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/box_pictures.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/message_box_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp

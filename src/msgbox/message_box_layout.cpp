@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "common/rounding.h"
+
 namespace {
 
 constexpr int MinimumGap = 10;
-
-// Round as the box always did: halves to the even neighbour.
-int RoundHalfEven(double value) {
-  const double floor = static_cast<double>(static_cast<long long>(value >= 0 ? value : value - 1));
-  const double fraction = value - floor;
-  long long result = static_cast<long long>(floor);
-  if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
-  return static_cast<int>(result);
-}
 
 // The memo is widened, when narrower, so that it reaches three quarters into `anchor`.
 void WidenMemoTowards(Bounds& memo, const Bounds& anchor) {
