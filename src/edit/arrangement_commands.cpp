@@ -1,0 +1,86 @@
+#include "edit/arrangement_commands.h"
+
+#include <algorithm>
+
+#include "edit/arrangement.h"
+#include "edit/draw_shape.h"
+#include "workspace/main_menu.h"
+
+namespace {
+constexpr Pixel White = MakePixel(255, 255, 255);
+}  // namespace
+
+void ArrangementCommands::Bind(CommandTable& commands) {
+  commands.BindOpening("M_NARABEL0", [this] { M_NARABEL0Click(); });
+  commands.Bind("M_NARABEL", [this] { M_NARABELClick(); });
+  commands.Bind("M_SLIP", [this] { M_SLIPClick(); });
+  commands.Bind("M_BAIMITU", [this] { M_BAIMITUClick(); });
+  for (int index = 0; index < NaraberuShapeCount; ++index) {
+    commands.Bind(NaraberuShapeEntries[index], [this, index] { P_ALLClick(index); });
+  }
+  for (int index = 0; index < SizeStepCount; ++index) {
+    commands.Bind(SizeStepEntries[index], [this, index] { M_SIZE0Click(index); });
+  }
+}
+
+void ArrangementCommands::ShowSettings() {
+  MenuTree& menu = window_.Menu();
+  const MainSettings& s = workspace_.settings;
+  CheckIndexEntry(menu, NaraberuShapeEntries, s.naraberuShape);
+  menu.SetChecked("M_SLIP", s.kougo);
+  menu.SetChecked("M_BAIMITU", s.baimitu);
+  CheckIndexEntry(menu, SizeStepEntries, s.sizeIndex);
+}
+
+void ArrangementCommands::M_NARABEL0Click() {
+  window_.Menu().SetEnabled("M_NARABEL", workspace_.picture.HasWorkingPicture());
+}
+
+void ArrangementCommands::M_NARABELClick() {
+  Picture& working = workspace_.picture.Working();
+  if (working.Empty()) return;
+  const CurrentCursor& cursor = workspace_.cursor;
+  const Size pictureSize = working.GetSize();
+  const Size cursorSize = cursor.GetSize();
+  const MainSettings& s = workspace_.settings;
+
+  // The pattern mask (Image_PT): white where cursors go, the figure black.
+  Picture mask;
+  if (!mask.Create(pictureSize)) {
+    window_.ShowMsg(OutOfMemoryText);
+    return;
+  }
+  std::fill_n(mask.Pixels(), static_cast<std::size_t>(pictureSize.width) * pictureSize.height, White);
+  if (s.naraberuShape != 0) {
+    const Point shift = ArrangementMaskShift(pictureSize, cursorSize);
+    DrawShape(mask, s.naraberuShape, shift.x, shift.y, RGB(0, 0, 0), ShapeDivisor(s.sizeIndex));
+  }
+  ForEachArrangementCell(
+      pictureSize, cursorSize, {s.kougo, s.baimitu},
+      [&mask](int x, int y) { return (mask.Row(y)[x] & 0xFFFFFF) == White; },
+      [&](Point corner) { StampCursor(working, cursor.andMask, cursor.xorColour, corner, cursor.combineWithOr); });
+  window_.RefreshPicture();
+}
+
+void ArrangementCommands::P_ALLClick(int index) {
+  workspace_.settings.naraberuShape = index;
+  CheckIndexEntry(window_.Menu(), NaraberuShapeEntries, index);
+  M_NARABELClick();
+}
+
+void ArrangementCommands::M_SLIPClick() {
+  workspace_.settings.kougo = !workspace_.settings.kougo;
+  window_.Menu().SetChecked("M_SLIP", workspace_.settings.kougo);
+  M_NARABELClick();
+}
+
+void ArrangementCommands::M_BAIMITUClick() {
+  workspace_.settings.baimitu = !workspace_.settings.baimitu;
+  window_.Menu().SetChecked("M_BAIMITU", workspace_.settings.baimitu);
+  M_NARABELClick();
+}
+
+void ArrangementCommands::M_SIZE0Click(int index) {
+  workspace_.settings.sizeIndex = index;
+  CheckIndexEntry(window_.Menu(), SizeStepEntries, index);
+}
