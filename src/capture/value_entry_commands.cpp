@@ -51,6 +51,7 @@ void ValueEntryCommands::ColorBtn_SZClick() {
     menu.SetCaption("MG_HOSEI", CentreCorrectionCaption(centre->centre));
     menu.SetChecked("MG_HOSEI", true);
     LeaveValueEntry();
+    if (onCentreCorrection) onCentreCorrection();
   } else if (const auto* topLeft = std::get_if<TopLeftSizeEntered>(&result)) {
     s.leftUp = topLeft->size;
     menu.SetCaption("GType7", TopLeftSizeCaption(topLeft->size));

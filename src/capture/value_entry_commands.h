@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,9 @@ class ValueEntryCommands {
   void MGET_LEFTClick(ValueEntryMode mode);
   void ColorBtn_SZClick();
   bool Active() const { return mode_.has_value(); }
+
+  // Runs after a centre correction was confirmed: the composition with the new correction.
+  std::function<void()> onCentreCorrection;
 
  private:
   void LeaveValueEntry();

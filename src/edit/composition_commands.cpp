@@ -1,0 +1,243 @@
+#include "edit/composition_commands.h"
+
+#include <algorithm>
+#include <new>
+#include <optional>
+
+#include "common/path_helpers.h"
+#include "edit/composition_corner.h"
+#include "edit/draw_shape.h"
+#include "output/picture_files.h"
+#include "ui/application.h"
+#include "workspace/main_menu.h"
+#include "workspace/setting_captions.h"
+
+namespace {
+
+constexpr int WhiteVariant = 8;
+constexpr UINT CompositionDelayMs = 500;
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr Pixel BlackPixel = 0;
+constexpr Pixel WhitePixel = 0xFFFFFF;
+
+constexpr const char* LoadTitle = "画面合成ＢＭＰ／ＪＰＧファイルの選択";
+constexpr const char* LoadFilter =
+    "ＢＭＰ／ＪＰＥＧ files (*.BMP;*.JPG;*.JPEG)|*.BMP;*.JPG;*.JPEG|"
+    "ＢＭＰ files (*.BMP)|*.BMP|ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*";
+
+// `target` combined with `source` placed at `at`; whatever falls outside the target is clipped.
+void Combine(Picture& target, const Picture& source, DWORD rop, Point at = {}) {
+  {
+    PictureDc to(target);
+    PictureDc from(source);
+    BitBlt(to.Get(), at.x, at.y, source.Width(), source.Height(), from.Get(), 0, 0, rop);
+  }
+  GdiFlush();
+}
+
+void Fill(Picture& picture, Pixel colour) {
+  GdiFlush();
+  std::fill_n(picture.Pixels(), static_cast<std::size_t>(picture.Width()) * picture.Height(), colour);
+}
+
+void ReplaceWhiteByBlack(Picture& picture) {
+  GdiFlush();
+  Pixel* pixels = picture.Pixels();
+  const std::size_t count = static_cast<std::size_t>(picture.Width()) * picture.Height();
+  for (std::size_t i = 0; i < count; ++i) {
+    if ((pixels[i] & 0xFFFFFF) == WhitePixel) pixels[i] = BlackPixel;
+  }
+}
+
+// The scratch bitmaps are emptied however the composition ends.
+class ScratchRelease {
+ public:
+  explicit ScratchRelease(WorkingPicture& pictures) : pictures_(pictures) {}
+  ScratchRelease(const ScratchRelease&) = delete;
+  ScratchRelease& operator=(const ScratchRelease&) = delete;
+  ~ScratchRelease() {
+    pictures_.Scratch(0).Clear();
+    pictures_.Scratch(1).Clear();
+  }
+
+ private:
+  WorkingPicture& pictures_;
+};
+
+}  // namespace
+
+CompositionCommands::CompositionCommands(Workspace& workspace, MainWindowServices& window)
+    : workspace_(workspace),
+      window_(window),
+      preview_(ReadPictureFile),
+      Timer_GOUSEI(window.Window(), CompositionDelayMs, [this] { Timer_GOUSEITimer(); }) {}
+
+void CompositionCommands::Bind(CommandTable& commands) {
+  commands.BindOpening("M_GOUSEI0", [this] { M_GOUSEI0Click(); });
+  commands.Bind("M_GOUSEI", [this] { M_GOUSEIClick(); });
+  commands.Bind("MBMP_KASANERU", [this] { MBMP_KASANERUClick(); });
+  commands.Bind("MG_HOSEI", [this] { MG_HOSEIClick(); });
+  commands.Bind("MG_HCLR", [this] { MG_HCLRClick(); });
+  for (int index = 0; index < GouseiShapeCount; ++index) {
+    commands.Bind(GouseiShapeEntries[index], [this, index] { MBMP_ALLClick(index); });
+  }
+}
+
+void CompositionCommands::ShowSettings() {
+  const MainSettings& s = workspace_.settings;
+  MenuTree& menu = window_.Menu();
+  CheckIndexEntry(menu, GouseiShapeEntries, s.gouseiShape);
+  menu.SetCaption("MG_HOSEI", CentreCorrectionCaption(s.centre));
+  menu.SetChecked("MG_HOSEI", s.hoseiOn);
+}
+
+void CompositionCommands::M_GOUSEI0Click() {
+  window_.Menu().SetEnabled("M_GOUSEI", workspace_.picture.HasWorkingPicture() && !Image_KASANERU.Empty());
+}
+
+void CompositionCommands::MBMP_ALLClick(int index) {
+  workspace_.settings.gouseiShape = index;
+  CheckIndexEntry(window_.Menu(), GouseiShapeEntries, index);
+  M_GOUSEIClick();
+}
+
+void CompositionCommands::MG_HOSEIClick() {
+  bool& on = workspace_.settings.hoseiOn;
+  on = !on;
+  window_.Menu().SetChecked("MG_HOSEI", on);
+  M_GOUSEIClick();
+}
+
+void CompositionCommands::MG_HCLRClick() {
+  workspace_.settings.centre = {};
+  window_.Menu().SetCaption("MG_HOSEI", CentreCorrectionCaption({}));
+  M_GOUSEIClick();
+}
+
+void CompositionCommands::Timer_GOUSEITimer() {
+  Timer_GOUSEI.SetEnabled(false);
+  M_GOUSEIClick();
+}
+
+void CompositionCommands::M_GOUSEIClick() {
+  if (!workspace_.picture.HasWorkingPicture() || Image_KASANERU.Empty()) return;
+  MenuTree& menu = window_.Menu();
+  menu.SetEnabled("M_GAMEN0", false);
+  try {
+    Compose();
+  } catch (const std::bad_alloc&) {
+    // Out of memory ends the composition like any other failure: the finish below still runs.
+  }
+  window_.RefreshPicture();
+  Application::ProcessMessages();
+  menu.SetEnabled("M_GAMEN0", true);
+  window_.HideForWork();
+  window_.StartReshow();
+}
+
+void CompositionCommands::Compose() {
+  WorkingPicture& pictures = workspace_.picture;
+  const MainSettings& s = workspace_.settings;
+  const bool onWhite = s.gouseiShape == WhiteVariant;
+  // The white variant starts again from the base picture.
+  const bool restore = onWhite && pictures.CanRestore();
+  const Size size = (restore ? pictures.Base() : pictures.Working()).GetSize();
+
+  // Every bitmap is made before the picture is touched: one that cannot be made leaves the
+  // picture as it was.
+  ScratchRelease release(pictures);
+  Picture& composite = pictures.Scratch(1);
+  Picture& helper = pictures.Scratch(0);  // the white mask, or the figure's mask
+  if (!composite.Create(size) || !helper.Create(size)) return;
+
+  if (restore) {
+    pictures.Restore();
+    if (pictures.Working().GetSize() != size) return;
+  }
+  const Point corner = SecondPictureCorner(size, Image_KASANERU.GetSize(), s.hoseiOn ? s.centre : Point{});
+  if (onWhite) {
+    if (workspace_.LowColourScreen()) pictures.ClipboardRoundTrip(window_.Window().Handle());
+    ComposeOnWhite(corner, helper, composite);
+  } else {
+    ComposeInFigure(corner, composite, helper);
+  }
+}
+
+void CompositionCommands::ComposeOnWhite(Point corner, Picture& whiteMask, Picture& composite) {
+  Picture& working = workspace_.picture.Working();
+  Combine(whiteMask, working, SRCCOPY);
+  ReplaceWhiteByBlack(working);
+  Combine(composite, working, SRCCOPY);
+  Combine(composite, Image_KASANERU, SRCCOPY, corner);
+  // White where the picture was white, black elsewhere.
+  Combine(whiteMask, working, SRCINVERT);
+  Combine(composite, whiteMask, SRCAND);
+  Combine(working, composite, SRCPAINT);
+}
+
+void CompositionCommands::ComposeInFigure(Point corner, Picture& composite, Picture& mask) {
+  Picture& working = workspace_.picture.Working();
+  const int shape = workspace_.settings.gouseiShape;
+  const int divisor = ShapeDivisor(workspace_.settings.sizeIndex);
+  Combine(composite, working, SRCCOPY);
+  Combine(composite, Image_KASANERU, SRCCOPY, corner);
+  // The figure stays centred; only the second picture moves with the correction.
+  Fill(mask, BlackPixel);
+  DrawShape(mask, shape, 0, 0, White, divisor);
+  Combine(composite, mask, SRCAND);
+  Fill(mask, WhitePixel);
+  DrawShape(mask, shape, 0, 0, Black, divisor);
+  Combine(working, mask, SRCAND);
+  Combine(working, composite, SRCPAINT);
+}
+
+void CompositionCommands::MBMP_KASANERUClick() {
+  window_.LeaveTopMost();
+  if (!OpenPictureDialog2.Configured()) {
+    OpenPictureDialog2.Configure({LoadTitle, LoadFilter, "", "*.BMP;*.JPG;*.JPEG",
+                                  OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, &preview_});
+  }
+  switch (OpenPictureDialog2.Run(window_.Window().Handle(), RemoveTrailingSeparator(workspace_.settings.priLoadPath))) {
+    case FileDialogResult::Cancelled:
+      MessageBeep(0xFFFFFFFF);
+      window_.ApplyTopMost();
+      return;
+    case FileDialogResult::Failed:
+      window_.ShowMsg("エラー： ＣＧデータではありません・・・");
+      break;
+    case FileDialogResult::Chosen:
+      break;
+  }
+  const std::string fileName = OpenPictureDialog2.FileName();
+  if (fileName.empty()) {
+    window_.ShowMsg("エラー： ファイル名がありません");
+    window_.ApplyTopMost();
+    return;
+  }
+  LoadSecondPicture(fileName);
+}
+
+bool CompositionCommands::LoadSecondPicture(const std::string& fileName) {
+  bool loaded = false;
+  try {
+    HourglassGuard hourglass;
+    const std::optional<PixelBuffer> decoded = ReadPictureFile(fileName);
+    // An unreadable file leaves no second picture.
+    if (!decoded || !Image_KASANERU.Assign(*decoded)) Image_KASANERU.Clear();
+    loaded = WorkingPicture::CheckPictureReadable(Image_KASANERU);
+  } catch (const std::bad_alloc&) {
+    Image_KASANERU.Clear();
+  }
+  if (!loaded) {
+    window_.Window().Show();
+    window_.ShowMsg("エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
+    window_.ApplyTopMost();
+    return false;
+  }
+  workspace_.settings.priLoadPath = AddTrailingSeparator(ParentPath(fileName));
+  Application::ProcessMessages();
+  window_.ApplyTopMost();
+  if (workspace_.picture.HasWorkingPicture()) Timer_GOUSEI.SetEnabled(true);
+  return true;
+}
