@@ -29,6 +29,7 @@ MainWindow::MainWindow(ProgramContext context)
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
   colours_.Bind(commands_);
+  arrangement_.Bind(commands_);
   files_.Bind(commands_);
   cursorBar_.Bind(commands_);
 }

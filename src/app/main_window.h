@@ -8,6 +8,7 @@
 #include "capture/capture_commands.h"
 #include "capture/value_entry_commands.h"
 #include "cursor/cursor_bar.h"
+#include "edit/arrangement_commands.h"
 #include "edit/colour_commands.h"
 #include "edit/picture_commands.h"
 #include "msgbox/mk_box_dlg.h"
@@ -82,6 +83,7 @@ class MainWindow : public Form, private MainWindowServices {
   ValueEntryCommands valueEntry_;
   PictureCommands pictureCommands_{workspace_, *this};
   ColourCommands colours_{workspace_, *this};
+  ArrangementCommands arrangement_{workspace_, *this};
   CursorBar cursorBar_;
   IncomingFiles incoming_{*this, history_, capture_};
   Timer TimerCreate;

@@ -89,6 +89,7 @@ void MainWindow::ReadSettings() {
   capture_.ShowSettings();
   pictureCommands_.ShowSettings();
   colours_.ShowSettings();
+  arrangement_.ShowSettings();
   files_.ShowSettings();
 }
 

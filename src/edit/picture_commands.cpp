@@ -28,10 +28,6 @@ void PictureCommands::ShowSettings() {
   const MainSettings& s = workspace_.settings;
   MenuTree& menu = window_.Menu();
   CheckIndexEntry(menu, GouseiShapeEntries, s.gouseiShape);
-  CheckIndexEntry(menu, NaraberuShapeEntries, s.naraberuShape);
-  menu.SetChecked("M_SLIP", s.kougo);
-  menu.SetChecked("M_BAIMITU", s.baimitu);
-  CheckIndexEntry(menu, SizeStepEntries, s.sizeIndex);
   menu.SetCaption("MG_HOSEI", CentreCorrectionCaption(s.centre));
   menu.SetChecked("MG_HOSEI", s.hoseiOn);
 }
