@@ -30,6 +30,8 @@ MainWindow::MainWindow(ProgramContext context)
   pictureCommands_.Bind(commands_);
   colours_.Bind(commands_);
   arrangement_.Bind(commands_);
+  composition_.Bind(commands_);
+  valueEntry_.onCentreCorrection = [this] { composition_.M_GOUSEIClick(); };
   files_.Bind(commands_);
   cursorBar_.Bind(commands_);
 }

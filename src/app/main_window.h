@@ -10,6 +10,7 @@
 #include "cursor/cursor_bar.h"
 #include "edit/arrangement_commands.h"
 #include "edit/colour_commands.h"
+#include "edit/composition_commands.h"
 #include "edit/picture_commands.h"
 #include "msgbox/mk_box_dlg.h"
 #include "output/file_commands.h"
@@ -84,6 +85,7 @@ class MainWindow : public Form, private MainWindowServices {
   PictureCommands pictureCommands_{workspace_, *this};
   ColourCommands colours_{workspace_, *this};
   ArrangementCommands arrangement_{workspace_, *this};
+  CompositionCommands composition_{workspace_, *this};
   CursorBar cursorBar_;
   IncomingFiles incoming_{*this, history_, capture_};
   Timer TimerCreate;

@@ -87,9 +87,9 @@ void MainWindow::ReadSettings() {
   workspace_.settings = SettingsStore::ReadMain(environment);
   options_.ShowSettings();
   capture_.ShowSettings();
-  pictureCommands_.ShowSettings();
   colours_.ShowSettings();
   arrangement_.ShowSettings();
+  composition_.ShowSettings();
   files_.ShowSettings();
 }
 

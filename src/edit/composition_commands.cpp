@@ -7,6 +7,7 @@
 #include "common/path_helpers.h"
 #include "edit/composition_corner.h"
 #include "edit/draw_shape.h"
+#include "output/picture_dialog.h"
 #include "output/picture_files.h"
 #include "ui/application.h"
 #include "workspace/main_menu.h"
@@ -22,9 +23,6 @@ constexpr Pixel BlackPixel = 0;
 constexpr Pixel WhitePixel = 0xFFFFFF;
 
 constexpr const char* LoadTitle = "画面合成ＢＭＰ／ＪＰＧファイルの選択";
-constexpr const char* LoadFilter =
-    "ＢＭＰ／ＪＰＥＧ files (*.BMP;*.JPG;*.JPEG)|*.BMP;*.JPG;*.JPEG|"
-    "ＢＭＰ files (*.BMP)|*.BMP|ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*";
 
 // `target` combined with `source` placed at `at`; whatever falls outside the target is clipped.
 void Combine(Picture& target, const Picture& source, DWORD rop, Point at = {}) {
@@ -195,7 +193,7 @@ void CompositionCommands::ComposeInFigure(Point corner, Picture& composite, Pict
 void CompositionCommands::MBMP_KASANERUClick() {
   window_.LeaveTopMost();
   if (!OpenPictureDialog2.Configured()) {
-    OpenPictureDialog2.Configure({LoadTitle, LoadFilter, "", "*.BMP;*.JPG;*.JPEG",
+    OpenPictureDialog2.Configure({LoadTitle, PictureDialogFilter, "", PictureDialogFileName,
                                   OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, &preview_});
   }
   switch (OpenPictureDialog2.Run(window_.Window().Handle(), RemoveTrailingSeparator(workspace_.settings.priLoadPath))) {

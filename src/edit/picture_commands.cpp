@@ -1,8 +1,6 @@
 #include "edit/picture_commands.h"
 
 #include "ui/application.h"
-#include "workspace/main_menu.h"
-#include "workspace/setting_captions.h"
 
 namespace {
 constexpr const char* PictureSizePrefix = "ＣＧサイズ ";
@@ -22,14 +20,6 @@ void PictureCommands::Bind(CommandTable& commands) {
   commands.Bind("MK_Mirror", [this] { MK_MigiClick(TransformKind::Mirror); });
   commands.Bind("MBMP_BAI", [this] { MBMP_HEARFClick(ScaleKind::Double); });
   commands.Bind("MBMP_HEARF", [this] { MBMP_HEARFClick(ScaleKind::Half); });
-}
-
-void PictureCommands::ShowSettings() {
-  const MainSettings& s = workspace_.settings;
-  MenuTree& menu = window_.Menu();
-  CheckIndexEntry(menu, GouseiShapeEntries, s.gouseiShape);
-  menu.SetCaption("MG_HOSEI", CentreCorrectionCaption(s.centre));
-  menu.SetChecked("MG_HOSEI", s.hoseiOn);
 }
 
 void PictureCommands::M_GAMEN0Click() {

@@ -11,8 +11,6 @@ class PictureCommands {
   PictureCommands(Workspace& workspace, MainWindowServices& window) : workspace_(workspace), window_(window) {}
 
   void Bind(CommandTable& commands);
-  // The checks and captions of the editing entries, from the settings.
-  void ShowSettings();
 
   void M_GAMEN0Click();
   void M_KAITEN0Click();

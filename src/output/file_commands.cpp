@@ -4,6 +4,7 @@
 #include <new>
 
 #include "common/path_helpers.h"
+#include "output/picture_dialog.h"
 #include "output/picture_files.h"
 #include "ui/application.h"
 #include "workspace/setting_captions.h"
@@ -21,9 +22,6 @@ const FileDialogSetup JpegSaveSetup{"ＪＰＧセーブファイル作成",
                                     "ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*", "JPG",
                                     "*.JPG;*.JPEG", SaveOptions};
 constexpr const char* LoadTitle = "ＢＭＰ／ＪＰＧファイルの選択";
-constexpr const char* LoadFilter =
-    "ＢＭＰ／ＪＰＥＧ files (*.BMP;*.JPG;*.JPEG)|*.BMP;*.JPG;*.JPEG|"
-    "ＢＭＰ files (*.BMP)|*.BMP|ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*";
 
 // A save that runs out of memory is a failed save like any other.
 template <typename Write>
@@ -99,7 +97,7 @@ void FileCommands::MJPG_INTERNETClick() {
 
 std::optional<std::string> FileCommands::ChooseFileToLoad() {
   if (!OpenPictureDialog1.Configured()) {
-    OpenPictureDialog1.Configure({LoadTitle, LoadFilter, "", "*.BMP;*.JPG;*.JPEG",
+    OpenPictureDialog1.Configure({LoadTitle, PictureDialogFilter, "", PictureDialogFileName,
                                   OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, &preview_});
   }
   OpenPictureDialog1.SetTitle(LoadTitle);
