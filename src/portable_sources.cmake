@@ -14,6 +14,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/clear_colour.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/stamp_pixels.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/composition_corner.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/shape_geometry.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/arrangement.cpp
