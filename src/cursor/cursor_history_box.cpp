@@ -23,14 +23,6 @@ const FileDialogSetup CursorDialogSetup{
     "アニメ files (*.ANI)|*.ANI|32*32_256色BMP files (*.BMP)|*.BMP|ALL files (*.*)|*.*",
     "", "*.CUR;*.IC?;*.ANI", OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST};
 
-int TextWidth(HWND window, HFONT font, const std::string& text) {
-  WindowDc dc(window);
-  SelectedObject selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  SIZE extent{};
-  GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-  return extent.cx;
-}
-
 }  // namespace
 
 CursorHistoryBox::CursorHistoryBox(Workspace& workspace, MainWindowServices& window, CursorPreview& preview,
@@ -71,7 +63,7 @@ void CursorHistoryBox::ShowItems() {
 
 void CursorHistoryBox::WidenFor(const std::string& name) {
   OwnerDrawnComboBox& list = controls_.ComboBox_Icon_File;
-  const int wanted = TextWidth(list.Handle(), window_.Window().Font(), name) + 51;
+  const int wanted = TextWidth(window_.Window().Font(), name) + 51;
   const Bounds b = list.GetBounds();
   if (b.width < wanted) list.SetBounds({b.left, b.top, wanted, b.height});
 }

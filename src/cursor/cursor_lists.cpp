@@ -162,13 +162,6 @@ void CursorLists::BuildArrowList() {
   FillList(lists_.ComboBox_Arrow, arrowPictures_, std::size(ArrowEntries), &CursorLists::BuildArrow, 0);
 }
 
-void CursorLists::EndClick() {
-  const Size size = workspace_.cursor.GetSize();
-  const Bounds panel = lists_.Panel_Icon.GetBounds();
-  lists_.Panel_Icon.SetBounds({panel.left, panel.top, size.width + 6, size.height + 6});
-  LayoutCursorBoxes();
-}
-
 void CursorLists::ComboBox_DEFAULTClick() {
   const int index = lists_.ComboBox_DEFAULT.Selected();
   if (index < 0) return;
@@ -176,7 +169,7 @@ void CursorLists::ComboBox_DEFAULTClick() {
   workspace_.cursor.hotSpot = SystemCursorEntries[static_cast<std::size_t>(index)].hotSpot;
   preview_.ShowHotSpot();
   BuildSystemCursor(index);
-  EndClick();
+  LayoutCursorBoxes();
 }
 
 void CursorLists::ComboBox_ArrowClick() {
@@ -186,7 +179,7 @@ void CursorLists::ComboBox_ArrowClick() {
   workspace_.cursor.hotSpot = ArrowEntries[static_cast<std::size_t>(index)].hotSpot;
   preview_.ShowHotSpot();
   BuildArrow(index);
-  EndClick();
+  LayoutCursorBoxes();
 }
 
 void CursorLists::ComboBox_SelectClick() {
@@ -198,7 +191,7 @@ void CursorLists::ComboBox_SelectClick() {
   preview_.ShowHotSpot();
   preview_.RenderCursorPreview();
   if (!workspace_.cursor.sourceFile.empty()) ListFileImages(workspace_.cursor.sourceFile);
-  EndClick();
+  LayoutCursorBoxes();
 }
 
 void CursorLists::ComboBox_IconClick() {
@@ -207,7 +200,7 @@ void CursorLists::ComboBox_IconClick() {
   LoadListedImage(listedFile_, index);
   preview_.ShowHotSpot();
   preview_.RenderCursorPreview();
-  EndClick();
+  LayoutCursorBoxes();
 }
 
 bool CursorLists::LoadListedImage(const std::string& file, int index) {

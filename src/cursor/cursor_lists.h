@@ -50,7 +50,6 @@ class CursorLists {
   void Redraw(CurrentCursor& cursor) const;
   void MakeItemPicture(Picture& picture) const;
   void DrawItem(const OwnerDrawnComboBox& list, const std::vector<Picture>& pictures, const DRAWITEMSTRUCT& item) const;
-  void EndClick();
 
   Workspace& workspace_;
   MainWindowServices& window_;

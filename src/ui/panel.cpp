@@ -10,6 +10,14 @@ FontHandle MakeFont(const char* face, int height, bool bold, bool italic) {
                                 DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
+int TextWidth(HFONT font, const std::string& text) {
+  WindowDc screen(nullptr);
+  SelectedObject selected(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE extent{};
+  GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  return extent.cx;
+}
+
 bool Panel::Create(HWND parent, const Bounds& bounds, const std::string& caption) {
   RegisterWindowClass(PanelClass);
   return CreateWindowOfClass(PanelClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,

@@ -35,3 +35,6 @@ class Panel : public Form {
 
 // A font by face name, pixel height (negative: character height) and style.
 FontHandle MakeFont(const char* face, int height, bool bold = false, bool italic = false);
+
+// The width of one line of text in the font (null: the GUI font), as the screen draws it.
+int TextWidth(HFONT font, const std::string& text);

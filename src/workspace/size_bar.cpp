@@ -1,6 +1,5 @@
 #include "workspace/size_bar.h"
 
-#include "ui/handles.h"
 
 void SizeBar::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font, HFONT boldFont) {
   font_ = font;
@@ -48,12 +47,4 @@ void SizeBar::EndEntry(const std::string& restoredText) const {
   ColorBtn_SZ.Hide();
   EditSize.SetReadOnly(true);
   ShowText(restoredText);
-}
-
-int SizeBar::TextWidth(HFONT font, const std::string& text) const {
-  WindowDc screen(Panel_SIZE.Handle());
-  SelectedObject selected(screen.Get(), font);
-  SIZE extent{};
-  GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-  return extent.cx;
 }

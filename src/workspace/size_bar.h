@@ -35,8 +35,6 @@ class SizeBar {
   OwnerDrawnComboBox ComboBox_Icon_File;
 
  private:
-  int TextWidth(HFONT font, const std::string& text) const;
-
   HFONT font_ = nullptr;
   HFONT boldFont_ = nullptr;
 };
