@@ -10,6 +10,7 @@
 
 #include "cursor/cursor_file.h"
 #include "cursor/glyphs.h"
+#include "ui/file_bytes.h"
 #include "cursor/icon_drawing.h"
 #include "cursor/key_colour.h"
 #include "cursor/program_file.h"
@@ -23,31 +24,12 @@ namespace {
 constexpr DWORD IconFormatVersion = 0x00030000;
 constexpr std::size_t IconFileHeaderBytes = 22;
 
-KernelHandle OpenForReading(const std::string& fileName) {
-  const HANDLE opened = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  return KernelHandle(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
-}
-
-std::optional<std::vector<std::uint8_t>> ReadCursorFile(const std::string& fileName) {
-  const KernelHandle file = OpenForReading(fileName);
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MaxCursorFileBytes) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-                         read != bytes.size())) {
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 // A program file mapped for the check of its tables: the system maps it too, and a library may be
 // much larger than anything we would read.
 class MappedFile {
  public:
   explicit MappedFile(const std::string& fileName) {
-    const KernelHandle file = OpenForReading(fileName);
+    const KernelHandle file = OpenFile(fileName);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart == 0 ||
         static_cast<unsigned long long>(size.QuadPart) > SIZE_MAX) {
@@ -158,7 +140,7 @@ int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& curso
   cursor.fromBitmap = false;
   try {
     if (IsProgramFileName(fileName)) return LoadProgramIcon(fileName, index, cursor);
-    const std::optional<std::vector<std::uint8_t>> file = ReadCursorFile(fileName);
+    const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
     if (!file) return 0;
     switch (CursorFileKindOf(*file)) {
       case CursorFileKind::Bitmap:
@@ -176,7 +158,7 @@ int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& curso
 int CountCursorImages(const std::string& fileName) {
   if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
   try {
-    const std::optional<std::vector<std::uint8_t>> file = ReadCursorFile(fileName);
+    const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
     return file ? CountImagesInCursorFile(*file) : 0;
   } catch (const std::bad_alloc&) {
     return 0;

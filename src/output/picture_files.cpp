@@ -9,17 +9,13 @@
 #include "output/bmp_format.h"
 #include "output/jpeg_codec.h"
 #include "output/picture_bytes.h"
+#include "ui/file_bytes.h"
 #include "ui/handles.h"
 
 namespace {
 
 // Names tried for the temporary file before a save gives up.
 constexpr int TemporaryNameTries = 16;
-
-KernelHandle OpenFile(const std::string& name, DWORD access, DWORD disposition) {
-  HANDLE file = CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
@@ -71,21 +67,6 @@ bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_
   return false;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& fileName) {
-  const KernelHandle file = OpenFile(fileName, GENERIC_READ, OPEN_EXISTING);
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MaxPictureFileBytes) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD read = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return std::nullopt;
-    done += read;
-  }
-  return bytes;
-}
-
 }  // namespace
 
 bool WriteBmpFile(const Picture& picture, const std::string& fileName) {
@@ -104,7 +85,7 @@ bool WriteJpegFile(const Picture& picture, const std::string& fileName, int qual
 
 std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName) {
   try {
-    const auto bytes = ReadWholeFile(fileName);
+    const auto bytes = ReadWholeFile(fileName, MaxPictureFileBytes);
     if (bytes) return DecodePictureBytes(*bytes);
   } catch (const std::bad_alloc&) {
   }
