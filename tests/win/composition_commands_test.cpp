@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "common/path_helpers.h"
 #include "edit/composition_commands.h"
 #include "fake_window.h"
 #include "output/picture_files.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -19,13 +19,7 @@ constexpr Pixel Black = 0;
 // load command loads it once its dialog has named the file.
 class CompositionCommandsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    folder_ = AddTrailingSeparator(temp);
-    file_ = folder_ + "piktoran second " + std::to_string(GetCurrentProcessId()) + ".bmp";
-  }
-  void TearDown() override { DeleteFileA(file_.c_str()); }
+  void SetUp() override { ASSERT_TRUE(folder_.Created()); }
 
   void LoadPictures(Pixel base, Pixel working, int secondWidth = 10, int secondHeight = 6) {
     ASSERT_TRUE(workspace_.picture.Working().Assign(PixelBuffer(40, 30, base)));
@@ -67,8 +61,8 @@ class CompositionCommandsTest : public testing::Test {
   FakeWindow host_;
   Workspace workspace_;
   CompositionCommands composition_{workspace_, host_};
-  std::string folder_;
-  std::string file_;
+  TempFolder folder_{"composition"};
+  const std::string file_ = folder_.Path("second.bmp");
 };
 
 TEST_F(CompositionCommandsTest, TheWholeMiddleInsertsTheSecondPictureCentredWhateverTheSize) {
@@ -145,7 +139,7 @@ TEST_F(CompositionCommandsTest, TheMenuComesBackAndTheWindowIsShownAgain) {
 
 TEST_F(CompositionCommandsTest, ALoadRemembersItsFolderAndComposesOnceByTheTimer) {
   LoadPictures(Red, Red);
-  EXPECT_EQ(workspace_.settings.priLoadPath, folder_);
+  EXPECT_EQ(workspace_.settings.priLoadPath, folder_.Path());
   composition_.M_GOUSEI0Click();
   EXPECT_TRUE(host_.Menu().Enabled("M_GOUSEI"));
   workspace_.settings.gouseiShape = 0;

@@ -9,6 +9,7 @@
 #include "cursor/cursor_stamping.h"
 #include "fake_window.h"
 #include "support/cursor_file_builder.h"
+#include "temp_folder.h"
 #include "workspace/size_bar.h"
 
 namespace {
@@ -124,11 +125,8 @@ class CursorHistoryTest : public CursorBarTest {
  protected:
   void SetUp() override {
     CursorBarTest::SetUp();
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "piktoran cursor history\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    workspace_.programFolder = folder_;
+    ASSERT_TRUE(folder_.Created());
+    workspace_.programFolder = folder_.Path();
     sizeBar_.Create(host_.Window().Handle(), {0, 60, 200, 21}, RGB(192, 192, 192), nullptr, nullptr);
     lists_.Create();
     history_.Create();
@@ -138,19 +136,19 @@ class CursorHistoryTest : public CursorBarTest {
   std::string CursorFile(const std::string& name) {
     using namespace cursor_test;
     const Bytes bytes = IconDirectory(2, {{PlainEntry(16, 16, 4, 1, {0, MakePixel(255, 0, 0)}), 1, 2, 16, 16}});
-    const std::string path = folder_ + name;
+    const std::string path = folder_.Path(name);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  void WriteList(const std::string& text) { std::ofstream(folder_ + "PIKTO_I0.LST", std::ios::binary) << text; }
+  void WriteList(const std::string& text) { std::ofstream(folder_.Path("PIKTO_I0.LST"), std::ios::binary) << text; }
   std::string ReadList() {
-    std::ifstream in(folder_ + "PIKTO_I0.LST", std::ios::binary);
+    std::ifstream in(folder_.Path("PIKTO_I0.LST"), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   OwnerDrawnComboBox& List() { return sizeBar_.ComboBox_Icon_File; }
 
-  std::string folder_;
+  TempFolder folder_{"cursor history"};
   SizeBar sizeBar_;
   OwnerDrawnComboBox icon_, select_, system_, arrow_;
   CursorLists lists_{workspace_, host_, preview_, {icon_, select_, system_, arrow_, panelIcon_}};

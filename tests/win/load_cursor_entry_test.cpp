@@ -11,6 +11,7 @@
 #include "common/path_helpers.h"
 #include "cursor/stamp_cursor.h"
 #include "output/bmp_format.h"
+#include "temp_folder.h"
 #include "ui/win32.h"
 
 namespace {
@@ -26,20 +27,13 @@ constexpr int TrueColourScreen = 32;
 // Cursor files written into the temporary folder under names of this run, removed afterwards.
 class LoadCursorEntryTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    prefix_ = AddTrailingSeparator(temp) + "piktoran " + std::to_string(GetCurrentProcessId()) + " ";
-  }
-  void TearDown() override {
-    for (const std::string& file : written_) DeleteFileA(file.c_str());
-  }
+  void SetUp() override { ASSERT_TRUE(folder_.Created()); }
 
-  std::string Path(const std::string& name) const { return prefix_ + name; }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
   std::string Write(const std::string& name, const Bytes& bytes) {
-    written_.push_back(Path(name));
-    std::ofstream(written_.back(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return written_.back();
+    const std::string path = Path(name);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path;
   }
   int Load(const std::string& name, const Bytes& bytes, int index = 0, int depth = TrueColourScreen) {
     return LoadCursorEntry(Write(name, bytes), index, cursor_, depth);
@@ -54,8 +48,7 @@ class LoadCursorEntryTest : public testing::Test {
     return target.ToPixelBuffer();
   }
 
-  std::string prefix_;
-  std::vector<std::string> written_;
+  TempFolder folder_{"cursor entries"};
   CurrentCursor cursor_;
 };
 

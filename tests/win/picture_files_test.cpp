@@ -7,41 +7,18 @@
 #include <vector>
 
 #include "output/picture_files.h"
-#include "common/path_helpers.h"
+#include "temp_folder.h"
 #include "ui/win32.h"
 
 namespace {
 
-// A folder of its own under the temporary folder, emptied and removed afterwards.
+// The files of each test in a folder of its own.
 class PictureFiles : public testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    folder_ = AddTrailingSeparator(temp) + "piktoran picture files " + std::to_string(GetCurrentProcessId()) + "\\";
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-  }
-  void TearDown() override {
-    for (const std::string& name : FolderContents()) {
-      SetFileAttributesA((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA((folder_ + name).c_str());
-    }
-    RemoveDirectoryA(folder_.c_str());
-  }
+  void SetUp() override { ASSERT_TRUE(folder_.Created()); }
 
-  std::vector<std::string> FolderContents() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::string name = found.cFileName;
-      if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-  }
-  std::string Path(const std::string& name) const { return folder_ + name; }
+  std::vector<std::string> FolderContents() const { return folder_.Contents(); }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
   static std::vector<std::uint8_t> Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -50,7 +27,7 @@ class PictureFiles : public testing::Test {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   }
 
-  std::string folder_;
+  TempFolder folder_{"picture files"};
 };
 
 // Colours that differ in every channel from pixel to pixel.
