@@ -38,8 +38,6 @@ class CursorLists {
   bool LoadListedImage(const std::string& file, int index);
   void LayoutCursorBoxes() const;
 
-  int ImageCount() const { return static_cast<int>(lists_.ComboBox_Icon.Count()); }
-
  private:
   // Builds every entry with its item picture, then selects and clicks the start-up entry.
   void FillList(OwnerDrawnComboBox& list, std::vector<Picture>& pictures, std::size_t count,

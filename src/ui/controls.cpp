@@ -26,14 +26,6 @@ std::vector<std::string> ListBox::Items() const {
   return items;
 }
 
-std::vector<int> ListBox::SelectedIndexes() const {
-  std::vector<int> selected;
-  for (int i = 0, n = Count(); i < n; ++i) {
-    if (SendMessageA(window_, LB_GETSEL, i, 0) > 0) selected.push_back(i);
-  }
-  return selected;
-}
-
 void ListBox::DeselectAll() const { SendMessageA(window_, LB_SETSEL, FALSE, -1); }
 
 void ListBox::Select(int index) const { SendMessageA(window_, LB_SETSEL, TRUE, index); }
@@ -92,16 +84,13 @@ void OwnerDrawnComboBox::SetItemHeight(int height) const {
 }
 
 int OwnerDrawnComboBox::Add(LPARAM data) const { return static_cast<int>(SendMessageA(window_, CB_ADDSTRING, 0, data)); }
-void OwnerDrawnComboBox::Insert(int index, LPARAM data) const { SendMessageA(window_, CB_INSERTSTRING, index, data); }
 void OwnerDrawnComboBox::Delete(int index) const { SendMessageA(window_, CB_DELETESTRING, index, 0); }
 void OwnerDrawnComboBox::Clear() const { SendMessageA(window_, CB_RESETCONTENT, 0, 0); }
 int OwnerDrawnComboBox::Count() const { return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0)); }
 LPARAM OwnerDrawnComboBox::Data(int index) const { return SendMessageA(window_, CB_GETITEMDATA, index, 0); }
-void OwnerDrawnComboBox::SetData(int index, LPARAM data) const { SendMessageA(window_, CB_SETITEMDATA, index, data); }
 int OwnerDrawnComboBox::Selected() const { return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0)); }
 void OwnerDrawnComboBox::Select(int index) const { SendMessageA(window_, CB_SETCURSEL, index, 0); }
 void OwnerDrawnComboBox::ShowList(bool shown) const { SendMessageA(window_, CB_SHOWDROPDOWN, shown, 0); }
-void OwnerDrawnComboBox::SetListWidth(int width) const { SendMessageA(window_, CB_SETDROPPEDWIDTH, width, 0); }
 
 bool OwnerDrawnComboBox::OnNotification(WORD code) {
   if (code != CBN_SELCHANGE || !onSelect) return false;
@@ -120,8 +109,8 @@ bool OwnerDrawnComboBox::OnInput(const MSG& message) {
 }
 
 bool EditBox::Create(HWND parent, const Bounds& bounds, HFONT font, bool readOnly) {
-  return CreateControl({"EDIT", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : WS_TABSTOP), WS_EX_CLIENTEDGE, parent,
-                        bounds, font});
+  const auto style = static_cast<DWORD>(ES_AUTOHSCROLL | (readOnly ? ES_READONLY : WS_TABSTOP));
+  return CreateControl({"EDIT", "", style, WS_EX_CLIENTEDGE, parent, bounds, font});
 }
 
 void EditBox::SetReadOnly(bool readOnly) const { SendMessageA(window_, EM_SETREADONLY, readOnly, 0); }

@@ -15,7 +15,6 @@ class ListBox : public ChildControl {
   int Count() const;
   std::string Item(int index) const;
   std::vector<std::string> Items() const;
-  std::vector<int> SelectedIndexes() const;
   void DeselectAll() const;
   void Select(int index) const;
   // The item with the focus rectangle (the current item); -1 when the list is empty.
@@ -48,17 +47,13 @@ class OwnerDrawnComboBox : public ChildControl {
 
   void SetItemHeight(int height) const;
   int Add(LPARAM data) const;
-  void Insert(int index, LPARAM data) const;
   void Delete(int index) const;
   void Clear() const;
   int Count() const;
   LPARAM Data(int index) const;
-  void SetData(int index, LPARAM data) const;
   int Selected() const;  // -1 for none
   void Select(int index) const;
   void ShowList(bool shown) const;
-  // The width of the opened list, which may be wider than the box.
-  void SetListWidth(int width) const;
 
   std::function<void()> onSelect;                          // the user chose an item
   std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;  // an item (or the box) is to be drawn

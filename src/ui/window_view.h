@@ -18,7 +18,6 @@ class WindowView {
   void SetShown(bool shown) const { ShowWindow(window_, shown ? SW_SHOW : SW_HIDE); }
   bool Visible() const { return IsWindowVisible(window_) != FALSE; }
   void SetEnabled(bool enabled) const { EnableWindow(window_, enabled ? TRUE : FALSE); }
-  bool Enabled() const { return IsWindowEnabled(window_) != FALSE; }
   // Above its siblings (or the other top-level windows).
   void BringToTop() const { SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
   void Redraw() const { InvalidateRect(window_, nullptr, TRUE); }
