@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "edit/arrangement_commands.h"
 #include "fake_window.h"
 
@@ -102,6 +105,72 @@ TEST_F(ArrangementCommandsTest, TheChecksFollowTheChoices) {
   EXPECT_TRUE(menu.Checked("M_SIZE4"));
   EXPECT_FALSE(menu.Checked("M_SIZE2"));
   EXPECT_EQ(CountOf(White), 100 * 100);
+}
+
+// A cursor that inverts only two marker pixels of its cell, (1, 1) and (18, 18), so the picture
+// shows where every cell's corner went. The corners below are worked out by hand for the 100 × 100
+// picture and the 32 × 32 cursor: the grid starts 2 left of and 2 above the picture, alternate rows
+// 16 further left, the second grid of 倍密度 16 left of and 16 above the first.
+class ArrangementPixelsTest : public ArrangementCommandsTest {
+ protected:
+  void MarkerCursor() {
+    PixelBuffer colour(32, 32, Black);
+    colour.At(1, 1) = colour.At(18, 18) = White;
+    ASSERT_TRUE(workspace_.cursor.andMask.Assign(PixelBuffer(32, 32, White)));
+    ASSERT_TRUE(workspace_.cursor.xorColour.Assign(colour));
+  }
+  using Corners = std::vector<std::pair<int, int>>;
+  static Corners Grid(const std::vector<int>& xs, const std::vector<int>& ys) {
+    Corners corners;
+    for (const int y : ys) {
+      for (const int x : xs) corners.emplace_back(x, y);
+    }
+    return corners;
+  }
+  void ExpectCells(const Corners& corners) {
+    PixelBuffer expected(100, 100, White);
+    for (const auto& [cx, cy] : corners) {
+      for (const int m : {1, 18}) {
+        if (cx + m >= 0 && cx + m < 100 && cy + m >= 0 && cy + m < 100) expected.At(cx + m, cy + m) ^= 0xFFFFFF;
+      }
+    }
+    int wrong = 0;
+    for (int y = 0; y < 100; ++y) {
+      for (int x = 0; x < 100; ++x) {
+        if (At(x, y) != expected.At(x, y) && wrong++ < 5) ADD_FAILURE() << "pixel " << x << "," << y;
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+  const std::vector<int> even_{-2, 30, 62, 94};
+  const std::vector<int> odd_{-18, 14, 46, 78};
+};
+
+TEST_F(ArrangementPixelsTest, TheWholePictureWithAlternateRows) {
+  MarkerCursor();
+  arrangement_.P_ALLClick(0);
+  Corners cells;
+  for (const auto& [row, xs] : {std::pair{-2, even_}, {30, odd_}, {62, even_}, {94, odd_}}) {
+    for (const int x : xs) cells.emplace_back(x, row);
+  }
+  ExpectCells(cells);
+}
+
+// The rectangle of size step 3 is inset by 12, shifted 16 left and 8 up: (−4, 4)–(72, 80). The
+// cells sampled at x 0, 32, 64 in the rows sampled at y 32 and 64 fall inside and stay free.
+TEST_F(ArrangementPixelsTest, AFigureFreesTheCellsSampledInsideIt) {
+  MarkerCursor();
+  arrangement_.P_ALLClick(4);
+  ExpectCells({{-2, -2}, {30, -2}, {62, -2}, {94, -2}, {78, 30}, {94, 62}, {-18, 94}, {14, 94}, {46, 94}, {78, 94}});
+}
+
+TEST_F(ArrangementPixelsTest, DoubleDensityAddsTheSecondGridAndIgnoresAlternateRows) {
+  MarkerCursor();
+  arrangement_.M_BAIMITUClick();
+  Corners cells = Grid(even_, even_);
+  const Corners second = Grid(odd_, odd_);
+  cells.insert(cells.end(), second.begin(), second.end());
+  ExpectCells(cells);
 }
 
 TEST_F(ArrangementCommandsTest, TheEntryNeedsAPictureAndAnEmptyCursorChangesNothing) {
