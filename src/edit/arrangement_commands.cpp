@@ -1,7 +1,9 @@
 #include "edit/arrangement_commands.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "cursor/stamp_pixels.h"
 #include "edit/arrangement.h"
 #include "edit/draw_shape.h"
 #include "workspace/main_menu.h"
@@ -44,21 +46,36 @@ void ArrangementCommands::M_NARABELClick() {
   const Size cursorSize = cursor.GetSize();
   const MainSettings& s = workspace_.settings;
 
-  // The pattern mask (Image_PT): white where cursors go, the figure black.
+  // The pattern mask (Image_PT): white where cursors go, the figure black. The whole picture has
+  // no figure, so it needs no mask: every sample point is white.
   Picture mask;
-  if (!mask.Create(pictureSize)) {
-    window_.ShowMsg(OutOfMemoryText);
-    return;
-  }
-  std::fill_n(mask.Pixels(), static_cast<std::size_t>(pictureSize.width) * pictureSize.height, White);
   if (s.naraberuShape != 0) {
+    if (!mask.Create(pictureSize)) {
+      window_.ShowMsg(OutOfMemoryText);
+      return;
+    }
+    std::fill_n(mask.Pixels(), static_cast<std::size_t>(pictureSize.width) * pictureSize.height, White);
     const Point shift = ArrangementMaskShift(pictureSize, cursorSize);
     DrawShape(mask, s.naraberuShape, shift.x, shift.y, RGB(0, 0, 0), ShapeDivisor(s.sizeIndex));
   }
+  // On the picture's memory, a row of cells at a time: the cells of a row share their lines.
+  GdiFlush();
+  const PixelRows target{working.Pixels(), pictureSize};
+  const ConstPixelRows andMask{cursor.andMask.Pixels(), cursor.andMask.GetSize()};
+  const ConstPixelRows xorColour{cursor.xorColour.Pixels(), cursor.xorColour.GetSize()};
+  std::vector<Point> row;
+  const auto stampRow = [&] {
+    StampPixels(target, andMask, xorColour, row, cursor.combineWithOr);
+    row.clear();
+  };
   ForEachArrangementCell(
       pictureSize, cursorSize, {s.kougo, s.baimitu},
-      [&mask](int x, int y) { return (mask.Row(y)[x] & 0xFFFFFF) == White; },
-      [&](Point corner) { StampCursor(working, cursor.andMask, cursor.xorColour, corner, cursor.combineWithOr); });
+      [&mask](int x, int y) { return mask.Empty() || (mask.Row(y)[x] & 0xFFFFFF) == White; },
+      [&](Point corner) {
+        if (!row.empty() && row.front().y != corner.y) stampRow();
+        row.push_back(corner);
+      });
+  stampRow();
   window_.RefreshPicture();
 }
 

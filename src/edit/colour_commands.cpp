@@ -78,14 +78,12 @@ void ColourCommands::TakeUserColour(int colour) {
 
 void ColourCommands::MIRO_TURNClick() {
   Picture& working = workspace_.picture.Working();
-  Picture& scratch = workspace_.picture.Scratch(0);
-  if (working.Empty() || !scratch.CopyFrom(working)) return;
-  {
-    PictureDc from(scratch);
-    PictureDc to(working);
-    BitBlt(to.Get(), 0, 0, working.Width(), working.Height(), from.Get(), 0, 0, NOTSRCCOPY);
-  }
+  if (working.Empty()) return;
+  // Every bit turned in place, as a NOTSRCCOPY copy of the picture back over itself turns them:
+  // one pass over the memory instead of a scratch copy and a blit.
   GdiFlush();
-  scratch.Clear();
+  Pixel* pixels = working.Pixels();
+  const std::size_t count = static_cast<std::size_t>(working.Width()) * working.Height();
+  for (std::size_t i = 0; i < count; ++i) pixels[i] = ~pixels[i];
   window_.RefreshPicture();
 }

@@ -18,7 +18,6 @@ namespace {
 constexpr int WhiteVariant = 8;
 constexpr UINT CompositionDelayMs = 500;
 constexpr COLORREF Black = RGB(0, 0, 0);
-constexpr COLORREF White = RGB(255, 255, 255);
 constexpr Pixel BlackPixel = 0;
 constexpr Pixel WhitePixel = 0xFFFFFF;
 
@@ -45,6 +44,35 @@ void ReplaceWhiteByBlack(Picture& picture) {
   const std::size_t count = static_cast<std::size_t>(picture.Width()) * picture.Height();
   for (std::size_t i = 0; i < count; ++i) {
     if ((pixels[i] & 0xFFFFFF) == WhitePixel) pixels[i] = BlackPixel;
+  }
+}
+
+// In one pass over the memory, what the blits of the figure variant leave: the picture ANDed with
+// the outer mask (the figure black on white), ORed with the composite (the picture with the second
+// picture copied over it at `corner`) ANDed with the inner mask, the outer one's complement.
+// Inside the figure the second picture shows where it lies; the unused fourth byte ends cleared,
+// as the masks clear it.
+void ComposeThroughMask(Picture& working, const Picture& second, const Picture& outer, Point corner) {
+  GdiFlush();
+  const int width = working.Width();
+  // The part of the picture that the second picture covers; 64-bit, so that no edge wraps.
+  const long long left = std::clamp<long long>(corner.x, 0, width);
+  const long long right = std::clamp<long long>(static_cast<long long>(corner.x) + second.Width(), left, width);
+  const long long top = std::max<long long>(0, corner.y);
+  const long long bottom = std::min<long long>(working.Height(), static_cast<long long>(corner.y) + second.Height());
+  for (int y = 0; y < working.Height(); ++y) {
+    Pixel* to = working.Row(y);
+    if (y < top || y >= bottom) {
+      for (int x = 0; x < width; ++x) to[x] &= WhitePixel;
+      continue;
+    }
+    const Pixel* mask = outer.Row(y);
+    const Pixel* from = second.Row(static_cast<int>(y - corner.y));
+    for (long long x = 0; x < left; ++x) to[x] &= WhitePixel;
+    for (long long x = left; x < right; ++x) {
+      to[x] = (to[x] & mask[x]) | (from[x - corner.x] & (mask[x] ^ WhitePixel));
+    }
+    for (long long x = right; x < width; ++x) to[x] &= WhitePixel;
   }
 }
 
@@ -145,9 +173,9 @@ void CompositionCommands::Compose() {
   // Every bitmap is made before the picture is touched: one that cannot be made leaves the
   // picture as it was.
   ScratchRelease release(pictures);
-  Picture& composite = pictures.Scratch(1);
+  Picture& composite = pictures.Scratch(1);  // the white variant's
   Picture& helper = pictures.Scratch(0);  // the white mask, or the figure's mask
-  if (!composite.Create(size) || !helper.Create(size)) return;
+  if (!helper.Create(size) || (onWhite && !composite.Create(size))) return;
 
   if (restore) {
     pictures.Restore();
@@ -158,7 +186,7 @@ void CompositionCommands::Compose() {
     if (workspace_.LowColourScreen()) pictures.ClipboardRoundTrip(window_.Window().Handle());
     ComposeOnWhite(corner, helper, composite);
   } else {
-    ComposeInFigure(corner, composite, helper);
+    ComposeInFigure(corner, helper);
   }
 }
 
@@ -174,20 +202,13 @@ void CompositionCommands::ComposeOnWhite(Point corner, Picture& whiteMask, Pictu
   Combine(working, composite, SRCPAINT);
 }
 
-void CompositionCommands::ComposeInFigure(Point corner, Picture& composite, Picture& mask) {
+void CompositionCommands::ComposeInFigure(Point corner, Picture& mask) {
   Picture& working = workspace_.picture.Working();
-  const int shape = workspace_.settings.gouseiShape;
-  const int divisor = ShapeDivisor(workspace_.settings.sizeIndex);
-  Combine(composite, working, SRCCOPY);
-  Combine(composite, Image_KASANERU, SRCCOPY, corner);
-  // The figure stays centred; only the second picture moves with the correction.
-  Fill(mask, BlackPixel);
-  DrawShape(mask, shape, 0, 0, White, divisor);
-  Combine(composite, mask, SRCAND);
+  // The outer mask; the inner one (the figure white on black) is its complement. The figure stays
+  // centred; only the second picture moves with the correction.
   Fill(mask, WhitePixel);
-  DrawShape(mask, shape, 0, 0, Black, divisor);
-  Combine(working, mask, SRCAND);
-  Combine(working, composite, SRCPAINT);
+  DrawShape(mask, workspace_.settings.gouseiShape, 0, 0, Black, ShapeDivisor(workspace_.settings.sizeIndex));
+  ComposeThroughMask(working, Image_KASANERU, mask, corner);
 }
 
 void CompositionCommands::MBMP_KASANERUClick() {

@@ -37,7 +37,7 @@ class CompositionCommands {
   // the picture as it was.
   void Compose();
   void ComposeOnWhite(Point corner, Picture& whiteMask, Picture& composite);
-  void ComposeInFigure(Point corner, Picture& composite, Picture& mask);
+  void ComposeInFigure(Point corner, Picture& mask);
 
   Workspace& workspace_;
   MainWindowServices& window_;
