@@ -1,9 +1,9 @@
 // The editing commands on a 3840 x 2160 working picture, each as its handler runs it (the
-// controllers hosted by the tests' FakeWindow), beside a memcpy of the picture's pixels in the
-// same process: the arrangement of a 32 x 32 cursor (whole picture with alternate rows, and
-// with double density), the composition of a 1920 x 1080 second picture in the circle, and the
-// inversion. Runs under Wine via scripts/bench-editing, which times ImageMagick tiling the same
-// cursor over the same picture beside it.
+// controllers hosted by the tests' FakeWindow), timed in turns with a memcpy of the picture's
+// pixels in the same process: the arrangement of a 32 x 32 cursor (whole picture with alternate
+// rows, and with double density), the composition of a 1920 x 1080 second picture in the circle,
+// and the inversion. Runs under Wine via scripts/bench-editing, which times ImageMagick tiling the
+// same cursor over the same picture beside it.
 //   editing_bench.exe [runs] [folder for picture.bmp, cursor-colour.bmp and cursor-mask.bmp]
 #include <windows.h>
 
@@ -56,10 +56,6 @@ std::string TemporaryFolder() {
   return length > 0 && length <= MAX_PATH ? std::string(folder, length) : std::string(".\\");
 }
 
-void Report(const char* name, double ms, double copyMs) {
-  std::printf("  %-34s %9.2f ms  = %6.2f x the memcpy\n", name, ms, ms / copyMs);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,30 +98,27 @@ int main(int argc, char** argv) {
   }
 
   const std::size_t bytes = static_cast<std::size_t>(PictureSize.width) * PictureSize.height * sizeof(Pixel);
-  const double copyMs = MedianMs([&] { std::memcpy(copy.Pixels(), working.Pixels(), bytes); }, runs);
+  const auto memcpyOfThePicture = [&] { std::memcpy(copy.Pixels(), working.Pixels(), bytes); };
+  std::printf("working picture %d x %d, cursor %d x %d, second picture %d x %d, median of %d runs,\n"
+              "each command timed in turns with a memcpy of the picture\n",
+              PictureSize.width, PictureSize.height, CursorSide, CursorSide, SecondSize.width, SecondSize.height,
+              runs);
+  const auto report = [&](const char* name, auto command) {
+    const TimesBeside t = MedianMsBeside(command, memcpyOfThePicture, runs);
+    std::printf("  %-31s %8.2f ms  memcpy %6.2f ms  ratio %6.2f x\n", name, t.workMs, t.baselineMs, t.ratio);
+  };
 
   MainSettings& s = workspace.settings;
   s.naraberuShape = 0;
   s.kougo = true;
   s.baimitu = false;
-  const double arrangeMs = MedianMs([&] { arrangement.M_NARABELClick(); }, runs);
+  report("arrange whole, alternate rows", [&] { arrangement.M_NARABELClick(); });
   s.baimitu = true;
-  const double denseMs = MedianMs([&] { arrangement.M_NARABELClick(); }, runs);
-
+  report("arrange whole, double density", [&] { arrangement.M_NARABELClick(); });
   workspace.picture.Restore();
   s.gouseiShape = CircleShape;
   s.hoseiOn = false;
-  const double composeMs = MedianMs([&] { composition.M_GOUSEIClick(); }, runs);
-
-  const double invertMs = MedianMs([&] { colours.MIRO_TURNClick(); }, runs);
-
-  std::printf("working picture %d x %d, cursor %d x %d, second picture %d x %d, median of %d runs\n",
-              PictureSize.width, PictureSize.height, CursorSide, CursorSide, SecondSize.width, SecondSize.height,
-              runs);
-  std::printf("  %-34s %9.2f ms\n", "memcpy of the picture", copyMs);
-  Report("arrange whole, alternate rows", arrangeMs, copyMs);
-  Report("arrange whole, double density", denseMs, copyMs);
-  Report("compose in the circle", composeMs, copyMs);
-  Report("invert", invertMs, copyMs);
+  report("compose in the circle", [&] { composition.M_GOUSEIClick(); });
+  report("invert", [&] { colours.MIRO_TURNClick(); });
   return 0;
 }

@@ -20,7 +20,11 @@ void StampLine(Pixel* to, const Pixel* mask, const Pixel* colour, std::size_t co
     std::memcpy(&m, mask + i, sizeof m);
     std::memcpy(&c, colour + i, sizeof c);
     t &= m;
-    t = OrColour ? t | c : t ^ c;
+    if constexpr (OrColour) {
+      t |= c;
+    } else {
+      t ^= c;
+    }
     std::memcpy(to + i, &t, sizeof t);
   }
   for (; i < count; ++i) {
