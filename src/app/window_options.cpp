@@ -31,6 +31,12 @@ void WindowOptions::ShowSettings() {
 
 void WindowOptions::ApplyTopMost() const {
   HWND window = window_.Window().Handle();
+  // A disabled window has a modal dialog of ours open (a re-show timer can fire inside it): the
+  // window is only shown, so the dialog stays in front; its end applies the band again.
+  if (!IsWindowEnabled(window)) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    return;
+  }
   SetWindowPos(window, layout_.CheckBox1.Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
   BringWindowToTop(window);

@@ -21,10 +21,7 @@ constexpr int PreviewPane = 0x4A1;
 constexpr std::array<std::uint8_t, 2> ProgressiveFrame{0xFF, 0xC2};  // SOF2
 
 // Opens the File menu and chooses the entry with this mnemonic.
-void ChooseFileEntry(HWND main, char mnemonic) {
-  ASSERT_TRUE(OpenBarMenu(main, 'F'));
-  PostMessageA(main, WM_CHAR, mnemonic, 1);
-}
+void ChooseFileEntry(HWND main, char mnemonic) { ASSERT_TRUE(ChooseMenuEntry(main, std::string("F") + mnemonic)); }
 
 std::vector<std::uint8_t> FirstBytes(const std::string& path, std::size_t count) {
   std::ifstream in(path, std::ios::binary);
@@ -94,14 +91,6 @@ HWND FileList(HWND dialog) {
   return nullptr;
 }
 
-void Load(const Process& process, HWND main, const std::string& file) {
-  ChooseFileEntry(main, 'L');
-  HWND dialog = WaitForFileDialog(process);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
-  ASSERT_TRUE(AnswerFileDialog(dialog, file));
-}
-
 TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   Program program;
   Program::SetSetting("Version", "17");
@@ -150,7 +139,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
 
   for (const std::string& file : {bmp, jpeg}) {
     SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    Load(process, main, file);
+    LoadPicture(process, main, file);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
         << file << ": " << WindowText(sizeBar);
   }
@@ -187,7 +176,7 @@ TEST(Files, TheLargestPictureDoublingMakesLoadsBack) {
   const std::string bmp = program.Folder() + "LARGE.BMP";
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
   SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-  Load(process, main, bmp);
+  LoadPicture(process, main, bmp);
   EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ " + size && IsWindowVisible(main); },
                         60000))
       << WindowText(sizeBar);
@@ -206,7 +195,7 @@ TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   // Nothing to save yet.
   EXPECT_EQ(SaveEntriesEnabled(main), (std::vector<bool>{false, false}));
 
-  Load(process, main, damaged);
+  LoadPicture(process, main, damaged);
   HWND box = FindMessageBox(process);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");

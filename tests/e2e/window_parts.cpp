@@ -1,5 +1,9 @@
 #include "window_parts.h"
 
+#include <gtest/gtest.h>
+
+#include <cctype>
+
 namespace e2e {
 namespace {
 constexpr const char* DialogClass = "#32770";
@@ -40,6 +44,24 @@ bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+bool ChooseMenuEntry(HWND main, const std::string& mnemonics) {
+  if (mnemonics.empty() || !OpenBarMenu(main, mnemonics[0])) return false;
+  for (std::size_t i = 1; i < mnemonics.size(); ++i) {
+    PostMessageA(main, WM_CHAR, static_cast<WPARAM>(std::tolower(static_cast<unsigned char>(mnemonics[i]))), 1);
+    const int popups = static_cast<int>(i) + 1;
+    if (i + 1 < mnemonics.size() && !WaitUntil([&] { return OpenMenuPopups(main) == popups; }, 3000)) return false;
+  }
+  return true;
+}
+
+void LoadPicture(const Process& process, HWND main, const std::string& file) {
+  ASSERT_TRUE(ChooseMenuEntry(main, "FL"));
+  HWND dialog = WaitForFileDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
+  ASSERT_TRUE(AnswerFileDialog(dialog, file));
 }
 
 }  // namespace e2e

@@ -19,4 +19,10 @@ HWND WaitForFileDialog(const Process& process);
 // Types the full name into the dialog's name field and presses its OK button.
 bool AnswerFileDialog(HWND dialog, const std::string& fileName);
 
+// Chooses a menu entry from the keyboard: the menu-bar menu with the first mnemonic, then each
+// submenu's mnemonic in turn, the last one choosing the entry.
+bool ChooseMenuEntry(HWND main, const std::string& mnemonics);
+// ＢＭＰ／ＪＰＧロード through the program's file dialog.
+void LoadPicture(const Process& process, HWND main, const std::string& file);
+
 }  // namespace e2e
