@@ -1,7 +1,7 @@
 // The editing commands on a 3840 x 2160 working picture, each as its handler runs it (the
 // controllers hosted by the tests' FakeWindow), timed in turns with a memcpy of the picture's
 // pixels in the same process: the arrangement of a 32 x 32 cursor (whole picture with alternate
-// rows, and with double density), the composition of a 1920 x 1080 second picture in the circle,
+// rows, with double density, and around the circle), the composition of a 1920 x 1080 second picture in the circle,
 // and the inversion. Runs under Wine via scripts/bench-editing, which times ImageMagick tiling the
 // same cursor over the same picture beside it.
 //   editing_bench.exe [runs] [folder for picture.bmp, cursor-colour.bmp and cursor-mask.bmp]
@@ -115,6 +115,9 @@ int main(int argc, char** argv) {
   report("arrange whole, alternate rows", [&] { arrangement.M_NARABELClick(); });
   s.baimitu = true;
   report("arrange whole, double density", [&] { arrangement.M_NARABELClick(); });
+  s.naraberuShape = CircleShape;
+  s.baimitu = false;
+  report("arrange around the circle", [&] { arrangement.M_NARABELClick(); });
   workspace.picture.Restore();
   s.gouseiShape = CircleShape;
   s.hoseiOn = false;

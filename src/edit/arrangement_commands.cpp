@@ -48,15 +48,30 @@ void ArrangementCommands::M_NARABELClick() {
 
   // The pattern mask (Image_PT): white where cursors go, the figure black. The whole picture has
   // no figure, so it needs no mask: every sample point is white.
+  const ArrangementOptions options{s.kougo, s.baimitu};
   Picture mask;
   if (s.naraberuShape != 0) {
     if (!mask.Create(pictureSize)) {
       window_.ShowMsg(OutOfMemoryText);
       return;
     }
-    std::fill_n(mask.Pixels(), static_cast<std::size_t>(pictureSize.width) * pictureSize.height, White);
+    // Only the lines the grid samples are filled and drawn; the rest of the mask's memory is
+    // never touched.
+    std::vector<int> sampled;  // in order within each grid
+    const auto sample = [&sampled](int, int y) {
+      if (sampled.empty() || sampled.back() != y) sampled.push_back(y);
+      return false;
+    };
+    ForEachArrangementCell(pictureSize, cursorSize, options, sample, [](Point) {});
+    std::sort(sampled.begin(), sampled.end());
+    sampled.erase(std::unique(sampled.begin(), sampled.end()), sampled.end());
+    std::vector<Bounds> lines;
+    for (int y : sampled) {
+      std::fill_n(mask.Row(y), pictureSize.width, White);
+      lines.push_back({0, y, pictureSize.width, 1});
+    }
     const Point shift = ArrangementMaskShift(pictureSize, cursorSize);
-    DrawShape(mask, s.naraberuShape, shift.x, shift.y, RGB(0, 0, 0), ShapeDivisor(s.sizeIndex));
+    DrawShape(mask, s.naraberuShape, shift.x, shift.y, RGB(0, 0, 0), ShapeDivisor(s.sizeIndex), lines);
   }
   // On the picture's memory, a row of cells at a time: the cells of a row share their lines.
   GdiFlush();
@@ -69,7 +84,7 @@ void ArrangementCommands::M_NARABELClick() {
     row.clear();
   };
   ForEachArrangementCell(
-      pictureSize, cursorSize, {s.kougo, s.baimitu},
+      pictureSize, cursorSize, options,
       [&mask](int x, int y) { return mask.Empty() || (mask.Row(y)[x] & 0xFFFFFF) == White; },
       [&](Point corner) {
         if (!row.empty() && row.front().y != corner.y) stampRow();

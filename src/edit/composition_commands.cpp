@@ -33,9 +33,19 @@ void Combine(Picture& target, const Picture& source, DWORD rop, Point at = {}) {
   GdiFlush();
 }
 
-void Fill(Picture& picture, Pixel colour) {
+void Fill(Picture& picture, const Bounds& part, Pixel colour) {
   GdiFlush();
-  std::fill_n(picture.Pixels(), static_cast<std::size_t>(picture.Width()) * picture.Height(), colour);
+  for (int y = part.top; y < part.Bottom(); ++y) std::fill_n(picture.Row(y) + part.left, part.width, colour);
+}
+
+// The part of the picture that the second picture covers at `corner`; 64-bit, so that no edge
+// wraps.
+Bounds CoveredPart(Size picture, Size second, Point corner) {
+  const auto left = static_cast<int>(std::clamp<long long>(corner.x, 0, picture.width));
+  const auto top = static_cast<int>(std::clamp<long long>(corner.y, 0, picture.height));
+  const auto right = static_cast<int>(std::clamp<long long>(static_cast<long long>(corner.x) + second.width, left, picture.width));
+  const auto bottom = static_cast<int>(std::clamp<long long>(static_cast<long long>(corner.y) + second.height, top, picture.height));
+  return {left, top, right - left, bottom - top};
 }
 
 void ReplaceWhiteByBlack(Picture& picture) {
@@ -51,28 +61,25 @@ void ReplaceWhiteByBlack(Picture& picture) {
 // the outer mask (the figure black on white), ORed with the composite (the picture with the second
 // picture copied over it at `corner`) ANDed with the inner mask, the outer one's complement.
 // Inside the figure the second picture shows where it lies; the unused fourth byte ends cleared,
-// as the masks clear it.
-void ComposeThroughMask(Picture& working, const Picture& second, const Picture& outer, Point corner) {
+// as the masks clear it. Outside the `covered` part both give the picture, so only that part of
+// the mask is read.
+void ComposeThroughMask(Picture& working, const Picture& second, const Picture& outer, Point corner,
+                        const Bounds& covered) {
   GdiFlush();
   const int width = working.Width();
-  // The part of the picture that the second picture covers; 64-bit, so that no edge wraps.
-  const long long left = std::clamp<long long>(corner.x, 0, width);
-  const long long right = std::clamp<long long>(static_cast<long long>(corner.x) + second.Width(), left, width);
-  const long long top = std::max<long long>(0, corner.y);
-  const long long bottom = std::min<long long>(working.Height(), static_cast<long long>(corner.y) + second.Height());
   for (int y = 0; y < working.Height(); ++y) {
     Pixel* to = working.Row(y);
-    if (y < top || y >= bottom) {
+    if (y < covered.top || y >= covered.Bottom()) {
       for (int x = 0; x < width; ++x) to[x] &= WhitePixel;
       continue;
     }
     const Pixel* mask = outer.Row(y);
-    const Pixel* from = second.Row(static_cast<int>(y - corner.y));
-    for (long long x = 0; x < left; ++x) to[x] &= WhitePixel;
-    for (long long x = left; x < right; ++x) {
+    const Pixel* from = second.Row(y - corner.y);
+    for (int x = 0; x < covered.left; ++x) to[x] &= WhitePixel;
+    for (int x = covered.left; x < covered.Right(); ++x) {
       to[x] = (to[x] & mask[x]) | (from[x - corner.x] & (mask[x] ^ WhitePixel));
     }
-    for (long long x = right; x < width; ++x) to[x] &= WhitePixel;
+    for (int x = covered.Right(); x < width; ++x) to[x] &= WhitePixel;
   }
 }
 
@@ -204,11 +211,16 @@ void CompositionCommands::ComposeOnWhite(Point corner, Picture& whiteMask, Pictu
 
 void CompositionCommands::ComposeInFigure(Point corner, Picture& mask) {
   Picture& working = workspace_.picture.Working();
-  // The outer mask; the inner one (the figure white on black) is its complement. The figure stays
-  // centred; only the second picture moves with the correction.
-  Fill(mask, WhitePixel);
-  DrawShape(mask, workspace_.settings.gouseiShape, 0, 0, Black, ShapeDivisor(workspace_.settings.sizeIndex));
-  ComposeThroughMask(working, Image_KASANERU, mask, corner);
+  // The outer mask, only where the second picture lies; the inner one (the figure white on black)
+  // is its complement. The figure stays centred; only the second picture moves with the
+  // correction.
+  const Bounds covered = CoveredPart(working.GetSize(), Image_KASANERU.GetSize(), corner);
+  if (covered.width > 0 && covered.height > 0) {
+    Fill(mask, covered, WhitePixel);
+    DrawShape(mask, workspace_.settings.gouseiShape, 0, 0, Black, ShapeDivisor(workspace_.settings.sizeIndex),
+              std::span<const Bounds>(&covered, 1));
+  }
+  ComposeThroughMask(working, Image_KASANERU, mask, corner, covered);
 }
 
 void CompositionCommands::MBMP_KASANERUClick() {

@@ -36,10 +36,24 @@ void DrawFigure(HDC dc, const ShapeFigure& figure) {
 }  // namespace
 
 void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int divisor) {
-  if (picture.Empty()) return;
+  const Bounds whole{0, 0, picture.Width(), picture.Height()};
+  DrawShape(picture, shape, a, b, colour, divisor, std::span<const Bounds>(&whole, 1));
+}
+
+void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int divisor,
+               std::span<const Bounds> parts) {
+  if (picture.Empty() || parts.empty()) return;
   const ShapeFigure figure = ShapeGeometry(shape, picture.GetSize(), a, b, divisor);
   {
     PictureDc canvas(picture);
+    // Clipping leaves every pixel inside the parts as the whole figure has it.
+    using RegionHandle = UniqueHandle<HRGN, GdiObjectTraits>;
+    const RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+    for (const Bounds& part : parts) {
+      const RegionHandle rectangle(CreateRectRgn(part.left, part.top, part.Right(), part.Bottom()));
+      CombineRgn(clip.Get(), clip.Get(), rectangle.Get(), RGN_OR);
+    }
+    SelectClipRgn(canvas.Get(), clip.Get());
     const UniqueHandle<HPEN, GdiObjectTraits> pen(CreatePen(PS_SOLID, 1, colour));
     const BrushHandle brush(CreateSolidBrush(colour));
     SelectedObject selectedPen(canvas.Get(), pen.Get());
