@@ -41,11 +41,12 @@ void Fill(Picture& picture, const Bounds& part, Pixel colour) {
 // The part of the picture that the second picture covers at `corner`; 64-bit, so that no edge
 // wraps.
 Bounds CoveredPart(Size picture, Size second, Point corner) {
-  const auto left = static_cast<int>(std::clamp<long long>(corner.x, 0, picture.width));
-  const auto top = static_cast<int>(std::clamp<long long>(corner.y, 0, picture.height));
-  const auto right = static_cast<int>(std::clamp<long long>(static_cast<long long>(corner.x) + second.width, left, picture.width));
-  const auto bottom = static_cast<int>(std::clamp<long long>(static_cast<long long>(corner.y) + second.height, top, picture.height));
-  return {left, top, right - left, bottom - top};
+  const long long left = std::clamp<long long>(corner.x, 0, picture.width);
+  const long long top = std::clamp<long long>(corner.y, 0, picture.height);
+  const long long right = std::clamp<long long>(static_cast<long long>(corner.x) + second.width, left, picture.width);
+  const long long bottom = std::clamp<long long>(static_cast<long long>(corner.y) + second.height, top, picture.height);
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+          static_cast<int>(bottom - top)};
 }
 
 void ReplaceWhiteByBlack(Picture& picture) {
