@@ -13,12 +13,12 @@ constexpr std::uint32_t None = 0xFFFFFFFF;
 constexpr std::size_t BlockCapacity = (BlockBytes - BlockHeaderBytes) / 9 * 8 + (BlockBytes - BlockHeaderBytes) % 9 - 1;
 
 // Offsets inside a record's fixed part.
-constexpr std::size_t RecordBlockSize = 0x00, RecordPrevious = 0x08, RecordNext = 0x0C;
+constexpr std::size_t RecordPrevious = 0x08, RecordNext = 0x0C;
 constexpr std::size_t HeaderTopicSize = 0x15, HeaderBrowseBack = 0x19, HeaderBrowseForward = 0x1D,
                       HeaderTopicNumber = 0x21, HeaderNonScroll = 0x25, HeaderScroll = 0x29, HeaderNextTopic = 0x2D;
 constexpr std::uint8_t TopicHeaderRecord = 0x02, TextRecord = 0x20;
 
-enum Command : std::uint8_t { FontChange = 0x80, EndOfParagraph = 0x82, EndOfJump = 0x89, Jump = 0xE3, EndOfText = 0xFF };
+enum FormatCommand : std::uint8_t { FontChange = 0x80, EndOfParagraph = 0x82, EndOfJump = 0x89, Jump = 0xE3, EndOfText = 0xFF };
 
 // Paragraph spacing in half points.
 struct ParagraphLook {
@@ -75,15 +75,15 @@ Record TopicHeader(const HelpTopic& topic, std::size_t index) {
 class TextRecordBuilder {
  public:
   explicit TextRecordBuilder(const ParagraphLook& look) {
-    AppendU8(format_, 0);
+    AppendU8(format_, 0);     // two bytes viewers skip: zero, and zero stored with a bias of 0x80
     AppendU8(format_, 0x80);
-    AppendU16(format_, 0);  // paragraph id
+    AppendU16(format_, 0);    // paragraph id
     const std::uint32_t bits = (look.above ? 0x02 : 0) | (look.below ? 0x04 : 0) | (look.indent ? 0x10 : 0);
     AppendU16(format_, bits);
     if (look.above) AppendPackedS16(format_, look.above);
     if (look.below) AppendPackedS16(format_, look.below);
     if (look.indent) AppendPackedS16(format_, look.indent);
-    Command(FontChange);
+    Emit(FontChange);
     AppendU16(format_, static_cast<std::uint16_t>(look.font));
   }
 
@@ -92,15 +92,15 @@ class TextRecordBuilder {
       pending_ += run.text;
       return;
     }
-    Command(Jump);
+    Emit(Jump);
     AppendU32(format_, static_cast<std::uint32_t>(ContextHash(run.target)));
     pending_ = run.text;
-    Command(EndOfJump);
+    Emit(EndOfJump);
   }
 
   Record Finish(std::size_t topic) {
-    Command(EndOfParagraph);
-    Command(EndOfText);
+    Emit(EndOfParagraph);
+    Emit(EndOfText);
     HelpBytes data1;
     AppendPackedSize(data1, static_cast<std::uint32_t>(text_.size()));
     AppendPackedU16(data1, static_cast<std::uint32_t>(text_.size()));
@@ -109,7 +109,8 @@ class TextRecordBuilder {
   }
 
  private:
-  void Command(std::uint8_t command) {
+  // Ends the pending string; the command follows it.
+  void Emit(FormatCommand command) {
     AppendStringZ(text_, pending_);
     pending_.clear();
     AppendU8(format_, command);

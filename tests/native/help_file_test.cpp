@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -640,6 +641,9 @@ TEST(HelpText, ShippedTextsBecomeShiftJisWithCrLf) {
   EXPECT_EQ(Utf8ToShiftJis(std::string(utf8.begin(), utf8.end())), std::optional<std::string>("ピクトラン ABC\n"));  // narrow literals are Shift-JIS
   EXPECT_EQ(Utf8ToShiftJis("\xE2\x82"), std::nullopt);               // cut in the middle of a character
   EXPECT_EQ(Utf8ToShiftJis("\xF0\x9F\x98\x80"), std::nullopt);       // no Shift-JIS form
+  const auto readme = Utf8ToShiftJis(ReadFile(PIKTORAN_README_SOURCE));
+  ASSERT_TRUE(readme);
+  EXPECT_NE(readme->find("HKEY_CURRENT_USER\\Software\\QUILO SOFT32\\PIKTORAN"), std::string::npos);
 }
 
 }  // namespace
