@@ -3,6 +3,7 @@
 set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/decimal.cpp
   ${CMAKE_SOURCE_DIR}/src/common/shift_jis.cpp
+  ${CMAKE_SOURCE_DIR}/src/common/list_file.cpp
   ${CMAKE_SOURCE_DIR}/src/common/geometry.cpp
   ${CMAKE_SOURCE_DIR}/src/common/rounding.cpp
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
@@ -30,6 +31,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/file_history_list.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/paint_program_path.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_file.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/icon_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/animation_file.cpp

@@ -39,6 +39,12 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/picture_memories.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/picture_replacement.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/clipboard_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/reshow_sequence.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/size_bar.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp

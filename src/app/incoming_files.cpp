@@ -27,9 +27,7 @@ void IncomingFiles::StartRequestedCapture() {
 }
 
 void IncomingFiles::Take(const HandedFiles& handed) {
-  if (handed.files.empty()) return;
-  history_.Append(handed.files);
-  history_.ListBox_FHISDblClick();
+  history_.OpenHandedFiles(handed.files);
 }
 
 void IncomingFiles::OnHandOver(WPARAM atom) {
@@ -50,7 +48,7 @@ void IncomingFiles::OpenHandedOver() {
   const HandedFiles handed = std::exchange(handedOver_, {});
   if (handed.captureRequested || capture_.CapturePending()) {
     // Listed, not loaded: a load would show the window before the capture.
-    history_.Append(handed.files);
+    history_.ListHandedFiles(handed.files);
     if (handed.captureRequested) capture_.MPIKTOClick();
   } else {
     Take(handed);

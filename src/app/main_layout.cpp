@@ -66,7 +66,7 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   ScrollBox1.Create(window, {0, DesignTopHeight, client.width, client.height - DesignTopHeight});
   ScrollBox1.SetColour(colour);
 
-  history_.Create(window, {0, 0, client.width, DesignTopHeight}, colour);
+  history_.Create(window, {0, 0, client.width, DesignTopHeight}, colour, font_.Get());
 
   PanelOPEN.Create(window, {0, 0, client.width, client.height}, ProgramTitle);
   PanelOPEN.SetColour(Aqua);

@@ -5,6 +5,7 @@
 #include "app/hand_over.h"
 #include "app/settings_store.h"
 #include "app/window_placement.h"
+#include "capture/capture_fill.h"
 #include "common/program_identity.h"
 #include "ui/application.h"
 #include "ui/failure_log.h"
@@ -33,6 +34,13 @@ MainWindow::MainWindow(ProgramContext context)
   composition_.Bind(commands_);
   valueEntry_.onCentreCorrection = [this] { composition_.M_GOUSEIClick(); };
   files_.Bind(commands_);
+  files_.onLoadedFromMenu = [this](const std::string& fileName) { history_.AddLoadedFile(fileName); };
+  history_.Bind(commands_);
+  memories_.Bind(commands_);
+  clipboard_.Bind(commands_);
+  wallpaper_.Bind(commands_);
+  paint_.Bind(commands_);
+  reshow_.AddClipStep([this] { FillCaptureGaps(workspace_, *this); });
   cursorBar_.Bind(commands_);
 }
 
@@ -100,6 +108,7 @@ void MainWindow::FormCloseQuery() {
     const std::string helpFile = context_.programFolder + ProgramBaseName + ".HLP";
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
     cursorBar_.SaveHistory();
+    history_.SaveList();
     SettingsStore::WriteMain(workspace_.settings);
   } else {
     MKBoxDlg1.ShowMsg("強制終了します。\n" + startupError_);

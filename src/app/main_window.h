@@ -13,7 +13,11 @@
 #include "edit/composition_commands.h"
 #include "edit/picture_commands.h"
 #include "msgbox/mk_box_dlg.h"
+#include "output/clipboard_commands.h"
 #include "output/file_commands.h"
+#include "output/paint_program.h"
+#include "output/picture_memories.h"
+#include "output/wallpaper_commands.h"
 #include "setup/shortcut_paths.h"
 #include "ui/command_table.h"
 #include "ui/form.h"
@@ -76,7 +80,11 @@ class MainWindow : public Form, private MainWindowServices {
   // The workspace goes before the layout: ScrollBox1 shows its picture and must go first.
   Workspace workspace_;
   FileCommands files_{workspace_, *this};
-  FileHistory history_{files_};
+  PictureMemories memories_{workspace_, *this};
+  FileHistory history_{workspace_, *this, files_, memories_};
+  ClipboardCommands clipboard_{workspace_, *this};
+  WallpaperCommands wallpaper_{workspace_, *this};
+  PaintProgram paint_{workspace_, *this};
   MainLayout layout_{history_};
   ReshowSequence reshow_;
   WindowOptions options_{workspace_, *this, layout_, hints_};

@@ -64,6 +64,7 @@ void MainWindow::TimerCreateTimer() {
   options_.ApplyLayout();
   cursorBar_.BuildSources();
   ReadSettings();
+  history_.LoadList();
   const std::string title = std::string(ProgramTitle) + " ";
   Application::SetTitle(title);
   SetCaption(title);

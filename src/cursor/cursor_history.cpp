@@ -1,54 +1,25 @@
 #include "cursor/cursor_history.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "common/shift_jis.h"
+#include "common/list_file.h"
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && AsciiUpperCase(a) == AsciiUpperCase(b);
-}
-
-// True when the last byte starts a two-byte character that the line cuts off.
-bool EndsInsideCharacter(std::string_view line) {
-  std::size_t i = 0;
-  while (i < line.size()) i += IsShiftJisLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
-  return i > line.size();
-}
-
-bool CanBeName(std::string_view line) {
-  return !line.empty() && line.size() <= CursorHistory::MaxNameBytes &&
-         line.find('\0') == std::string_view::npos && !EndsInsideCharacter(line);
-}
-
 bool Contains(const std::vector<std::string>& names, std::string_view name) {
-  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, name); });
+  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameFileName(n, name); });
 }
 
 }  // namespace
 
 std::vector<std::string> ParseCursorHistory(std::string_view text) {
   std::vector<std::string> names;
-  std::size_t start = 0;
-  while (start < text.size() && names.size() < CursorHistory::MaxItems) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(start, end - start);
-    if (CanBeName(line) && !Contains(names, line)) names.emplace_back(line);
-    // CR LF is one line end; a lone CR or LF is one too.
-    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  for (std::string& name : ParseListFile(text)) {
+    if (names.size() == CursorHistory::MaxItems) break;
+    if (!Contains(names, name)) names.push_back(std::move(name));
   }
   return names;
-}
-
-std::string FormatCursorHistory(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) {
-    text += name;
-    text += "\r\n";
-  }
-  return text;
 }
 
 CursorHistory::CursorHistory(const std::vector<std::string>& names) {
@@ -76,7 +47,7 @@ int CursorHistory::Claim(int slot) const {
 std::vector<int> CursorHistory::Add(std::string name, int slot) {
   slot = Claim(slot);
   std::vector<int> freed;
-  const auto same = std::find_if(items_.begin(), items_.end(), [&](const Item& item) { return SameName(item.name, name); });
+  const auto same = std::find_if(items_.begin(), items_.end(), [&](const Item& item) { return SameFileName(item.name, name); });
   if (same != items_.end()) {
     if (same->thumbnail != NoSlot) freed.push_back(same->thumbnail);
     items_.erase(same);

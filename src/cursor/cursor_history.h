@@ -6,12 +6,9 @@
 
 // The cursor history PIKTO_I0.LST: one file name a line, newest first, in the system code page.
 
-// The names of a list file: CR, LF or CR LF end a line; empty lines are skipped, and so are lines
-// no file name can be (a NUL byte, over MaxNameBytes, a character cut off at the end). Names equal
-// but for letter case count once; the first MaxItems are kept.
+// The names of the list file (ParseListFile); names equal but for letter case count once; the
+// first MaxItems are kept.
 std::vector<std::string> ParseCursorHistory(std::string_view text);
-// Each name as it is, followed by CR LF.
-std::string FormatCursorHistory(const std::vector<std::string>& names);
 
 // ComboBox_Icon_File's items, newest first, no two equal when letter case is ignored, each with
 // the thumbnail slot (0 to SlotCount - 1) holding its 16 x 16 picture, or NoSlot. A slot no item
@@ -21,8 +18,6 @@ class CursorHistory {
   static constexpr std::size_t MaxItems = 20;
   static constexpr int SlotCount = 21;
   static constexpr int NoSlot = -1;
-  // Far beyond the longest path the ANSI file functions take.
-  static constexpr std::size_t MaxNameBytes = 1024;
 
   struct Item {
     std::string name;

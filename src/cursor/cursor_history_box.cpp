@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/list_file.h"
 #include "common/path_helpers.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
@@ -214,7 +215,7 @@ bool CursorHistoryBox::SaveHistory() const {
   std::vector<std::string> names;
   for (const CursorHistory::Item& item : history_.Items()) names.push_back(item.name);
   std::ofstream out(HistoryFile(), std::ios::binary | std::ios::trunc);
-  const std::string text = FormatCursorHistory(names);
+  const std::string text = FormatListFile(names);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   return static_cast<bool>(out);
 }

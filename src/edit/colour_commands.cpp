@@ -24,10 +24,10 @@ void ColourCommands::ShowSettings() {
   window_.Menu().SetCaption("BMPBG6", UserColourCaption(workspace_.settings.myColour));
 }
 
-int ColourCommands::ClearColour() const {
+int CurrentClearColour(const MainSettings& settings) {
   const SystemColours system{static_cast<int>(GetSysColor(COLOR_WINDOW)), static_cast<int>(GetSysColor(COLOR_BTNFACE)),
                              static_cast<int>(GetSysColor(COLOR_APPWORKSPACE))};
-  return ClearColourOf(workspace_.settings.clearColourIndex, workspace_.settings.myColour, system);
+  return ClearColourOf(settings.clearColourIndex, settings.myColour, system);
 }
 
 void ColourCommands::MBMP_CLR0Click() {
@@ -37,7 +37,7 @@ void ColourCommands::MBMP_CLR0Click() {
 void ColourCommands::MBMP_CLRClick() {
   Picture& working = workspace_.picture.Working();
   if (working.Empty()) return;
-  const auto colour = static_cast<COLORREF>(ClearColour());
+  const auto colour = static_cast<COLORREF>(CurrentClearColour(workspace_.settings));
   {
     PictureDc canvas(working);
     SetDCBrushColor(canvas.Get(), colour);

@@ -3,6 +3,10 @@
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
+// The clear colour of the settings as the system gives it now (0x00BBGGRR): the window,
+// button and workspace entries take the system's colours of the moment.
+int CurrentClearColour(const MainSettings& settings);
+
 // The colour edits of the working picture: clearing it with the chosen clear colour (seven
 // entries, the last one the user's own from the colour dialog) and inverting its colours.
 // Neither changes the base picture.
@@ -21,9 +25,6 @@ class ColourCommands {
   // The colour the dialog gave becomes the user colour and the current entry.
   void TakeUserColour(int colour);
   void MIRO_TURNClick();
-
-  // The current clear colour as the system gives it now (0x00BBGGRR).
-  int ClearColour() const;
 
  private:
   void SelectEntry(int index);

@@ -4,17 +4,20 @@
 #include <new>
 
 #include "common/path_helpers.h"
+#include "output/clipboard_commands.h"
 #include "output/picture_dialog.h"
 #include "output/picture_files.h"
+#include "output/picture_replacement.h"
 #include "ui/application.h"
 #include "workspace/setting_captions.h"
 
 namespace {
 
 constexpr const char* LoadSizePrefix = "ＣＧロードサイズ ";
-constexpr const char* LoadFailedText = "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・";
 constexpr DWORD SaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-constexpr const char* SaveEntries[] = {"MBMP_SAVE", "MJPG_SAVE"};
+// Everything that puts the working picture somewhere: enabled exactly while there is one.
+constexpr const char* SaveEntries[] = {"MCLIP_SAVE",  "MBMP_SAVE", "MJPG_SAVE", "MBMP_M1SAVE",
+                                       "MBMP_M2SAVE", "M_Print1",  "M_Print4",  "MKABE_SAVE"};
 
 const FileDialogSetup BmpSaveSetup{"ＢＭＰセーブファイル作成", "ＢＭＰ files (*.BMP)|*.BMP|ALL files (*.*)|*.*",
                                    "BMP", "*.BMP", SaveOptions};
@@ -51,7 +54,12 @@ void FileCommands::ShowSettings() {
   window_.Menu().SetCaption("MJPG_COMP", JpegQualityCaption(workspace_.settings.jpgQuality));
 }
 
-void FileCommands::MFile0Click() { window_.Menu().SetEnabled(SaveEntries, workspace_.picture.HasWorkingPicture()); }
+void FileCommands::MFile0Click() {
+  MenuTree& menu = window_.Menu();
+  menu.SetEnabled("M_GAMEN0", true);
+  menu.SetEnabled(SaveEntries, workspace_.picture.HasWorkingPicture());
+  menu.SetEnabled("MCLIP_LOAD", ClipboardCommands::ClipboardHoldsPicture());
+}
 
 void FileCommands::MBMP_SAVEClick() {
   TopMostSuspension topMost(window_);
@@ -158,6 +166,7 @@ void FileCommands::MBMP_LOADClick(bool fromMenu) {
   if (!normalised) window_.ShowMsg("エラー： ＢＭＰ／ＪＰＧセットに失敗しました・・・");
   if (fromMenu) workspace_.settings.loadPath = OpenPictureDialog1.Folder();
   window_.ShowNewPicture(PictureSizeText(LoadSizePrefix, pictures.Base()));
+  if (fromMenu && onLoadedFromMenu) onLoadedFromMenu(fileName);
 }
 
 void FileCommands::LoadFailed() {
@@ -166,7 +175,7 @@ void FileCommands::LoadFailed() {
   window_.RefreshPicture();
   Image1Progress(ProgressStage::Ending, 100);
   window_.Window().Show();
-  window_.ShowMsg(LoadFailedText);
+  window_.ShowMsg(PictureLoadFailedText);
   window_.ApplyTopMost();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,9 @@ class FileCommands {
   void MBMP_LOADClick(bool fromMenu);
   // Loads `fileName` as the file history and the restore button do.
   void LoadFile(const std::string& fileName);
+
+  // After a load from the menu, with the file's name.
+  std::function<void(const std::string&)> onLoadedFromMenu;
 
  private:
   std::optional<std::string> ChooseFileToLoad();

@@ -1,36 +1,144 @@
 #include "output/file_history.h"
 
-#include "common/decimal.h"
+#include "common/list_file.h"
+#include "output/work_files.h"
+#include "ui/application.h"
+#include "ui/file_bytes.h"
 
-void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour) {
+namespace {
+
+constexpr int HeadHeight = 24;
+constexpr int ButtonWidth = 52;
+constexpr int RowHeight = 18;
+// A history of many thousand names is still far below this.
+constexpr std::int64_t MaxListFileBytes = 16 * 1024 * 1024;
+
+void Beep() { MessageBeep(MB_ICONEXCLAMATION); }
+
+}  // namespace
+
+void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font) {
   Panel_FHIS.Create(parent, bounds);
   Panel_FHIS.SetColour(colour);
   Panel_FHIS.Hide();
-  const Size client = Panel_FHIS.ClientSize();
-  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, 0, client.width, client.height});
+  Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, HeadHeight});
+  Panel_FHIS_Head.SetColour(colour);
+  const HWND head = Panel_FHIS_Head.Handle();
+  Label_FHIS.Create(head, {6, 5, 120, 16}, "ファイルヒストリー", font);
+  Label_FHIS_KOSU.Create(head, {130, 5, 60, 16}, "0ｺ", font);
+  const struct {
+    TColorBtn& button;
+    const char* caption;
+    void (FileHistory::*click)();
+  } buttons[] = {{Button_FHIS_DEL, "削除", &FileHistory::Button_FHIS_DELClick},
+                 {Button_FHIS_ALLDEL, "ALL", &FileHistory::Button_FHIS_ALLDELClick},
+                 {Button_MODOSU, "戻す", &FileHistory::Button_MODOSUClick}};
+  int left = 196;
+  for (const auto& b : buttons) {
+    b.button.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, b.caption);
+    b.button.OnClick = [this, click = b.click] { (this->*click)(); };
+    left += ButtonWidth + 2;
+  }
+  Button_FHIS_CLOSE.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, "閉じる");
+  Button_FHIS_CLOSE.OnClick = [this] { Button_FHIS_CLOSEClick(); };
+  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, HeadHeight, bounds.width, bounds.height - HeadHeight});
+  ListBox_FHIS.SetFont(font);
+  ListBox_FHIS.SetItemHeight(RowHeight);
   ListBox_FHIS.onDoubleClick = [this] { ListBox_FHISDblClick(); };
-  Label_FHIS_KOSU.Create(Panel_FHIS.Handle(), {0, 0, 40, 16}, "0ｺ");
 }
 
 void FileHistory::Fit(int width, int height) const {
-  const Bounds panel = Panel_FHIS.GetBounds();
-  Panel_FHIS.SetBounds({panel.left, panel.top, width, height});
-  ListBox_FHIS.SetBounds({0, 0, width, height});
+  Panel_FHIS.SetBounds({0, 0, width, height});
+  Panel_FHIS_Head.SetBounds({0, 0, width, HeadHeight});
+  ListBox_FHIS.SetBounds({0, HeadHeight, width, std::max(0, height - HeadHeight)});
 }
 
-void FileHistory::Append(const std::vector<std::string>& files) const {
-  if (files.empty()) return;
-  const int firstNew = ListBox_FHIS.Count();
-  for (const std::string& file : files) ListBox_FHIS.Add(file);
-  ListBox_FHIS.DeselectAll();
-  ListBox_FHIS.Select(firstNew);
-  ListBox_FHIS.SetCaretIndex(firstNew);
-  ShowCount();
+void FileHistory::Bind(CommandTable& commands) { commands.Bind("MF_FHIS", [this] { MF_FHISClick(); }); }
+
+std::string FileHistory::ListFile() const { return workspace_.programFolder + FileHistoryListFile; }
+
+void FileHistory::LoadList() {
+  const auto bytes = ReadWholeFile(ListFile(), MaxListFileBytes);
+  list_ = FileHistoryList(bytes ? ParseListFile({reinterpret_cast<const char*>(bytes->data()), bytes->size()})
+                                : std::vector<std::string>{});
+  ShowEntries(std::nullopt);
 }
+
+bool FileHistory::SaveList() const {
+  const std::string text = FormatListFile(list_.Names());
+  return WriteFileReplacing(ListFile(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+void FileHistory::ShowEntries(std::optional<std::size_t> selected) const {
+  ListBox_FHIS.SetItems(list_.Names());
+  if (selected) {
+    const int index = static_cast<int>(*selected);
+    ListBox_FHIS.Select(index);
+    ListBox_FHIS.SetCaretIndex(index);
+  }
+  Label_FHIS_KOSU.SetText(list_.CountText());
+}
+
+void FileHistory::MF_FHISClick() {
+  // The snapshot is of the moment the panel opened: reopening it keeps the first one. Without
+  // a picture there is nothing to keep, and an older snapshot must not come back as this one.
+  if (!Panel_FHIS.Visible()) {
+    if (workspace_.picture.HasWorkingPicture()) {
+      memories_.SaveMemory(HistorySnapshotFile);
+    } else {
+      DeleteFileA((workspace_.programFolder + HistorySnapshotFile).c_str());
+    }
+  }
+  Panel_FHIS.BringToTop();
+  Panel_FHIS.Show();
+}
+
+void FileHistory::Button_MODOSUClick() { files_.LoadFile(workspace_.programFolder + HistorySnapshotFile); }
 
 void FileHistory::ListBox_FHISDblClick() {
   const int current = ListBox_FHIS.CaretIndex();
-  if (current >= 0) files_.LoadFile(ListBox_FHIS.Item(current));
+  if (current >= 0 && current < static_cast<int>(list_.Count())) files_.LoadFile(list_.Names()[current]);
 }
 
-void FileHistory::ShowCount() const { Label_FHIS_KOSU.SetText(ToDecimal(ListBox_FHIS.Count()) + "ｺ"); }
+void FileHistory::Button_FHIS_DELClick() {
+  HourglassGuard hourglass;
+  const std::vector<int> selected = ListBox_FHIS.SelectedIndices();
+  const int current = ListBox_FHIS.CaretIndex();
+  const char* problem = nullptr;
+  if (list_.Count() == 0) {
+    problem = "登録データがありません・・・";
+  } else if (selected.empty()) {
+    problem = "データが選択されていません・・・";
+  } else if (current < 0 || current >= static_cast<int>(list_.Count())) {
+    problem = "選択値が不正です・・・";
+  }
+  if (problem) {
+    Beep();
+    window_.ShowMsgTimed(problem, 1);
+    return;
+  }
+  ShowEntries(list_.Delete(std::vector<std::size_t>(selected.begin(), selected.end())));
+}
+
+void FileHistory::Button_FHIS_ALLDELClick() {
+  HourglassGuard hourglass;
+  if (window_.AskYesNoTimed("ファイルヒストリーを、すべて消しても、よろしいですか？？？", IDYES) == IDYES) list_.Clear();
+  ShowEntries(std::nullopt);
+}
+
+void FileHistory::AddLoadedFile(const std::string& fileName) {
+  list_.MoveToTop(fileName);
+  ShowEntries(std::nullopt);
+}
+
+void FileHistory::ListHandedFiles(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  ShowEntries(list_.Append(files));
+}
+
+void FileHistory::OpenHandedFiles(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  MF_FHISClick();
+  ListHandedFiles(files);
+  ListBox_FHISDblClick();
+}

@@ -9,6 +9,16 @@ void ListBox::Add(const std::string& item) const {
   SendMessageA(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
+void ListBox::SetItems(const std::vector<std::string>& items) const {
+  SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(window_, LB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) Add(item);
+  SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ListBox::SetItemHeight(int height) const { SendMessageA(window_, LB_SETITEMHEIGHT, 0, height); }
+
 int ListBox::Count() const { return static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0)); }
 
 std::string ListBox::Item(int index) const {
@@ -29,6 +39,15 @@ std::vector<std::string> ListBox::Items() const {
 void ListBox::DeselectAll() const { SendMessageA(window_, LB_SETSEL, FALSE, -1); }
 
 void ListBox::Select(int index) const { SendMessageA(window_, LB_SETSEL, TRUE, index); }
+
+std::vector<int> ListBox::SelectedIndices() const {
+  const LRESULT count = SendMessageA(window_, LB_GETSELCOUNT, 0, 0);
+  if (count <= 0) return {};
+  std::vector<int> indices(static_cast<std::size_t>(count));
+  const LRESULT got = SendMessageA(window_, LB_GETSELITEMS, count, reinterpret_cast<LPARAM>(indices.data()));
+  indices.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+  return indices;
+}
 
 int ListBox::CaretIndex() const {
   return Count() > 0 ? static_cast<int>(SendMessageA(window_, LB_GETCARETINDEX, 0, 0)) : -1;

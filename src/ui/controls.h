@@ -12,11 +12,15 @@ class ListBox : public ChildControl {
   bool Create(HWND parent, const Bounds& bounds);
 
   void Add(const std::string& item) const;
+  // Replaces every item, nothing selected.
+  void SetItems(const std::vector<std::string>& items) const;
+  void SetItemHeight(int height) const;
   int Count() const;
   std::string Item(int index) const;
   std::vector<std::string> Items() const;
   void DeselectAll() const;
   void Select(int index) const;
+  std::vector<int> SelectedIndices() const;
   // The item with the focus rectangle (the current item); -1 when the list is empty.
   int CaretIndex() const;
   void SetCaretIndex(int index) const;

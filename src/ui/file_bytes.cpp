@@ -1,6 +1,43 @@
 #include "ui/file_bytes.h"
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// Names tried for the temporary file before a save gives up.
+constexpr int TemporaryNameTries = 16;
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes = bytes.subspan(written);
+  }
+  return FlushFileBuffers(file) != 0;
+}
+
+struct TemporaryFile {
+  std::string name;
+  KernelHandle file;
+};
+
+// A new file beside the target, so that the final move stays on one volume and is a rename.
+// Created only where no file stands: one that happens to have the name is the user's and stays.
+std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& fileName) {
+  const std::string stem = fileName + ".~" + std::to_string(GetCurrentProcessId());
+  for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+    std::string name = attempt == 0 ? stem : stem + "." + std::to_string(attempt);
+    KernelHandle file = OpenFile(name, GENERIC_WRITE, CREATE_NEW);
+    if (file) return TemporaryFile{std::move(name), std::move(file)};
+    // Another name only helps when this one is taken; a folder we cannot write stays so.
+    if (GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 KernelHandle OpenFile(const std::string& name, DWORD access, DWORD disposition) {
   HANDLE file = CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -21,3 +58,25 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name, 
   }
   return bytes;
 }
+
+bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
+  // A rename would replace a read-only file on some systems; the user protected it.
+  const DWORD attributes = GetFileAttributesA(fileName.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return false;
+  }
+  std::string temporary;
+  bool written = false;
+  {
+    const std::optional<TemporaryFile> file = CreateTemporaryBeside(fileName);
+    if (!file) return false;
+    temporary = file->name;
+    written = WriteAll(file->file.Get(), bytes);
+  }
+  if (written && MoveFileExA(temporary.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+

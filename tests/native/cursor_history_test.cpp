@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/shift_jis.h"
+#include "common/list_file.h"
 #include "cursor/cursor_history.h"
 
 namespace {
@@ -45,7 +46,7 @@ void ExpectSound(const CursorHistory& history) {
 }
 
 TEST(CursorHistoryFile, ReadsEveryLineEndAndSkipsWhatCannotBeAName) {
-  const std::string longest(CursorHistory::MaxNameBytes, 'x');
+  const std::string longest(MaxListNameBytes, 'x');
   struct Case {
     const char* what;
     std::string text;
@@ -62,7 +63,7 @@ TEST(CursorHistoryFile, ReadsEveryLineEndAndSkipsWhatCannotBeAName) {
       {"spaces are part of a name", " A B.CUR \r\n", {" A B.CUR "}},
       {"NUL inside a line", std::string("A\0.CUR\r\nB.CUR", 13), {"B.CUR"}},
       {"NUL alone", std::string("\0\r\nB.CUR", 8), {"B.CUR"}},
-      {"over-long line", std::string(CursorHistory::MaxNameBytes + 1, 'x') + "\r\nB.CUR", {"B.CUR"}},
+      {"over-long line", std::string(MaxListNameBytes + 1, 'x') + "\r\nB.CUR", {"B.CUR"}},
       {"longest line", longest + "\r\nB.CUR", {longest, "B.CUR"}},
       {"lead byte before the line end", "C:\\\x95\r\nB.CUR", {"B.CUR"}},
       {"lead byte at the end of the file", "B.CUR\r\nC:\\\x95", {"B.CUR"}},
@@ -86,10 +87,10 @@ TEST(CursorHistoryFile, KeepsTheFirstTwentyNames) {
 
 TEST(CursorHistoryFile, WritesEachNameWithCrLfAndReadsItBack) {
   const Names names = {"C:\\WINDOWS\\Cursors\\arrow_m.cur", "D:\\表\\ソフト\\x.ani", "\\\\server\\share\\a b.ico"};
-  const std::string text = FormatCursorHistory(names);
+  const std::string text = FormatListFile(names);
   EXPECT_EQ(text, names[0] + "\r\n" + names[1] + "\r\n" + names[2] + "\r\n");
   EXPECT_EQ(ParseCursorHistory(text), names);
-  EXPECT_EQ(FormatCursorHistory({}), "");
+  EXPECT_EQ(FormatListFile({}), "");
 }
 
 TEST(CursorHistoryList, AddingPutsTheNameFirstAndAnEqualNameGoes) {

@@ -1,0 +1,12 @@
+#pragma once
+
+// Work files in the program folder, written as BMP; they outlive the run and only the
+// uninstaller removes them.
+inline constexpr const char* Memory1File = "PKT_M1$$.BMP";
+inline constexpr const char* Memory2File = "PKT_M2$$.BMP";
+// The picture of the moment the file history opened, for its 戻す button.
+inline constexpr const char* HistorySnapshotFile = "PKT_M0$$.BMP";
+// The file history list.
+inline constexpr const char* FileHistoryListFile = "PIKTO_HS.LST";
+// In the Windows folder: the picture made the desktop's wallpaper.
+inline constexpr const char* WallpaperFile = "WALLPK$$.BMP";
