@@ -31,6 +31,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/print_fit.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history_list.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program_path.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_file.cpp
