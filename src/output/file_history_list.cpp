@@ -1,6 +1,7 @@
 #include "output/file_history_list.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "common/decimal.h"
 #include "common/list_file.h"
@@ -25,11 +26,11 @@ std::optional<std::size_t> FileHistoryList::Delete(const std::vector<std::size_t
     doomed[index] = true;
     lowest = std::min(lowest.value_or(index), index);
   }
-  std::size_t kept = 0;
+  std::vector<std::string> kept;
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (!doomed[i]) names_[kept++] = std::move(names_[i]);
+    if (!doomed[i]) kept.push_back(std::move(names_[i]));
   }
-  names_.resize(kept);
+  names_ = std::move(kept);
   if (lowest && *lowest < names_.size()) return lowest;
   return std::nullopt;
 }
