@@ -38,6 +38,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/print_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_memories.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_replacement.cpp
