@@ -34,6 +34,7 @@ MainWindow::MainWindow(ProgramContext context)
   composition_.Bind(commands_);
   valueEntry_.onCentreCorrection = [this] { composition_.M_GOUSEIClick(); };
   files_.Bind(commands_);
+  printing_.Bind(commands_);
   files_.onLoadedFromMenu = [this](const std::string& fileName) { history_.AddLoadedFile(fileName); };
   history_.Bind(commands_);
   memories_.Bind(commands_);

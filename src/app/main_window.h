@@ -17,6 +17,7 @@
 #include "output/file_commands.h"
 #include "output/paint_program.h"
 #include "output/picture_memories.h"
+#include "output/print_commands.h"
 #include "output/wallpaper_commands.h"
 #include "setup/shortcut_paths.h"
 #include "ui/command_table.h"
@@ -94,6 +95,7 @@ class MainWindow : public Form, private MainWindowServices {
   ColourCommands colours_{workspace_, *this};
   ArrangementCommands arrangement_{workspace_, *this};
   CompositionCommands composition_{workspace_, *this};
+  PrintCommands printing_{workspace_, *this};
   CursorBar cursorBar_;
   IncomingFiles incoming_{*this, history_, capture_};
   Timer TimerCreate;
