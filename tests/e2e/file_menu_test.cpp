@@ -1,0 +1,216 @@
+// The File menu's other places for the picture, seen from outside: picture memory 1, the
+// clipboard, the wallpaper, the paint program (a stand-in built with the tests) and the file
+// history with its snapshot and its list file.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "driver.h"
+#include "output/bmp_format.h"
+#include "support/screenshot.h"
+#include "window_parts.h"
+
+namespace e2e {
+namespace {
+
+// Where the File menu's submenus stand, counted from its first entry.
+constexpr int ClipboardMenu = 5;
+constexpr int WallpaperMenu = 6;
+constexpr int MemoryMenu = 7;
+
+void WriteBmp(const std::string& path, int width, int height, Pixel colour) {
+  const auto bytes = EncodeBmp(PixelBuffer(width, height, colour));
+  ASSERT_TRUE(bytes.has_value());
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes->data()),
+                                              static_cast<std::streamsize>(bytes->size()));
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string WindowsFolder() {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectoryA(folder, MAX_PATH);
+  return std::string(folder) + "\\";
+}
+
+std::string Wallpaper() {
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+// The bitmap on the clipboard as "WxH"; empty when there is none.
+std::string ClipboardPictureSize() {
+  std::string size;
+  if (!OpenClipboard(nullptr)) return size;
+  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    size = std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight);
+  }
+  CloseClipboard();
+  return size;
+}
+
+// The red picture A is drawn at the top-left of the picture box.
+bool ShowsRedPicture(HWND main) {
+  POINT at{5, 5};
+  ClientToScreen(PictureBox(main), &at);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel == RGB(255, 0, 0);
+}
+
+// The paint program stand-in where the program looks first, for the length of a test.
+class PaintStandIn {
+ public:
+  PaintStandIn() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder = self;
+    folder.resize(folder.rfind('\\') + 1);
+    const std::string programs = WindowsFolder().substr(0, 3) + "Program Files";
+    CreateDirectoryA(programs.c_str(), nullptr);
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    CopyFileA((folder + "paint_stand_in.exe").c_str(), path_.c_str(), FALSE);
+  }
+  ~PaintStandIn() {
+    if (HWND window = FindWindowA("MSPaintApp", nullptr)) SendMessageA(window, WM_CLOSE, 0, 0);
+    WaitUntil([this] { return DeleteFileA(path_.c_str()) != FALSE; }, 5000);
+    RemoveDirectoryA(folder_.c_str());
+  }
+  bool Installed() const { return FileExists(path_); }
+
+ private:
+  std::string folder_ = WindowsFolder().substr(0, 3) + "Program Files\\Accessories";
+  std::string path_ = folder_ + "\\MSPAINT.EXE";
+};
+
+class FileMenuWalk {
+ public:
+  explicit FileMenuWalk(HWND main) : main_(main), sizeBar_(SizeBar(main)) {}
+
+  // The File menu's submenu at `position` (they have no mnemonics), opened from the keyboard.
+  bool OpenSubmenu(int position) const {
+    if (!OpenBarMenu(main_, 'F')) return false;
+    for (int i = 0; i < position; ++i) PostMessageA(main_, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageA(main_, WM_KEYDOWN, VK_RIGHT, 1);
+    return WaitUntil([&] { return OpenMenuPopups(main_) == 2; }, 3000);
+  }
+  bool ChooseInSubmenu(int position, char mnemonic) const {
+    if (!OpenSubmenu(position)) return false;
+    PostMessageA(main_, WM_CHAR, static_cast<WPARAM>(std::tolower(static_cast<unsigned char>(mnemonic))), 1);
+    return true;
+  }
+  bool Shows(const std::string& sizeText) const {
+    return WaitUntil([&] { return WindowText(sizeBar_) == sizeText && IsWindowVisible(main_); });
+  }
+  // ２倍, the first entry of 画面合成(&S).
+  bool Double(const std::string& size) const {
+    if (!OpenBarMenu(main_, 'S')) return false;
+    PostMessageA(main_, WM_KEYDOWN, VK_RETURN, 1);
+    return WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
+  }
+
+ private:
+  HWND main_;
+  HWND sizeBar_;
+};
+
+TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
+  const PaintStandIn paint;
+  ASSERT_TRUE(paint.Installed());
+  Program program;
+  Program::SetSetting("Version", "17");
+  const std::string a = program.Folder() + "PICTURE A.BMP";
+  const std::string b = program.Folder() + "PICTURE B.BMP";
+  WriteBmp(a, 64, 48, MakePixel(255, 0, 0));
+  WriteBmp(b, 32, 32, MakePixel(0, 0, 255));
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  ASSERT_NE(main, nullptr);
+  const FileMenuWalk walk(main);
+  LoadPicture(process, main, a);
+  ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 64, 48"));
+
+  // Memory 1 gives back what it kept.
+  ASSERT_TRUE(walk.ChooseInSubmenu(MemoryMenu, 'W'));
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(program.Folder() + "PKT_M1$$.BMP"); }));
+  ASSERT_TRUE(walk.Double("128, 96"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(MemoryMenu, 'R'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 64, 48"));
+
+  // The clipboard takes the picture and gives it back.
+  ASSERT_TRUE(walk.Double("128, 96"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'U'));
+  EXPECT_TRUE(WaitUntil([] { return ClipboardPictureSize() == "128x96"; }));
+  ASSERT_TRUE(walk.Double("256, 192"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'D'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 128, 96"));
+
+  // The wallpaper: set through its work file, loaded back, removed.
+  const std::string wallpaper = WindowsFolder() + "WALLPK$$.BMP";
+  ASSERT_TRUE(walk.ChooseInSubmenu(WallpaperMenu, 'P'));
+  EXPECT_TRUE(WaitUntil([&] { return Wallpaper() == wallpaper && FileExists(wallpaper); })) << Wallpaper();
+  ASSERT_TRUE(walk.Double("256, 192"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(WallpaperMenu, 'G'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 128, 96"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(WallpaperMenu, 'N'));
+  EXPECT_TRUE(WaitUntil([] { return Wallpaper().empty(); }));
+  ASSERT_TRUE(walk.OpenSubmenu(WallpaperMenu));
+  ASSERT_TRUE(WaitUntil([&] { return MenuPopupDrawn(main); }));
+  for (const MenuLine& line : ReadMenuBar(main)) {
+    if (line.caption == "壁紙ロード(&G)" || line.caption == "壁紙（なし） (&N)") EXPECT_TRUE(line.grayed) << line.caption;
+    if (line.caption == "壁紙張り付け(&P)") EXPECT_FALSE(line.grayed);
+  }
+  Screenshot("file-menu-wallpaper");
+  ASSERT_TRUE(CloseMenus(main));
+
+  // The paint program starts with the picture on the clipboard and is told to paste it.
+  ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
+  HWND painter = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    painter = FindWindowA("MSPaintApp", nullptr);
+    return painter && WindowText(painter).starts_with("keys: E P") &&
+           WindowText(painter).ends_with("pasted:128x96");
+  })) << (painter ? WindowText(painter) : "no window");
+  Screenshot("paint-program-pasted");
+  if (painter) SendMessageA(painter, WM_CLOSE, 0, 0);
+
+  // Menu loads go to the top of the history, a name equal but for case only once.
+  LoadPicture(process, main, b);
+  ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 32, 32"));
+  std::string lowerA = a;
+  for (char& c : lowerA) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  LoadPicture(process, main, lowerA);
+  ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 64, 48"));
+
+  // The panel keeps the picture of the moment it opened for 戻す.
+  ASSERT_TRUE(ChooseMenuEntry(main, "FH"));
+  EXPECT_TRUE(WaitUntil([&] {
+    HWND close = FindButton(main, "閉じる");
+    return close && IsWindowVisible(close) && FileExists(program.Folder() + "PKT_M0$$.BMP") &&
+           ShowsRedPicture(main);
+  }));
+  Screenshot("file-history-panel");
+  ASSERT_TRUE(walk.Double("128, 96"));
+  ASSERT_TRUE(PressButton(main, "戻す"));
+  EXPECT_TRUE(walk.Shows("ＣＧロードサイズ 64, 48"));
+  ASSERT_TRUE(PressButton(main, "閉じる"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(FindButton(main, "閉じる")); }));
+
+  CloseAndWait(process, main);
+  EXPECT_EQ(FileText(program.Folder() + "PIKTO_HS.LST"), lowerA + "\r\n" + b + "\r\n");
+}
+
+}  // namespace
+}  // namespace e2e
