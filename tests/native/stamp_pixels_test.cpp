@@ -64,3 +64,25 @@ TEST(StampPixels, ACursorIsAsLargeAsBothItsImages) {
 }
 
 }  // namespace
+
+// A row of stamps drawn together gives what the stamps one by one give: overlapping corners,
+// corners past every edge, rows that repeat, in the given order (XOR makes the order show).
+TEST(StampPixels, ACornerListDrawsAsTheStampsOneByOne) {
+  constexpr Size picture{13, 9};
+  constexpr Size cursor{5, 4};
+  std::vector<Pixel> mask(20), colour(20);
+  for (std::size_t i = 0; i < 20; ++i) {
+    mask[i] = i % 3 == 0 ? 0xFFFFFFFF : 0x00F0F0F0 + static_cast<Pixel>(i);
+    colour[i] = 0x00010203 * static_cast<Pixel>(i + 1);
+  }
+  const std::vector<Point> corners{{-3, -2}, {1, -2}, {2, -2}, {10, -2}, {-1, 3}, {4, 3}, {4, 3},
+                                   {11, 7},  {0, 7},  {-9, 0}, {13, 0},  {3, 9},  {5, 5}, {INT_MIN, 1}};
+  for (const bool orColour : {false, true}) {
+    std::vector<Pixel> together(13 * 9, Background), oneByOne(13 * 9, Background);
+    StampPixels({together.data(), picture}, {mask.data(), cursor}, {colour.data(), cursor}, corners, orColour);
+    for (const Point at : corners) {
+      StampPixels({oneByOne.data(), picture}, {mask.data(), cursor}, {colour.data(), cursor}, at, orColour);
+    }
+    EXPECT_EQ(together, oneByOne) << (orColour ? "OR" : "XOR");
+  }
+}

@@ -149,3 +149,34 @@ TEST(DrawShape, EveryFigureCoversWhatItsGeometrySaysAtSeveralSizes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Drawn within a few parts, a figure is the whole figure there and nothing anywhere else.
+TEST(DrawShape, WithinPartsTheFigureIsTheWholeOneThereAndNothingElsewhere) {
+  const std::vector<Bounds> parts{{0, 10, 160, 1}, {0, 40, 160, 3}, {150, 0, 30, 90}, {-20, 85, 50, 20}};
+  const auto inPart = [&](int x, int y) {
+    for (const Bounds& p : parts) {
+      if (x >= p.left && x < p.Right() && y >= p.top && y < p.Bottom()) return true;
+    }
+    return false;
+  };
+  for (const int shape : {1, 2, 7}) {
+    SCOPED_TRACE(shape);
+    Picture whole, within;
+    ASSERT_TRUE(whole.Assign(PixelBuffer(160, 90, White)));
+    ASSERT_TRUE(within.Assign(PixelBuffer(160, 90, White)));
+    DrawShape(whole, shape, 16, 8, RGB(0, 0, 255), 5);
+    DrawShape(within, shape, 16, 8, RGB(0, 0, 255), 5, parts);
+    int wrong = 0;
+    for (int y = 0; y < 90; ++y) {
+      for (int x = 0; x < 160; ++x) {
+        const Pixel want = inPart(x, y) ? whole.Row(y)[x] & 0xFFFFFF : White;
+        wrong += (within.Row(y)[x] & 0xFFFFFF) != want;
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
+}  // namespace
