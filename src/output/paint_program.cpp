@@ -3,6 +3,7 @@
 #include <string>
 
 #include "output/paint_program_path.h"
+#include "setup/file_system.h"
 #include "ui/application.h"
 
 namespace {
@@ -10,11 +11,6 @@ namespace {
 constexpr const char* StartFailedText = "エラー： 画像加工ソフト起動に失敗しました・・・";
 constexpr const char* PaintWindowClass = "MSPaintApp";
 constexpr LPARAM AltHeld = 0x20000000;
-
-bool FileExists(const std::string& name) {
-  const DWORD attributes = GetFileAttributesA(name.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The topmost child of `window`, which takes the keys; null when there is none.
 HWND KeyTarget(HWND window) { return window ? GetTopWindow(window) : nullptr; }

@@ -5,6 +5,7 @@
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
 #include "output/work_files.h"
+#include "setup/file_system.h"
 
 namespace {
 
@@ -12,11 +13,6 @@ constexpr const char* SaveEntries[] = {"MBMP_M1SAVE", "MBMP_M2SAVE"};
 constexpr const char* LoadEntries[] = {"MBMP_M1LOAD", "MBMP_M2LOAD"};
 constexpr const char* MissingTexts[] = {"エラー： ＢＭＰメモリー１がありません・・・",
                                         "エラー： ＢＭＰメモリー２がありません・・・"};
-
-bool FileExists(const std::string& name) {
-  const DWORD attributes = GetFileAttributesA(name.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 
