@@ -24,6 +24,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
   ${CMAKE_SOURCE_DIR}/src/common/path_helpers.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/about_texts.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
