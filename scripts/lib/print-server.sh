@@ -5,6 +5,8 @@
 #   print-server.sh
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+# The CUPS tools answer in the locale's language; the answers below are compared in English.
+export LC_ALL=C LANG=C
 
 pdf_queue=PDF
 pdf_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
