@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct HelpTopic {
   std::string context;  // the name jumps and the viewer's context calls use
   std::string title;
   std::vector<std::string> keywords;
+  // The number a program's context call names the topic by (0: none), and the viewer's macros
+  // that run whenever the topic shows.
+  std::int32_t contextNumber = 0;
+  std::vector<std::string> macros;
   std::vector<HelpParagraph> paragraphs;
 };
 

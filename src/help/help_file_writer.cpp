@@ -123,6 +123,22 @@ std::optional<HelpBytes> TitleFile(const HelpDocument& document, const std::vect
   return tree->bytes;
 }
 
+// |CTXOMAP: the numbered topics, as a count and pairs of number and topic offset.
+HelpBytes ContextNumberFile(const HelpDocument& document, const std::vector<std::uint32_t>& offsets) {
+  HelpBytes pairs;
+  std::uint32_t count = 0;
+  for (std::size_t i = 0; i < document.topics.size(); ++i) {
+    if (document.topics[i].contextNumber == 0) continue;
+    AppendU32(pairs, static_cast<std::uint32_t>(document.topics[i].contextNumber));
+    AppendU32(pairs, offsets[i]);
+    ++count;
+  }
+  HelpBytes out;
+  AppendU16(out, count);
+  Append(out, pairs);
+  return out;
+}
+
 struct Keyword {
   std::string folded;  // ASCII letters in lower case: the index sorts without regard to case
   std::string text;
@@ -175,7 +191,8 @@ HelpFileResult WriteHelpFile(const HelpDocument& document) {
                                   {"|FONT", FontFile()},
                                   {"|TOPIC", topics->bytes},
                                   {"|CONTEXT", *contexts},
-                                  {"|TTLBTREE", *titles}};
+                                  {"|TTLBTREE", *titles},
+                                  {"|CTXOMAP", ContextNumberFile(document, topics->topicOffsets)}};
   files.insert(files.end(), keywords->begin(), keywords->end());
   auto container = WriteHelpContainer(files);
   if (!container) return {{}, "too many internal files for the directory"};

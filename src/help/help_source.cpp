@@ -1,5 +1,6 @@
 #include "help/help_source.h"
 
+#include <charconv>
 #include <map>
 #include <set>
 #include <vector>
@@ -105,9 +106,13 @@ class Parser {
       return std::nullopt;
     }
     if (name == "@topic") return StartTopic(value, lineNumber);
-    if (name == "@keywords") {
-      if (document_.topics.empty()) return "@keywords before the first @topic";
-      return AddKeywords(value);
+    if (document_.topics.empty()) return std::string(name) + " before the first @topic";
+    if (name == "@keywords") return AddKeywords(value);
+    if (name == "@number") return SetContextNumber(value);
+    if (name == "@macro") {
+      if (value.empty()) return "an empty macro";
+      document_.topics.back().macros.emplace_back(value);
+      return std::nullopt;
     }
     return "unknown directive " + std::string(name);
   }
@@ -138,6 +143,18 @@ class Parser {
       if (!keywords_.insert(AsciiLowerCase(keyword)).second) return "keyword " + keyword + " given twice";
       document_.topics.back().keywords.push_back(keyword);
     }
+    return std::nullopt;
+  }
+
+  std::optional<std::string> SetContextNumber(std::string_view value) {
+    std::int32_t number = 0;
+    const auto [end, fault] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (fault != std::errc() || end != value.data() + value.size() || number < 1) {
+      return "\"" + std::string(value) + "\" is no context number (1 or more)";
+    }
+    if (document_.topics.back().contextNumber != 0) return "a second @number for one topic";
+    if (!numbers_.insert(number).second) return "context number " + std::string(value) + " given twice";
+    document_.topics.back().contextNumber = number;
     return std::nullopt;
   }
 
@@ -179,6 +196,7 @@ class Parser {
   std::vector<SourceTopic> sources_;
   std::map<std::int32_t, std::size_t> contexts_;  // hash to topic index
   std::set<std::string> keywords_;
+  std::set<std::int32_t> numbers_;
 };
 
 }  // namespace

@@ -65,6 +65,7 @@ Record TopicHeader(const HelpTopic& topic, std::size_t index) {
   for (int field = 0; field < 7; ++field) AppendU32(data1, None);  // filled once laid out
   HelpBytes title;
   AppendStringZ(title, topic.title);
+  for (const std::string& macro : topic.macros) AppendStringZ(title, macro);  // the viewer runs them after the title
   Record record{RecordBytes(TopicHeaderRecord, data1, title), index, true, 0, 0, 0};
   PutU32(record.bytes, HeaderTopicNumber, static_cast<std::uint32_t>(index));
   return record;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/help_file.h"
 #include "cursor/byte_fields.h"
 #include "help/help_file_writer.h"
 #include "help/help_source.h"
@@ -112,6 +113,7 @@ struct Tree {
 struct Topic {
   std::uint32_t offset = 0;
   std::string title;
+  std::vector<std::string> macros;  // after the title in the header record
   std::string text;
   std::vector<std::int32_t> jumps;
 };
@@ -217,7 +219,11 @@ class HelpReader {
       if (length1 < 21 || size != length1 + length2 || !Holds(record, 0, size)) return Fault("record sizes do not add up"), topics;
       const ByteSpan data1 = record.subspan(21, length1 - 21), data2 = record.subspan(length1, length2);
       if (record[0x14] == 0x02) {
-        topics.push_back({block * 0x8000 + characters, StringAt(data2, 0), {}, {}});
+        Topic topic{block * 0x8000 + characters, StringAt(data2, 0), {}, {}, {}};
+        for (std::size_t at = topic.title.size() + 1; at < data2.size(); at += topic.macros.back().size() + 1) {
+          topic.macros.push_back(StringAt(data2, at));
+        }
+        topics.push_back(std::move(topic));
       } else if (record[0x14] == 0x20 && !topics.empty()) {
         characters += ReadText(data1, data2, topics.back());
       } else {
@@ -358,6 +364,7 @@ struct HelpContents {
   std::vector<Topic> topics;
   std::map<std::int32_t, std::uint32_t> contexts;              // context hash to topic offset
   std::map<std::uint32_t, std::string> titles;                 // |TTLBTREE
+  std::map<std::int32_t, std::uint32_t> numbers;               // |CTXOMAP: context number to topic offset
   std::map<std::string, std::vector<std::uint32_t>> keywords;  // keyword to topic offsets
   int keywordLevels = 0;
   int contextLevels = 0;
@@ -456,10 +463,20 @@ HelpContents ReadHelp(const Bytes& file) {
     }
   }
   ReadKeywords(reader, help);
+  if (const auto numbers = reader.File("|CTXOMAP")) {
+    const std::size_t count = U16(*numbers, 0);
+    if (numbers->size() != 2 + count * 8) help.faults.push_back("|CTXOMAP's size is not its count's");
+    for (std::size_t i = 0; i < count && 2 + i * 8 + 8 <= numbers->size(); ++i) {
+      help.numbers[static_cast<std::int32_t>(U32(*numbers, 2 + i * 8))] = U32(*numbers, 6 + i * 8);
+    }
+  }
   help.faults.insert(help.faults.begin(), reader.faults.begin(), reader.faults.end());
   // Everything that names a topic names the start of one.
   for (const auto& [hash, offset] : help.contexts) {
     if (!help.TopicAt(offset)) help.faults.push_back("a context leads to no topic");
+  }
+  for (const auto& [number, offset] : help.numbers) {
+    if (!help.TopicAt(offset)) help.faults.push_back("context number " + std::to_string(number) + " leads to no topic");
   }
   for (const auto& [keyword, offsets] : help.keywords) {
     for (const std::uint32_t offset : offsets) {
@@ -493,6 +510,8 @@ std::int32_t HashOf(const std::string& context) {
 struct SourceTopic {
   std::string context, title;
   std::vector<std::string> keywords;
+  std::int32_t number = 0;
+  std::vector<std::string> macros;
 };
 
 std::vector<SourceTopic> SourceTopics(const std::string& source) {
@@ -505,7 +524,11 @@ std::vector<SourceTopic> SourceTopics(const std::string& source) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.starts_with("@topic ")) {
       const std::size_t space = line.find(' ', 7);
-      topics.push_back({line.substr(7, space - 7), line.substr(line.find_first_not_of(' ', space)), {}});
+      topics.push_back({line.substr(7, space - 7), line.substr(line.find_first_not_of(' ', space)), {}, 0, {}});
+    } else if (line.starts_with("@number ")) {
+      topics.back().number = std::stoi(line.substr(8));
+    } else if (line.starts_with("@macro ")) {
+      topics.back().macros.push_back(line.substr(7));
     } else if (line.starts_with("@keywords ")) {
       std::string rest = line.substr(10) + ";";
       for (std::size_t semicolon; (semicolon = rest.find(';')) != std::string::npos; rest.erase(0, semicolon + 1)) {
@@ -534,7 +557,7 @@ void ExpectSourceInFile(const std::string& source, const HelpContents& help) {
   ASSERT_FALSE(topics.empty());
   EXPECT_EQ(help.topics.size(), topics.size());
   const std::set<std::uint32_t> reached = help.Reached();
-  std::size_t keywordCount = 0;
+  std::size_t keywordCount = 0, numberCount = 0;
   for (const SourceTopic& topic : topics) {
     const auto context = help.contexts.find(HashOf(topic.context));
     ASSERT_NE(context, help.contexts.end()) << topic.context;
@@ -542,6 +565,13 @@ void ExpectSourceInFile(const std::string& source, const HelpContents& help) {
     ASSERT_NE(found, nullptr) << topic.context;
     EXPECT_EQ(found->title, topic.title) << topic.context;
     EXPECT_TRUE(reached.contains(found->offset)) << topic.context << " is not reached from the contents";
+    EXPECT_EQ(found->macros, topic.macros) << topic.context;
+    if (topic.number != 0) {
+      ++numberCount;
+      const auto number = help.numbers.find(topic.number);
+      ASSERT_NE(number, help.numbers.end()) << topic.context;
+      EXPECT_EQ(number->second, found->offset) << topic.context;
+    }
     for (const std::string& keyword : topic.keywords) {
       ++keywordCount;
       const auto entry = help.keywords.find(keyword);
@@ -550,6 +580,7 @@ void ExpectSourceInFile(const std::string& source, const HelpContents& help) {
     }
   }
   EXPECT_EQ(help.keywords.size(), keywordCount);
+  EXPECT_EQ(help.numbers.size(), numberCount);
   EXPECT_EQ(help.contents, help.topics.front().offset);
 }
 
@@ -568,6 +599,12 @@ TEST(HelpFile, TheShippedHelpHoldsWhatTheViewerReadsAndEveryTopicAndKeywordOfIts
   EXPECT_EQ(help.charset, 128);  // Shift-JIS: the viewer picks a Japanese font for every |FONT entry
   EXPECT_FALSE(help.title.empty());
   ExpectSourceInFile(*source, help);
+  // The program's keyword search opens its topic by number; showing it opens the keyword index.
+  const auto keywordSearch = help.numbers.find(KeywordSearchTopic);
+  ASSERT_NE(keywordSearch, help.numbers.end());
+  const Topic* topic = help.TopicAt(keywordSearch->second);
+  ASSERT_NE(topic, nullptr);
+  EXPECT_EQ(topic->macros, std::vector<std::string>{"Finder()"});
 }
 
 // More topics than one block holds and more keywords and contexts than one page: the records
@@ -626,6 +663,12 @@ TEST(HelpSource, RefusesFaultsWithTheirLine) {
       {"broken two-byte character", head + "abc\x82\n", "line 3: broken two-byte character at the end of the line"},
       {"unknown directive", head + "@index x\n", "line 3: unknown directive @index"},
       {"title after a topic", head + "@title U\n", "line 3: @title after the first @topic"},
+      {"number before a topic", "@title T\n@number 1\n", "line 2: @number before the first @topic"},
+      {"number not a number", head + "@number 1a\n", "line 3: \"1a\" is no context number"},
+      {"number zero", head + "@number 0\n", "line 3: \"0\" is no context number"},
+      {"number twice", head + "@number 2\n{b|b}\n@topic b B\n@number 2\n", "line 6: context number 2 given twice"},
+      {"two numbers for one topic", head + "@number 2\n@number 3\n", "line 4: a second @number for one topic"},
+      {"empty macro", head + "@macro\n", "line 3: an empty macro"},
   };
   for (const Case& c : cases) {
     const HelpSourceResult result = ParseHelpSource(c.source);
