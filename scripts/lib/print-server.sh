@@ -14,13 +14,17 @@ pdf_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 # lpstat -r says whether the scheduler runs, with exit status 0 either way.
 answering() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 
+# Test runs side by side start one scheduler between them.
+exec 9>/tmp/piktoran-print-server.lock
+flock 9
+
 if ! answering; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "print-server.sh: the CUPS scheduler is not running and only root can start it" >&2
     exit 1
   fi
   # A daemon of the machine's: it stays for later runs, which find it answering.
-  /usr/sbin/cupsd
+  /usr/sbin/cupsd 9>&-
 fi
 
 deadline=$((SECONDS + 30))
