@@ -3,6 +3,8 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <vector>
+
 #include "common/program_identity.h"
 #include "ui/application.h"
 
@@ -39,7 +41,9 @@ class PrintDocument {
 }  // namespace
 
 bool DrawPicturePage(HDC page, Size printable, const Picture& picture, PrintLayout layout) {
-  if (picture.Empty()) return false;
+  // No picture, or a printer that reports no printable area: a failure rather than a blank page.
+  const std::vector<Edges> cells = PrintCells(picture.GetSize(), printable, layout);
+  if (cells.empty()) return false;
   // The picture's memory as GDI last left it.
   GdiFlush();
   BITMAPINFO info{};
@@ -49,7 +53,7 @@ bool DrawPicturePage(HDC page, Size printable, const Picture& picture, PrintLayo
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  for (const Edges& cell : PrintCells(picture.GetSize(), printable, layout)) {
+  for (const Edges& cell : cells) {
     // A cell below one printer pixel has nothing to show.
     if (cell.Width() <= 0 || cell.Height() <= 0) continue;
     if (StretchDIBits(page, cell.left, cell.top, cell.Width(), cell.Height(), 0, 0, picture.Width(),

@@ -18,7 +18,7 @@ using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using PrinterDc = UniqueHandle<HDC, MemoryDcTraits>;
 
 // Stretch-draws the whole picture into each cell of the layout on `page`, whose printable area
-// is `printable` pixels; false when a drawing call fails.
+// is `printable` pixels; false when there is nothing to draw or a drawing call fails.
 bool DrawPicturePage(HDC page, Size printable, const Picture& picture, PrintLayout layout);
 
 // Prints the picture as one document of one page on the printer; the document is always ended,

@@ -108,13 +108,17 @@ TEST(PrintPage, ThePictureFillsEachCellOfItsLayout) {
   }
 }
 
-TEST(PrintPage, NoDocumentOnADcThatIsNoPrinter) {
+TEST(PrintPage, NothingDrawnWithoutAPrinterOrAPrintableArea) {
   const Picture picture = Quarters();
   Picture page;
   ASSERT_TRUE(page.Assign(PixelBuffer(40, 40, White)));
   {
     PictureDc dc(page);
+    // No document on a DC that is no printer.
     EXPECT_FALSE(PrintPicture(dc.Get(), picture, PrintLayout::OnePage));
+    // A driver that reports no printable area: a failure, not a blank page.
+    EXPECT_FALSE(DrawPicturePage(dc.Get(), {0, 0}, picture, PrintLayout::Grid4x4));
+    EXPECT_FALSE(DrawPicturePage(dc.Get(), {40, 40}, Picture(), PrintLayout::OnePage));
   }
   GdiFlush();
   EXPECT_EQ(page.Row(0)[0] & 0xFFFFFF, White);
