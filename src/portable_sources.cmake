@@ -43,4 +43,5 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/cursor/glyphs.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_sources.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/entry_history.cpp
 )

@@ -1,0 +1,85 @@
+#include "browser/dialog_form.h"
+
+#include "dialogs/color_btn.h"
+#include "ui/application.h"
+
+namespace {
+constexpr UINT FormShowMessage = WM_APP;
+
+bool IsEdit(HWND control) {
+  char name[16] = {};
+  GetClassNameA(control, name, sizeof name);
+  return lstrcmpiA(name, "Edit") == 0;
+}
+}  // namespace
+
+DialogForm::DialogForm() : colour_(GetSysColor(COLOR_BTNFACE)), fontColour_(GetSysColor(COLOR_BTNTEXT)) {}
+
+bool DialogForm::CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner) {
+  RegisterWindowClass(className);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return CreateWindowOfClass(className, "", style, exStyle, {0, 0, frame.right - frame.left, frame.bottom - frame.top},
+                             owner);
+}
+
+void DialogForm::SetStandardColor(bool standard) {
+  standardColor_ = standard;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void DialogForm::FormPaint() {
+  // A main window that is not one of ours (or none) leaves the colours as they are.
+  const Form* main = Form::FromHandle(Application::MainWindow());
+  if (!main || main == this) return;
+  if (main->Colour() == colour_ && main->FontColour() == fontColour_) return;
+  colour_ = main->Colour();
+  fontColour_ = main->FontColour();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void DialogForm::FormShow() { SetForegroundWindow(Handle()); }
+
+bool DialogForm::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
+
+LRESULT DialogForm::ControlColours(HDC dc, bool field) const {
+  const COLORREF background = field && standardColor_ ? GetSysColor(COLOR_WINDOW) : colour_;
+  SetBkColor(dc, background);
+  SetTextColor(dc, field && standardColor_ ? GetSysColor(COLOR_WINDOWTEXT) : fontColour_);
+  SetDCBrushColor(dc, background);
+  return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+}
+
+LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(Handle(), &area);
+      BrushHandle background(CreateSolidBrush(colour_));
+      FillRect(reinterpret_cast<HDC>(wParam), &area, background.Get());
+      return 1;
+    }
+    case WM_PAINT:
+      FormPaint();
+      return DefaultMessage(message, wParam, lParam);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return ControlColours(reinterpret_cast<HDC>(wParam), true);
+    case WM_CTLCOLORSTATIC:  // a read-only edit asks as a static does
+      return ControlColours(reinterpret_cast<HDC>(wParam), IsEdit(reinterpret_cast<HWND>(lParam)));
+    case WM_SHOWWINDOW:
+      if (wParam && !shown_) {
+        shown_ = true;
+        PostMessageA(Handle(), FormShowMessage, 0, 0);  // after the window is on the screen
+      }
+      return DefaultMessage(message, wParam, lParam);
+    case FormShowMessage:
+      FormShow();
+      return 0;
+    case WM_CLOSE:
+      EndModal(ClosedResult);
+      return 0;
+    default:
+      return DefaultMessage(message, wParam, lParam);
+  }
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include "ui/form.h"
+#include "ui/handles.h"
+
+// A modal window of the browse and input dialogs: it takes the main window's colour and font
+// colour when it paints, gives its edits and lists the field colour, lets its TColorBtns take
+// Enter, Escape and Tab, runs FormShow once it is on the screen, and closing it answers 2.
+class DialogForm : public Form {
+ public:
+  static constexpr int ClosedResult = 2;
+
+  COLORREF Colour() const override { return colour_; }
+  COLORREF FontColour() const override { return fontColour_; }
+  HFONT Font() const override { return font_.Get(); }
+
+  // Standard: edits and lists in the system's window colours; otherwise in the window's own.
+  void SetStandardColor(bool standard);
+
+ protected:
+  DialogForm();
+  // A top-level window of `client` size owned by `owner`.
+  bool CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner);
+  virtual void FormShow();
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool HandleDialogKey(const MSG& message) override;
+
+  FontHandle font_;
+
+ private:
+  void FormPaint();
+  LRESULT ControlColours(HDC dc, bool field) const;
+
+  COLORREF colour_;
+  COLORREF fontColour_;
+  bool standardColor_ = true;
+  bool shown_ = false;
+};

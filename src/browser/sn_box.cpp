@@ -1,0 +1,100 @@
+#include "browser/sn_box.h"
+
+#include "browser/entry_history.h"
+#include "msgbox/work_area_probe.h"
+#include "ui/application.h"
+
+namespace {
+constexpr Size BoxClient{419, 95};
+constexpr Bounds MsgBounds{8, 8, 403, 16};
+constexpr Bounds EditBounds{8, 28, 372, 23};
+constexpr Bounds HistoryButtonBounds{384, 28, 27, 23};
+// Panel1 lies exactly over the edit and the H button.
+constexpr Bounds PanelBounds{8, 28, 403, 23};
+constexpr Bounds OffBounds{0, 0, 35, 23};
+constexpr Bounds ListBounds{37, 0, 366, 200};
+constexpr Bounds OkBounds{240, 62, 80, 25};
+constexpr Bounds CancelBounds{331, 62, 80, 25};
+}  // namespace
+
+bool TSNBox::Build(const SNBoxRequest& request) {
+  HWND owner = request.source ? request.source : Application::MainWindow();
+  if (!CreateDialogWindow(ClassName, BoxClient, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                          WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, owner)) {
+    return false;
+  }
+  font_ = MakeFont("ＭＳ Ｐゴシック", -12);
+  Msg.Create(Handle(), MsgBounds, request.prompt + "：", font_.Get());
+  Edit1.Create(Handle(), EditBounds, font_.Get(), false);
+  Button3.Create(Handle(), HistoryButtonBounds, "H");
+  Panel1.Create(Handle(), PanelBounds);
+  Panel1.Hide();
+  Button4.Create(Panel1.Handle(), OffBounds, "off");
+  ComboBox1.Create(Panel1.Handle(), ListBounds, font_.Get());
+  Button1.Create(Handle(), OkBounds, "登録");
+  Button2.Create(Handle(), CancelBounds, "中止");
+  for (TColorBtn* button : {&Button1, &Button2, &Button3, &Button4}) button->SetFont(font_.Get());
+  Button1.SetDefault(true);
+  Button2.SetCancel(true);
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { EndModal(Cancelled); };
+  Button3.OnClick = [this] { Button3Click(); };
+  Button4.OnClick = [this] { Button4Click(); };
+  ComboBox1.onSelect = [this] { ComboBox1Click(); };
+  hints_.Add(Button3.Handle(), "ヒストリーの表示");
+  hints_.Add(ComboBox1.Handle(), "ヒストリーの選択");
+  hints_.Add(Button4.Handle(), "ヒストリーを選択せずに閉じる");
+
+  SetStandardColor(request.standardColor);
+  Edit1.SetText(request.text);
+  history_ = request.history;
+  MoveToTop(history_, request.text);
+  ShowHistory(history_.empty() ? -1 : 0);
+
+  PlaceDialog(Handle(), request.source);
+  SetCaption(request.title.empty() ? Application::Title() : request.title);
+  return true;
+}
+
+std::vector<std::string> TSNBox::FinalHistory() const {
+  std::vector<std::string> history = history_;
+  MoveToTop(history, Text());
+  return history;
+}
+
+void TSNBox::ShowHistory(int selected) const {
+  ComboBox1.SetItems(history_);
+  ComboBox1.Select(selected);
+}
+
+void TSNBox::Button1Click() {
+  if (!Text().empty()) EndModal(Confirmed);
+}
+
+void TSNBox::Button3Click() {
+  Panel1.SetColour(Colour());
+  Panel1.Show();
+  Panel1.BringToTop();
+  SetFocus(ComboBox1.Handle());
+}
+
+void TSNBox::Button4Click() {
+  Panel1.Hide();
+  SetFocus(Edit1.Handle());
+}
+
+void TSNBox::ComboBox1Click() {
+  const int index = ComboBox1.Selected();
+  if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
+  const std::string chosen = history_[static_cast<std::size_t>(index)];
+  MoveToTop(history_, chosen);
+  ShowHistory(0);
+  Edit1.SetText(chosen);
+  Button4Click();
+}
+
+bool TSNBox::HandleDialogKey(const MSG& message) {
+  // While the history is dropped, Enter and Escape belong to it.
+  if (ComboBox1.ListShown()) return false;
+  return DialogForm::HandleDialogKey(message);
+}
