@@ -195,6 +195,12 @@ void ExpectPictureOnPage(const RenderedPage& rendered, const PrinterPage& printe
 class PrintWalk {
  public:
   PrintWalk(const Process& process, HWND main) : process_(process), main_(main) {}
+  PrintWalk(const PrintWalk&) = delete;
+  PrintWalk& operator=(const PrintWalk&) = delete;
+  // The printed PDFs go; their rendered pages stay beside the screenshots.
+  ~PrintWalk() {
+    for (const std::string& pdf : printed_) DeleteFileA(pdf.c_str());
+  }
 
   // The system's dialog the menu entry opens; null when none shows.
   HWND OpenDialog(const std::string& mnemonics) {
@@ -229,6 +235,7 @@ class PrintWalk {
         PdfTimeoutMs);
     if (pdf.empty()) return {};
     known_.insert(pdf);
+    printed_.push_back(folder_ + pdf);
     // cups-pdf writes the file under its final name: it is whole once its size stops growing and
     // the job has left the queue; the main window comes back once the program has ended the document.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) && NoJobLeft(); }, PdfTimeoutMs));
@@ -249,6 +256,7 @@ class PrintWalk {
   HWND main_;
   std::string folder_ = PdfFolder();
   std::set<std::string> known_ = PdfFiles(folder_);
+  std::vector<std::string> printed_;
 };
 
 void WriteQuarters(const std::string& path) {
