@@ -236,8 +236,8 @@ class PrintWalk {
     if (pdf.empty()) return {};
     known_.insert(pdf);
     printed_.push_back(folder_ + pdf);
-    // cups-pdf writes the file under its final name: it is whole once its size stops growing and
-    // the job has left the queue; the main window comes back once the program has ended the document.
+    // cups-pdf writes the file under its final name, so it is whole only once the job has left
+    // the queue; the main window is enabled again once the program has ended the document.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) && NoJobLeft(); }, PdfTimeoutMs));
     return folder_ + pdf;
   }
