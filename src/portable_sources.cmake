@@ -44,4 +44,10 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_sources.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/entry_history.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/name_parts.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/file_filter.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/file_texts.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/file_sort.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/file_choice.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/browser_texts.cpp
 )
