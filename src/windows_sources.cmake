@@ -52,6 +52,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/long_path.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/main_menu.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_window.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/help_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/app/main_layout.cpp
   ${CMAKE_SOURCE_DIR}/src/app/window_options.cpp
   ${CMAKE_SOURCE_DIR}/src/app/incoming_files.cpp

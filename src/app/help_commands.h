@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "dialogs/about_box.h"
+#include "ui/command_table.h"
+#include "workspace/main_window_services.h"
+#include "workspace/workspace.h"
+
+// The Help menu's commands: the help file beside the program (contents, keyword search, help on
+// help), the contact message and the about box AboutBoxDlg1.
+class HelpCommands {
+ public:
+  // `jpegLibrary`: the linked JPEG library as it reported itself at start-up.
+  HelpCommands(Workspace& workspace, MainWindowServices& window, std::string jpegLibrary)
+      : workspace_(workspace), window_(window), jpegLibrary_(std::move(jpegLibrary)) {}
+
+  void Bind(CommandTable& commands);
+
+  void MHELP_MOKUJIClick();
+  void MHELP_KEYWORDClick();
+  void MHELP_HELPClick();
+  void MQ_AClick();
+  void MAboutClick();
+
+ private:
+  void CallHelp(UINT command, ULONG_PTR data) const;
+
+  Workspace& workspace_;
+  MainWindowServices& window_;
+  std::string jpegLibrary_;
+  TAboutBoxDlg AboutBoxDlg1;
+};

@@ -1,0 +1,66 @@
+#pragma once
+#include <string>
+
+#include "dialogs/color_btn.h"
+#include "msgbox/mk_box_dlg.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/hints.h"
+#include "ui/panel.h"
+
+// The about-box component a window holds (AboutBoxDlg1): filled with texts, then Execute shows
+// the modal TAboutBox over SourceHandle (null: the main window).
+class TAboutBoxDlg {
+ public:
+  std::string ProductName;
+  std::string Version;
+  std::string PeriodText;
+  std::string Comment0, Comment1, Comment2;
+  std::string Title;  // empty: the application title
+  HWND SourceHandle = nullptr;
+
+  // True when closed with Ｏ Ｋ or after the home page or the mail program was opened.
+  bool Execute() const;
+};
+
+// The raised panel of the box: a panel with a bevel.
+class RaisedPanel : public Panel {
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// The modal about box TAboutBox.
+class TAboutBox : public Form {
+ public:
+  static constexpr const char* ClassName = "TAboutBox";
+
+  TAboutBox();
+  bool Build(const TAboutBoxDlg& texts);
+
+  COLORREF Colour() const override { return colour_; }
+  COLORREF FontColour() const override { return fontColour_; }
+  HFONT Font() const override { return font_.Get(); }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool HandleDialogKey(const MSG& message) override;
+
+ private:
+  void TakeMainWindowColours();
+  // Opens the address; true when the system started a program for it.
+  bool Open(const std::string& address) const;
+  void ColorBtn2Click();
+  void ColorBtn3Click();
+
+  FontHandle font_;
+  COLORREF colour_;
+  COLORREF fontColour_;
+  RaisedPanel Panel1;
+  HWND ProgramIcon = nullptr;
+  Label ProductName, Version, PeriodLabel, Comments, Comment0, Comment1, Comment2;
+  TColorBtn ColorBtn1, ColorBtn2, ColorBtn3;
+  TMKBoxDlg MKBoxDlg1;
+  Hints hints_;
+  bool shown_ = false;
+};
