@@ -19,6 +19,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/window_view.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/about_box.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/load_cursor_entry.cpp
