@@ -50,4 +50,5 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/file_sort.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/file_choice.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_texts.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/display_paths.cpp
 )

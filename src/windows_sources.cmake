@@ -70,4 +70,5 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/dialog_form.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box_dlg.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/shell_folders.cpp
 )
