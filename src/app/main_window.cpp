@@ -32,6 +32,7 @@ MainWindow::MainWindow(ProgramContext context)
   colours_.Bind(commands_);
   arrangement_.Bind(commands_);
   composition_.Bind(commands_);
+  help_.Bind(commands_);
   valueEntry_.onCentreCorrection = [this] { composition_.M_GOUSEIClick(); };
   files_.Bind(commands_);
   printing_.Bind(commands_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "app/help_commands.h"
 #include "app/incoming_files.h"
 #include "app/main_layout.h"
 #include "app/program_context.h"
@@ -95,6 +96,7 @@ class MainWindow : public Form, private MainWindowServices {
   ColourCommands colours_{workspace_, *this};
   ArrangementCommands arrangement_{workspace_, *this};
   CompositionCommands composition_{workspace_, *this};
+  HelpCommands help_{workspace_, *this, context_.jpegLibrary};
   PrintCommands printing_{workspace_, *this};
   CursorBar cursorBar_;
   IncomingFiles incoming_{*this, history_, capture_};
