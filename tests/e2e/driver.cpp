@@ -200,6 +200,8 @@ Program::Program() {
   if (!CopyFileA((OwnFolder() + "PIKTORAN.EXE").c_str(), (folder_ + "PIKTORAN.EXE").c_str(), FALSE)) {
     throw std::runtime_error("cannot copy PIKTORAN.EXE from " + OwnFolder() + " to " + folder_);
   }
+  // The help file lies beside the program, as the installer puts it.
+  CopyFileA((OwnFolder() + "PIKTORAN.HLP").c_str(), (folder_ + "PIKTORAN.HLP").c_str(), FALSE);
   ResetSettings();
 }
 
