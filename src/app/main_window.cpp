@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/hand_over.h"
+#include "app/help_file.h"
 #include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "capture/capture_fill.h"
@@ -107,7 +108,7 @@ void MainWindow::FormCloseQuery() {
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   if (startupComplete_) {
-    const std::string helpFile = context_.programFolder + ProgramBaseName + ".HLP";
+    const std::string helpFile = HelpFilePath(context_.programFolder);
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
     cursorBar_.SaveHistory();
     history_.SaveList();
