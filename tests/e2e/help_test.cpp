@@ -171,6 +171,31 @@ struct ViewerCloser {
   }
 };
 
+// The system without a mail program for the scope: the "mailto" protocol's command goes and
+// comes back.
+class NoMailProgram {
+ public:
+  NoMailProgram() {
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, Command, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) {
+      command_ = value;
+    }
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "mailto");
+  }
+  NoMailProgram(const NoMailProgram&) = delete;
+  NoMailProgram& operator=(const NoMailProgram&) = delete;
+  ~NoMailProgram() {
+    if (command_.empty()) return;
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, "mailto", "URL Protocol", REG_SZ, "", 1);
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, Command, nullptr, REG_SZ, command_.c_str(), static_cast<DWORD>(command_.size() + 1));
+  }
+
+ private:
+  static constexpr const char* Command = "mailto\\shell\\open\\command";
+  std::string command_;
+};
+
 TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
   const ViewerCloser closer;
   Program program;
@@ -201,6 +226,13 @@ TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
   ASSERT_TRUE(PressButton(about, "HOME PAGE"));
   Answer(process, HomePageQuestion(HomePageAddresses[0]), "いいえ");
   Answer(process, HomePageQuestion(HomePageAddresses[1]), "いいえ");
+  EXPECT_TRUE(IsWindowVisible(about));
+  // Without a mail program the mail button says so and the box stays open.
+  {
+    const NoMailProgram noMail;
+    ASSERT_TRUE(PressButton(about, "by QUILOSOFT 宛メール"));
+    Answer(process, "インターネットメールソフトが設定されていません・・・", "ＯＫ");
+  }
   EXPECT_TRUE(IsWindowVisible(about));
   CloseAboutBox(about);
 
