@@ -21,7 +21,7 @@ include(src/windows_sources.cmake)
 add_library(piktoran_win STATIC ${WINDOWS_SOURCES})
 target_include_directories(piktoran_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(piktoran_win PUBLIC piktoran_logic
-  user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32)
+  user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32 mpr)
 
 enable_language(RC)
 add_subdirectory(resources)

@@ -51,4 +51,6 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/file_choice.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_texts.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/display_paths.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/browse_history.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/browser_glyphs.cpp
 )

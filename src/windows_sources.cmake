@@ -71,4 +71,12 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_folders.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/browser_images.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/folder_list_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/drive_list.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/file_list.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/splitter.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/dir2view_form.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/dir2view_navigation.cpp
+  ${CMAKE_SOURCE_DIR}/src/browser/dir2open_dlg.cpp
 )

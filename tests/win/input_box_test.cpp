@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "browser/sn_box_dlg.h"
+#include "child_windows.h"
 #include "scheduled.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
@@ -27,33 +28,10 @@ class InputBoxMain : public Form {
 
 HWND TheBox() { return FindWindowA("TSNBox", nullptr); }
 
-std::string ClassOf(HWND window) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-// The first control of the class (searched through panels too) whose text matches, or any text when empty.
-HWND Find(HWND parent, const std::string& className, const std::string& text = "") {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && (text.empty() || TextOf(child) == text)) {
-      return child;
-    }
-    if (HWND inner = Find(child, className, text)) return inner;
-  }
-  return nullptr;
-}
-
-void Press(const std::string& button) { SendMessageA(Find(TheBox(), "TColorBtn", button), BM_CLICK, 0, 0); }
-void Type(const std::string& text) { SetWindowTextA(Find(TheBox(), "Edit"), text.c_str()); }
-std::string EditText() { return TextOf(Find(TheBox(), "Edit")); }
-HWND HistoryList() { return Find(TheBox(), "ComboBox"); }
+void Press(const std::string& button) { SendMessageA(FindChild(TheBox(), "TColorBtn", button), BM_CLICK, 0, 0); }
+void Type(const std::string& text) { SetWindowTextA(FindChild(TheBox(), "Edit"), text.c_str()); }
+std::string EditText() { return TextOf(FindChild(TheBox(), "Edit")); }
+HWND HistoryList() { return FindChild(TheBox(), "ComboBox"); }
 bool HistoryShown() { return IsWindowVisible(HistoryList()) != FALSE; }
 
 std::vector<std::string> HistoryItems() {
@@ -114,12 +92,12 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
     GetWindowRect(box, &r);
     seen.centred = r.left == 289 + (445 - (r.right - r.left)) / 2 && r.top == 234 + (300 - (r.bottom - r.top)) / 2;
     seen.caption = TextOf(box);
-    seen.prompt = TextOf(Find(box, "Static"));
+    seen.prompt = TextOf(FindChild(box, "Static"));
     seen.edit = EditText();
     seen.items = HistoryItems();
     seen.selected = static_cast<int>(SendMessageA(HistoryList(), CB_GETCURSEL, 0, 0));
     seen.historyHiddenAtStart = !HistoryShown();
-    EXPECT_NE(Find(box, "TColorBtn", "登録"), nullptr);
+    EXPECT_NE(FindChild(box, "TColorBtn", "登録"), nullptr);
     Press("H");
     seen.shownByH = HistoryShown() && GetFocus() == HistoryList();
     SendMessageA(HistoryList(), CB_SHOWDROPDOWN, TRUE, 0);
@@ -128,7 +106,7 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
     Screenshot("input-box-history");
     SendMessageA(HistoryList(), CB_SHOWDROPDOWN, FALSE, 0);
     Press("off");
-    seen.hiddenByOff = !HistoryShown() && GetFocus() == Find(TheBox(), "Edit");
+    seen.hiddenByOff = !HistoryShown() && GetFocus() == FindChild(TheBox(), "Edit");
     Type("");
     Press("登録");
     seen.stillOpenWhenEmpty = TheBox() != nullptr;
@@ -176,10 +154,10 @@ TEST(SNBox, EnterConfirmsEscapeCancels) {
   TSNBoxDlg dlg;
   Scheduled::After(400, [] {
     Type("x");
-    PostMessageA(Find(TheBox(), "Edit"), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(FindChild(TheBox(), "Edit"), WM_KEYDOWN, VK_RETURN, 0);
   });
   EXPECT_EQ(dlg.Execute("p"), 1);
-  Scheduled::After(400, [] { PostMessageA(Find(TheBox(), "Edit"), WM_KEYDOWN, VK_ESCAPE, 0); });
+  Scheduled::After(400, [] { PostMessageA(FindChild(TheBox(), "Edit"), WM_KEYDOWN, VK_ESCAPE, 0); });
   EXPECT_EQ(dlg.Execute("p"), 3);
   EXPECT_EQ(dlg.HistoryList, List{"x"});
 }

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "browser/dir2open_dlg.h"
+#include "browser/browser_texts.h"
+#include "browser/dir2view_form.h"
+#include "browser/file_filter.h"
+#include "common/path_helpers.h"
+#include "child_windows.h"
+#include "scheduled.h"
+#include "support/screenshot.h"
+#include "temp_folder.h"
+#include "ui/application.h"
+
+namespace {
+
+HWND Visible(const char* className) {
+  HWND window = FindWindowA(className, nullptr);
+  return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+void Press(HWND window, const std::string& caption) { SendMessageA(FindChild(window, "TColorBtn", caption), BM_CLICK, 0, 0); }
+
+// Answers every message box that opens with the given button, keeping its text.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::string button) : button_(std::move(button)) { Arm(); }
+  ~BoxAnswerer() { *alive_ = false; }
+  std::vector<std::string> texts;
+
+ private:
+  void Arm() {
+    Scheduled::After(100, [this, alive = alive_] {
+      if (!*alive) return;
+      if (HWND box = Visible("TMKBox")) {
+        std::string text = TextOf(FindChild(box, "Edit"));
+        std::erase(text, '\r');
+        texts.push_back(text);
+        Press(box, button_);
+      }
+      Arm();
+    });
+  }
+  std::string button_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+// A folder tree of the test's own: X, Y, Z, X\V, and Full holding a file.
+class BrowserTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(temp_.Created());
+    for (const char* name : {"X", "Y", "Z", "X\\V", "Full", "表", "表\\ソ"}) {
+      ASSERT_TRUE(CreateDirectoryA(temp_.Path(name).c_str(), nullptr)) << name;
+    }
+    CloseHandle(CreateFileA(temp_.Path("Full\\keep.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (const char* name : {"b10.bmp", "a9.bmp", "c.jpg"}) {
+      HANDLE file = CreateFileA(temp_.Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+      DWORD written = 0;
+      const std::string bytes(name[0] == 'b' ? 10 : name[0] == 'a' ? 9 : 1000, 'x');
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+      CloseHandle(file);
+    }
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA("C:\\");
+    for (const char* name : {"Full\\keep.txt", "b10.bmp", "a9.bmp", "c.jpg"}) DeleteFileA(temp_.Path(name).c_str());
+    for (const char* name : {"X\\V", "X\\New", "X", "Y", "Z", "Full", "表\\ソ", "表"}) RemoveDirectoryA(temp_.Path(name).c_str());
+  }
+  std::string Folder(const std::string& name = "") const { return RemoveTrailingSeparator(temp_.Path(name)); }
+
+  // A browser shown without its modal loop, so a test can drive it step by step.
+  void Open() {
+    ASSERT_TRUE(form_.Build(nullptr));
+    form_.MKBoxDlg1.TimerCount = 1;
+    form_.SetFilters(ParseFilter("Pictures|*.bmp;*.jpg"));
+    form_.FillDrives();
+    form_.Show();
+  }
+
+  TempFolder temp_{"browser"};
+  TDIR2VIEWForm form_;
+};
+
+TEST_F(BrowserTest, PreviousFolderGoesBackThroughTheVisitedFoldersAndStopsAtTheFirst) {
+  Open();
+  for (const char* name : {"X", "Y", "Z"}) ASSERT_TRUE(form_.GoToFolder(Folder(name))) << name;
+  HWND back = FindChild(form_.Handle(), "TColorBtn", "HF");
+  std::vector<std::string> visited;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(IsWindowEnabled(back));
+    Press(form_.Handle(), "HF");
+    visited.push_back(form_.ListedFolder());
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{Folder("Y"), Folder("X")}));
+  EXPECT_FALSE(IsWindowEnabled(back));
+  EXPECT_EQ(TextOf(FindChild(form_.Handle(), "Edit")), Folder("X"));
+}
+
+TEST_F(BrowserTest, VanishedFolderFallsBackToItsNearestExistingAncestor) {
+  Open();
+  ASSERT_TRUE(form_.GoToFolder(Folder("X")));
+  HWND tree = FindChild(form_.Handle(), WC_TREEVIEWA);
+  // The node of X\V, listed before the folder went.
+  HTREEITEM node = TreeView_GetChild(tree, TreeView_GetSelection(tree));
+  ASSERT_NE(node, nullptr);
+  ASSERT_TRUE(RemoveDirectoryA(temp_.Path("X\\V").c_str()));
+  BoxAnswerer answerer("ＯＫ");
+  TreeView_SelectItem(tree, node);
+  ASSERT_EQ(answerer.texts.size(), 1u);
+  EXPECT_EQ(answerer.texts[0], "フォルダー・エラー発生\n" + Folder("X\\V") + "\nエラーを回避してみます。");
+  EXPECT_EQ(form_.CurrentFolder(), Folder("X"));
+  EXPECT_EQ(form_.ListedFolder(), Folder("X"));
+}
+
+TEST_F(BrowserTest, NewFolderIsCreatedAndOpenedAndAFullFolderIsNotDeleted) {
+  Open();
+  ASSERT_TRUE(form_.GoToFolder(Folder("X")));
+  std::string prompt;
+  Scheduled::After(300, [&] {
+    HWND box = Visible("TSNBox");
+    ASSERT_NE(box, nullptr);
+    prompt = TextOf(FindChild(box, "Static"));
+    SetWindowTextA(FindChild(box, "Edit"), "New");
+    Press(box, "登録");
+  });
+  Press(form_.Handle(), "NF");
+  EXPECT_EQ(prompt, NewFolderPrompt(Folder("X")) + "：");  // the temporary folder lies deep
+  EXPECT_EQ(form_.CurrentFolder(), Folder("X\\New"));
+
+  ASSERT_TRUE(form_.GoToFolder(Folder("Full")));
+  BoxAnswerer answerer("はい");
+  Press(form_.Handle(), "DF");
+  ASSERT_EQ(answerer.texts.size(), 2u);
+  EXPECT_EQ(answerer.texts[0], Folder("Full") + "\nこのフォルダーを削除します☆");
+  EXPECT_EQ(answerer.texts[1], Folder("Full") + "\nフォルダーの削除に失敗しました・・・");
+  EXPECT_TRUE(GetFileAttributesA(temp_.Path("Full\\keep.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(BrowserTest, FileListFiltersCountsAndSortsSizesByNumber) {
+  Open();
+  ASSERT_TRUE(form_.GoToFolder(Folder()));
+  HWND list = FindChild(form_.Handle(), WC_LISTVIEWA);
+  const auto names = [list] {
+    std::vector<std::string> shown;
+    for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+      char text[MAX_PATH] = {};
+      ListView_GetItemText(list, i, 0, text, sizeof text);
+      shown.push_back(text);
+    }
+    return shown;
+  };
+  EXPECT_EQ(names(), (std::vector<std::string>{"a9.bmp", "b10.bmp", "c.jpg"}));
+  char caption[64] = {};
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = caption;
+  column.cchTextMax = sizeof caption;
+  SendMessageA(list, LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  EXPECT_EQ(std::string(caption), "3ｺ　ファイル名");
+  const auto clickColumn = [&](int index) {
+    NMLISTVIEW click{};
+    click.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), LVN_COLUMNCLICK};
+    click.iSubItem = index;
+    SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  };
+  clickColumn(1);  // サイズ: ascending first
+  EXPECT_EQ(names(), (std::vector<std::string>{"a9.bmp", "b10.bmp", "c.jpg"}));
+  clickColumn(1);
+  EXPECT_EQ(names(), (std::vector<std::string>{"c.jpg", "b10.bmp", "a9.bmp"}));
+  clickColumn(0);  // ファイル名: descending first
+  EXPECT_EQ(names(), (std::vector<std::string>{"c.jpg", "b10.bmp", "a9.bmp"}));
+  RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Application::ProcessMessages();
+  Screenshot("browser-tree-and-sorted-files");
+  // The other folder view: the indented list.
+  NMHDR click{FindChild(form_.Handle(), WC_HEADERA), 0, static_cast<UINT>(HDN_ITEMCLICKA)};
+  SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Application::ProcessMessages();
+  Screenshot("browser-list-view");
+}
+
+TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
+  TDIR2OPENDLG dialog;
+  dialog.Title = "登録先";
+  dialog.Directory = temp_.Path("X\\gone\\deeper");
+  std::string caption, folder;
+  Scheduled::After(800, [&] {
+    HWND browser = Visible("TDIR2VIEWForm");
+    ASSERT_NE(browser, nullptr);
+    caption = TextOf(browser);
+    folder = TextOf(FindChild(browser, "Edit"));
+    Press(browser, "中止");
+  });
+  EXPECT_EQ(dialog.SelectFolder(), 3);
+  EXPECT_EQ(caption, "登録先フォルダーの選択");
+  EXPECT_EQ(folder, Folder("X"));
+  EXPECT_EQ(dialog.Directory, temp_.Path("X\\gone\\deeper"));  // cancelled: left alone
+
+  dialog.Directory = Folder("表\\ソ");
+  Scheduled::After(800, [&] { Press(Visible("TDIR2VIEWForm"), "設定"); });
+  EXPECT_EQ(dialog.SelectFolder(), 1);
+  EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
+}
+
+}  // namespace
