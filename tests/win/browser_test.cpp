@@ -207,4 +207,69 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 }
 
+TEST_F(BrowserTest, FileModeRefusesARelativePathWithAFolderAndTakesABareName) {
+  Open();
+  form_.SetFileMode(true, true, "bmp");
+  ASSERT_TRUE(form_.GoToFolder(Folder()));
+  HWND fileEdit = FindChild(FindChild(form_.Handle(), "TPanel"), "Edit");
+  SetWindowTextA(fileEdit, "x\\y.bmp");
+  {
+    BoxAnswerer answerer("ＯＫ");
+    Press(form_.Handle(), "設定");
+    ASSERT_EQ(answerer.texts.size(), 1u);
+    EXPECT_EQ(answerer.texts[0],
+              "x\\y.bmp\ny.bmp\nファイル名が不正です・・・\nファイル名のみか、フルパス(ドライブ名付)で設定して下さい☆");
+  }
+  // An existing file: the overwrite question, answered no, keeps the browser open.
+  SetWindowTextA(fileEdit, "a9");
+  {
+    BoxAnswerer answerer("いいえ");
+    Press(form_.Handle(), "設定");
+    ASSERT_EQ(answerer.texts.size(), 1u);
+    EXPECT_EQ(answerer.texts[0], "a9.bmp\n" + temp_.Path("a9.bmp") + "\n同名のファイルが既に存在します・・・\nファイルを書き換えますか?");
+  }
+  EXPECT_EQ(form_.ResultFileName(), temp_.Path("a9.bmp"));
+  EXPECT_EQ(form_.ResultFolder(), Folder());
+}
+
+TEST_F(BrowserTest, TwentyThousandFilesAreListedAndCounted) {
+  const std::string many = temp_.Path("Many");
+  ASSERT_TRUE(CreateDirectoryA(many.c_str(), nullptr));
+  constexpr int Count = 20000;
+  for (int i = 0; i < Count; ++i) {
+    CloseHandle(CreateFileA((many + "\\f" + std::to_string(i) + ".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  }
+  Open();
+  EXPECT_TRUE(form_.GoToFolder(many));
+  HWND list = FindChild(form_.Handle(), WC_LISTVIEWA);
+  EXPECT_EQ(ListView_GetItemCount(list), Count);
+  SetCurrentDirectoryA("C:\\");
+  for (int i = 0; i < Count; ++i) DeleteFileA((many + "\\f" + std::to_string(i) + ".bmp").c_str());
+  RemoveDirectoryA(many.c_str());
+}
+
+TEST_F(BrowserTest, ComponentStartsNearAnOverlongDirectoryAndInTheProgramsFolderWithoutAnyChoice) {
+  TDIR2OPENDLG dialog;
+  std::vector<std::string> folders;
+  const auto cancel = [&] {
+    Scheduled::After(800, [&] {
+      HWND browser = Visible("TDIR2VIEWForm");
+      ASSERT_NE(browser, nullptr);
+      folders.push_back(TextOf(FindChild(browser, "Edit")));
+      Press(browser, "中止");
+    });
+  };
+  dialog.Directory = temp_.Path(std::string(300, 'a') + "\\" + std::string(300, 'b'));
+  cancel();
+  EXPECT_EQ(dialog.SelectFolder(), 3);
+  dialog.Directory.clear();
+  cancel();
+  EXPECT_EQ(dialog.SelectFolder(), 3);
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, sizeof program);
+  std::string programFolder = program;
+  programFolder.resize(programFolder.rfind('\\'));
+  EXPECT_EQ(folders, (std::vector<std::string>{Folder(), programFolder}));
+}
+
 }  // namespace
