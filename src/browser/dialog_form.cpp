@@ -28,7 +28,7 @@ void DialogForm::SetStandardColor(bool standard) {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void DialogForm::FormPaint() {
+void DialogForm::TakeMainWindowColours() {
   // A main window that is not one of ours (or none) leaves the colours as they are.
   const Form* main = Form::FromHandle(Application::MainWindow());
   if (!main || main == this) return;
@@ -59,8 +59,8 @@ LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &area, background.Get());
       return 1;
     }
-    case WM_PAINT:
-      FormPaint();
+    case WM_PAINT:  // FormPaint
+      TakeMainWindowColours();
       return DefaultMessage(message, wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

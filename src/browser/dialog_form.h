@@ -21,13 +21,14 @@ class DialogForm : public Form {
   // A top-level window of `client` size owned by `owner`.
   bool CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner);
   virtual void FormShow();
+  // The main window's colour and font colour, when it is one of ours.
+  void TakeMainWindowColours();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
 
   FontHandle font_;
 
  private:
-  void FormPaint();
   LRESULT ControlColours(HDC dc, bool field) const;
 
   COLORREF colour_;

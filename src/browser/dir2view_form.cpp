@@ -108,6 +108,7 @@ bool TDIR2VIEWForm::Build(HWND owner) {
 }
 
 void TDIR2VIEWForm::SetColours(bool standard) {
+  TakeMainWindowColours();
   SetStandardColor(standard);
   const COLORREF background = standard ? GetSysColor(COLOR_WINDOW) : Colour();
   const COLORREF text = standard ? GetSysColor(COLOR_WINDOWTEXT) : FontColour();
