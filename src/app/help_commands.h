@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "dialogs/about_box.h"
 #include "ui/command_table.h"

@@ -40,24 +40,10 @@ LRESULT RaisedPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
-TAboutBox::TAboutBox() : colour_(GetSysColor(COLOR_BTNFACE)), fontColour_(GetSysColor(COLOR_BTNTEXT)) {}
-
-void TAboutBox::TakeMainWindowColours() {
-  if (const Form* main = Form::FromHandle(Application::MainWindow()); main && main != this) {
-    colour_ = main->Colour();
-    fontColour_ = main->FontColour();
-  }
-}
-
 bool TAboutBox::Build(const TAboutBoxDlg& texts) {
-  RegisterWindowClass(ClassName);
   HWND owner = texts.SourceHandle ? texts.SourceHandle : Application::MainWindow();
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
-  RECT frame{0, 0, ClientArea.width, ClientArea.height};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  if (!CreateWindowOfClass(ClassName, "", style, exStyle, {0, 0, frame.right - frame.left, frame.bottom - frame.top},
-                           owner)) {
+  if (!CreateDialogWindow(ClassName, ClientArea, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                          WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, owner)) {
     return false;
   }
   PlaceDialog(Handle(), texts.SourceHandle);
@@ -65,7 +51,7 @@ bool TAboutBox::Build(const TAboutBoxDlg& texts) {
   font_ = MakeFont("System", -13);
 
   Panel1.Create(Handle(), {8, 8, 397, 242});
-  Panel1.SetColour(colour_);
+  Panel1.SetColour(Colour());
   HWND panel = Panel1.Handle();
   ProgramIcon = CreateChildWindow({"STATIC", "", SS_ICON, 0, panel, {16, 16, 32, 32}});
   SendMessageA(ProgramIcon, STM_SETICON,
@@ -126,39 +112,8 @@ void TAboutBox::ColorBtn3Click() {
   }
 }
 
-bool TAboutBox::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
-
 LRESULT TAboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND: {
-      TakeMainWindowColours();
-      Panel1.SetColour(colour_);
-      RECT area;
-      GetClientRect(Handle(), &area);
-      BrushHandle background(CreateSolidBrush(colour_));
-      FillRect(reinterpret_cast<HDC>(wParam), &area, background.Get());
-      return 1;
-    }
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, colour_);
-      SetTextColor(dc, fontColour_);
-      SetDCBrushColor(dc, colour_);
-      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
-    case WM_SHOWWINDOW:
-      if (wParam && !shown_) {
-        shown_ = true;
-        PostMessageA(Handle(), WM_APP, 0, 0);  // after the window is on the screen
-      }
-      return DefaultMessage(message, wParam, lParam);
-    case WM_APP:
-      SetForegroundWindow(Handle());
-      return 0;
-    case WM_CLOSE:
-      EndModal(AnswerClosed);
-      return 0;
-    default:
-      return DefaultMessage(message, wParam, lParam);
-  }
+  // The panel is the box's face: it takes the colour the box took from the main window.
+  if (message == WM_ERASEBKGND && Panel1.Colour() != Colour()) Panel1.SetColour(Colour());
+  return DialogForm::OnMessage(message, wParam, lParam);
 }

@@ -1,11 +1,10 @@
 #pragma once
 #include <string>
 
+#include "browser/dialog_form.h"
 #include "dialogs/color_btn.h"
 #include "msgbox/mk_box_dlg.h"
 #include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/handles.h"
 #include "ui/hints.h"
 #include "ui/panel.h"
 
@@ -31,36 +30,25 @@ class RaisedPanel : public Panel {
 };
 
 // The modal about box TAboutBox.
-class TAboutBox : public Form {
+class TAboutBox : public DialogForm {
  public:
   static constexpr const char* ClassName = "TAboutBox";
 
-  TAboutBox();
   bool Build(const TAboutBoxDlg& texts);
-
-  COLORREF Colour() const override { return colour_; }
-  COLORREF FontColour() const override { return fontColour_; }
-  HFONT Font() const override { return font_.Get(); }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool HandleDialogKey(const MSG& message) override;
 
  private:
-  void TakeMainWindowColours();
   // Opens the address; true when the system started a program for it.
   bool Open(const std::string& address) const;
   void ColorBtn2Click();
   void ColorBtn3Click();
 
-  FontHandle font_;
-  COLORREF colour_;
-  COLORREF fontColour_;
   RaisedPanel Panel1;
   HWND ProgramIcon = nullptr;
   Label ProductName, Version, PeriodLabel, Comments, Comment0, Comment1, Comment2;
   TColorBtn ColorBtn1, ColorBtn2, ColorBtn3;
   TMKBoxDlg MKBoxDlg1;
   Hints hints_;
-  bool shown_ = false;
 };

@@ -72,6 +72,15 @@ bool Shows(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
+// A button is on the screen: the inside of its frame shows its face, not black.
+bool Drawn(HWND button) {
+  const RECT r = WindowRect(button);
+  HDC screen = GetDC(nullptr);
+  const COLORREF inside = GetPixel(screen, r.left + 4, r.top + 4);
+  ReleaseDC(nullptr, screen);
+  return inside != RGB(0, 0, 0) && inside != CLR_INVALID;
+}
+
 HWND OpenAboutBox(const Process& process, HWND main) {
   EXPECT_TRUE(ChooseMenuEntry(main, "HV"));
   HWND box = nullptr;
@@ -219,7 +228,10 @@ TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
   EXPECT_TRUE(Shows(texts, "画面キャプチャーソフト"));
   EXPECT_TRUE(Shows(texts, "アニメ／カーソル／アイコン取り込み可"));
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.starts_with("JPEG：libjpeg-turbo "); }));
-  EXPECT_NE(FindButton(about, "by QUILOSOFT 宛メール"), nullptr);
+  for (const char* button : {"Ｏ Ｋ", "HOME PAGE", "by QUILOSOFT 宛メール"}) {
+    ASSERT_NE(FindButton(about, button), nullptr) << button;
+    EXPECT_TRUE(WaitUntil([&] { return Drawn(FindButton(about, button)); })) << button;
+  }
   Screenshot("about-box");
 
   // Declining both home pages opens nothing and leaves the box open.
