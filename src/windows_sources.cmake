@@ -47,6 +47,9 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/progman.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/shortcut_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/reshow_sequence.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/size_bar.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp

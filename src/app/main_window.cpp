@@ -43,6 +43,7 @@ MainWindow::MainWindow(ProgramContext context)
   clipboard_.Bind(commands_);
   wallpaper_.Bind(commands_);
   paint_.Bind(commands_);
+  shortcutCommands_.Bind(commands_);
   reshow_.AddClipStep([this] { FillCaptureGaps(workspace_, *this); });
   cursorBar_.Bind(commands_);
 }

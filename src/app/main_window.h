@@ -20,6 +20,7 @@
 #include "output/picture_memories.h"
 #include "output/print_commands.h"
 #include "output/wallpaper_commands.h"
+#include "setup/shortcut_commands.h"
 #include "setup/shortcut_paths.h"
 #include "ui/command_table.h"
 #include "ui/form.h"
@@ -106,4 +107,5 @@ class MainWindow : public Form, private MainWindowServices {
   bool startupComplete_ = false;
   std::string startupError_;
   ShortcutPaths shortcuts_;
+  ShortcutCommands shortcutCommands_{*this, shortcuts_};
 };

@@ -8,16 +8,6 @@ namespace {
 // Names tried for the temporary file before a save gives up.
 constexpr int TemporaryNameTries = 16;
 
-bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-    bytes = bytes.subspan(written);
-  }
-  return FlushFileBuffers(file) != 0;
-}
-
 struct TemporaryFile {
   std::string name;
   KernelHandle file;
@@ -59,24 +49,46 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name, 
   return bytes;
 }
 
-bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
+ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
   // A rename would replace a read-only file on some systems; the user protected it.
-  const DWORD attributes = GetFileAttributesA(fileName.c_str());
+  const DWORD attributes = GetFileAttributesA(target_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return false;
+    return;
   }
-  std::string temporary;
-  bool written = false;
-  {
-    const std::optional<TemporaryFile> file = CreateTemporaryBeside(fileName);
-    if (!file) return false;
-    temporary = file->name;
-    written = WriteAll(file->file.Get(), bytes);
+  if (auto file = CreateTemporaryBeside(target_)) {
+    temporary_ = std::move(file->name);
+    file_ = std::move(file->file);
   }
-  if (written && MoveFileExA(temporary.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileA(temporary.c_str());
-  return false;
 }
 
+ReplacingFile::~ReplacingFile() {
+  if (temporary_.empty()) return;
+  file_ = KernelHandle();
+  DeleteFileA(temporary_.c_str());
+}
+
+bool ReplacingFile::Write(std::span<const std::uint8_t> bytes) {
+  if (!file_) return false;
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
+    DWORD written = 0;
+    if (!WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes = bytes.subspan(written);
+  }
+  return true;
+}
+
+bool ReplacingFile::Commit() {
+  if (!file_ || !FlushFileBuffers(file_.Get())) return false;
+  file_ = KernelHandle();
+  if (!MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return false;
+  }
+  temporary_.clear();
+  return true;
+}
+
+bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
+  ReplacingFile file(fileName);
+  return file.Write(bytes) && file.Commit();
+}

@@ -14,7 +14,28 @@ KernelHandle OpenFile(const std::string& name, DWORD access = GENERIC_READ, DWOR
 // The whole file; nullopt when it cannot be read or holds more than `maxBytes`.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name, std::int64_t maxBytes);
 
-// Writes the file beside the target first, under a name no file had, and moves it over the
-// target only when complete: a failed write leaves whatever stood under either name untouched.
-// A read-only target is refused.
+// A file written beside `target` under a name no file had, and moved over the target only by
+// Commit(): until then, and whenever anything fails, whatever stood under either name stays
+// untouched. A read-only target, or one that is a folder, is refused (nothing can be written).
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(std::string target);
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+  // Removes the temporary file unless it was committed.
+  ~ReplacingFile();
+
+  bool Write(std::span<const std::uint8_t> bytes);
+  // The open temporary file, e.g. for its date; null when none could be made.
+  HANDLE Handle() const { return file_.Get(); }
+  // Flushes and closes the file and moves it over the target.
+  bool Commit();
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  KernelHandle file_;
+};
+
+// The whole file through a ReplacingFile.
 bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes);

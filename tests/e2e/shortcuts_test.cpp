@@ -1,0 +1,123 @@
+// The option menu's shortcut entries seen from outside: the desktop shortcut copied from the
+// program group's and removed again, the start-up entry made and removed through Program Manager
+// (Wine's desktop answers it), and the message when the start-up group is unknown.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "driver.h"
+#include "support/screenshot.h"
+#include "window_parts.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* ShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* MapGroups = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+constexpr const char* Group = "PIKTO E2E";
+constexpr const char* DesktopSet = "アイコンを、デスクトップにも、登録する (&D)";
+constexpr const char* DesktopDel = "アイコンを、デスクトップから、削除する (&D)";
+constexpr const char* StartupSet = "アイコンを、スタートアップにも、登録する (&S)";
+constexpr const char* StartupDel = "アイコンを、スタートアップから、削除する (&S)";
+
+std::string ShellFolder(const char* name) {
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, ShellFolders, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void SetStartupGroup(const char* name) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, MapGroups, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExA(key, "StartUp", 0, REG_SZ, reinterpret_cast<const BYTE*>(name), static_cast<DWORD>(strlen(name) + 1));
+  RegCloseKey(key);
+}
+
+// The option menu's shortcut entries as it offers them when it opens.
+std::vector<std::string> OfferedShortcutEntries(HWND main) {
+  std::vector<std::string> offered;
+  if (!OpenBarMenu(main, 'O')) return offered;
+  for (const MenuLine& line : ReadMenuBar(main)) {
+    for (const char* entry : {DesktopSet, DesktopDel, StartupSet, StartupDel}) {
+      if (line.caption == entry) offered.push_back(entry);
+    }
+  }
+  CloseMenus(main);
+  return offered;
+}
+
+// Program Manager shows the group of every CreateGroup in a folder window of its own (class
+// ExplorerWClass, titled with the group's name), a while after the command; left open it would
+// cover later tests and keep the Wine session alive. True once one came and went.
+bool CloseFolderWindow(const char* group) {
+  HWND folder = nullptr;
+  if (!WaitUntil([&] { return (folder = FindWindowA("ExplorerWClass", group)) != nullptr; })) return false;
+  PostMessageA(folder, WM_CLOSE, 0, 0);
+  return WaitUntil([&] { return !IsWindow(folder); });
+}
+
+TEST(Shortcuts, DesktopAndStartUpEntriesComeAndGo) {
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("Group", Group);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, MapGroups, "StartUp");
+  const std::string groupFolder = ShellFolder("Programs") + "\\" + Group;
+  const std::string groupShortcut = groupFolder + "\\ピクトラン.lnk";
+  const std::string desktopShortcut = ShellFolder("Desktop") + "\\ピクトラン.lnk";
+  const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
+  CreateDirectoryA(groupFolder.c_str(), nullptr);
+  std::ofstream(groupShortcut, std::ios::binary) << "the group's shortcut";
+  DeleteFileA(desktopShortcut.c_str());
+  DeleteFileA(startupShortcut.c_str());
+
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(OfferedShortcutEntries(main), (std::vector<std::string>{StartupSet, DesktopSet}));
+
+  // The desktop shortcut is a copy of the group's.
+  ASSERT_TRUE(ChooseMenuEntry(main, "OD"));
+  EXPECT_TRUE(WaitUntil([&] { return FileText(desktopShortcut) == "the group's shortcut"; }))
+      << desktopShortcut << " box: " << (FindMessageBox(process, 0) ? MessageBoxText(FindMessageBox(process, 0)) : "none");
+  EXPECT_EQ(OfferedShortcutEntries(main), (std::vector<std::string>{StartupSet, DesktopDel}));
+  ASSERT_TRUE(ChooseMenuEntry(main, "OD"));
+  EXPECT_TRUE(WaitUntil([&] { return !FileExists(desktopShortcut); }));
+
+  // Without a known start-up group nothing can be registered there.
+  ASSERT_TRUE(ChooseMenuEntry(main, "OS"));
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+  PressOk(box);
+
+  // Program Manager makes and removes the start-up entry.
+  SetStartupGroup("StartUp");
+  ASSERT_TRUE(ChooseMenuEntry(main, "OS"));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(startupShortcut); }, 20000)) << startupShortcut;
+  EXPECT_TRUE(CloseFolderWindow("StartUp"));
+  EXPECT_EQ(FindMessageBox(process, 0), nullptr);
+  Screenshot("startup-entry-registered");
+
+  EXPECT_EQ(OfferedShortcutEntries(main), (std::vector<std::string>{StartupDel, DesktopSet}));
+  ASSERT_TRUE(ChooseMenuEntry(main, "OS"));
+  EXPECT_TRUE(WaitUntil([&] { return !FileExists(startupShortcut); }, 20000));
+  EXPECT_TRUE(CloseFolderWindow("StartUp"));
+  EXPECT_EQ(FindMessageBox(process, 0), nullptr);
+
+  CloseAndWait(process, main);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, MapGroups, "StartUp");
+  DeleteFileA(groupShortcut.c_str());
+  RemoveDirectoryA(groupFolder.c_str());
+}
+
+}  // namespace
+}  // namespace e2e
