@@ -89,10 +89,7 @@ void ChooseInList(HWND list, int index) {
 
 void ChooseCursorFile(const Process& process, HWND main, const std::string& file) {
   ASSERT_TRUE(PressButton(main, "ｶｰｿﾙﾛｰﾄﾞ"));
-  HWND dialog = WaitForFileDialog(process);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(WindowText(dialog), "カーソルの選択");
-  ASSERT_TRUE(AnswerFileDialog(dialog, file));
+  AnswerDialogTitled(process, "カーソルの選択", file);
 }
 
 COLORREF ScreenPixel(POINT at) {

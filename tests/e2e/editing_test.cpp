@@ -170,10 +170,7 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   // an eighth of the working picture: its corners stay grey.
   ASSERT_TRUE(walk.Restore());
   ASSERT_TRUE(ChooseMenuEntry(main, "SGL"));
-  HWND dialog = WaitForFileDialog(process);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(WindowText(dialog), "画面合成ＢＭＰ／ＪＰＧファイルの選択");
-  ASSERT_TRUE(AnswerFileDialog(dialog, second));
+  AnswerDialogTitled(process, "画面合成ＢＭＰ／ＪＰＧファイルの選択", second);
   ASSERT_TRUE(walk.Choose("SGP", [](const ShownPicture& p) {
     return p.Is(160, 120, Green) && p.Is(45, 35, Grey) && p.Is(5, 5, Grey);
   }));

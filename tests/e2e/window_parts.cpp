@@ -56,12 +56,16 @@ bool ChooseMenuEntry(HWND main, const std::string& mnemonics) {
   return true;
 }
 
-void LoadPicture(const Process& process, HWND main, const std::string& file) {
-  ASSERT_TRUE(ChooseMenuEntry(main, "FL"));
+void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file) {
   HWND dialog = WaitForFileDialog(process);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(WindowText(dialog), "ＢＭＰ／ＪＰＧファイルの選択");
+  EXPECT_EQ(WindowText(dialog), title);
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
+}
+
+void LoadPicture(const Process& process, HWND main, const std::string& file) {
+  ASSERT_TRUE(ChooseMenuEntry(main, "FL"));
+  AnswerDialogTitled(process, "ＢＭＰ／ＪＰＧファイルの選択", file);
 }
 
 }  // namespace e2e

@@ -22,6 +22,8 @@ bool AnswerFileDialog(HWND dialog, const std::string& fileName);
 // Chooses a menu entry from the keyboard: the menu-bar menu with the first mnemonic, then each
 // submenu's mnemonic in turn, the last one choosing the entry.
 bool ChooseMenuEntry(HWND main, const std::string& mnemonics);
+// Once the program's file dialog shows: checks its title and answers it with the file.
+void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file);
 // ＢＭＰ／ＪＰＧロード through the program's file dialog.
 void LoadPicture(const Process& process, HWND main, const std::string& file);
 
