@@ -207,6 +207,62 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 }
 
+std::string HeaderText(HWND header) {
+  char text[128] = {};
+  HDITEMA item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(header, HDM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+TEST_F(BrowserTest, FolderListRowsFileRowsTheFilterAndUpLeadWhereTheySay) {
+  Open();
+  RECT client{};
+  GetClientRect(form_.Handle(), &client);
+  EXPECT_EQ(client.right, 614);
+  EXPECT_EQ(client.bottom, 262);
+  ASSERT_TRUE(form_.GoToFolder(Folder("表")));
+  HWND header = FindChild(form_.Handle(), WC_HEADERA);
+  HWND tree = FindChild(form_.Handle(), WC_TREEVIEWA);
+  EXPECT_EQ(HeaderText(header), std::to_string(TreeView_GetCount(tree)) + "ｺ　ツリーフォルダー");
+
+  // The list view: the levels of 表 and its one subfolder ソ.
+  NMHDR click{header, 0, static_cast<UINT>(HDN_ITEMCLICKA)};
+  SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  HWND rows = FindChild(form_.Handle(), "ListBox");
+  const int count = static_cast<int>(SendMessageA(rows, LB_GETCOUNT, 0, 0));
+  EXPECT_EQ(HeaderText(header), std::to_string(count) + "ｺ　フォルダー");
+  EXPECT_EQ(SendMessageA(rows, LB_GETCURSEL, 0, 0), count - 2);  // 表, above its subfolder
+  // Choosing the subfolder row goes there; choosing the row above the current one goes up.
+  const auto choose = [&](int row) {
+    SendMessageA(rows, LB_SETCURSEL, row, 0);
+    SendMessageA(form_.Handle(), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(rows));
+  };
+  choose(count - 1);
+  EXPECT_EQ(form_.CurrentFolder(), Folder("表\\ソ"));
+  choose(static_cast<int>(SendMessageA(rows, LB_GETCURSEL, 0, 0)) - 2);
+  EXPECT_EQ(form_.CurrentFolder(), Folder());
+
+  // A file row fills the file name; ALL files lists the folders' files beyond the pictures.
+  HWND list = FindChild(form_.Handle(), WC_LISTVIEWA);
+  ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  NMHDR fileClick{list, 0, static_cast<UINT>(NM_CLICK)};
+  SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&fileClick));
+  EXPECT_EQ(TextOf(FindChild(FindChild(form_.Handle(), "TPanel"), "Edit")), temp_.Path("c.jpg"));
+  ASSERT_TRUE(form_.GoToFolder(Folder("Full")));
+  EXPECT_EQ(ListView_GetItemCount(list), 0);
+  HWND filter = FindChild(form_.Handle(), "ComboBox", "Pictures (*.bmp;*.jpg)");
+  ASSERT_NE(filter, nullptr);
+  SendMessageA(filter, CB_SETCURSEL, 1, 0);
+  SendMessageA(form_.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filter));
+  EXPECT_EQ(ListView_GetItemCount(list), 1);  // keep.txt
+
+  Press(form_.Handle(), "BF");
+  EXPECT_EQ(form_.CurrentFolder(), Folder());
+}
+
 TEST_F(BrowserTest, FileModeRefusesARelativePathWithAFolderAndTakesABareName) {
   Open();
   form_.SetFileMode(true, true, "bmp");
