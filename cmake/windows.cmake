@@ -38,11 +38,13 @@ target_link_libraries(test_support PUBLIC user32 gdi32)
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
 
-# The benchmarks run under Wine through scripts/bench-capture, scripts/bench-cursors and
-# scripts/bench-editing; CTest does not run them.
+# The benchmarks run under Wine through scripts/bench-capture, scripts/bench-cursors,
+# scripts/bench-editing and scripts/bench-copy; CTest does not run them.
 add_executable(capture_bench bench/capture_bench.cpp)
 target_link_libraries(capture_bench PRIVATE piktoran_win)
 add_executable(cursor_list_bench bench/cursor_list_bench.cpp)
 target_link_libraries(cursor_list_bench PRIVATE piktoran_win test_support)
+add_executable(file_copy_bench bench/file_copy_bench.cpp)
+target_link_libraries(file_copy_bench PRIVATE piktoran_win)
 add_executable(editing_bench bench/editing_bench.cpp)
 target_link_libraries(editing_bench PRIVATE piktoran_win test_support)
