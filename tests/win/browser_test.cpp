@@ -205,6 +205,11 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   Scheduled::After(800, [&] { Press(Visible("TDIR2VIEWForm"), "設定"); });
   EXPECT_EQ(dialog.SelectFolder(), 1);
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
+
+  // Closed by the window's own close button.
+  Scheduled::After(800, [&] { PostMessageA(Visible("TDIR2VIEWForm"), WM_CLOSE, 0, 0); });
+  EXPECT_EQ(dialog.SelectFolder(), 2);
+  EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 }
 
 std::string HeaderText(HWND header) {
