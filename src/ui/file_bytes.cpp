@@ -7,6 +7,9 @@ namespace {
 
 // Names tried for the temporary file before a save gives up.
 constexpr int TemporaryNameTries = 16;
+// How long the final rename waits for another program to let go of the new file: 1 s at most.
+constexpr int RenameTries = 20;
+constexpr DWORD RenameWaitMs = 50;
 
 struct TemporaryFile {
   std::string name;
@@ -81,8 +84,13 @@ bool ReplacingFile::Write(std::span<const std::uint8_t> bytes) {
 bool ReplacingFile::Commit() {
   if (!file_ || !FlushFileBuffers(file_.Get())) return false;
   file_ = KernelHandle();
-  if (!MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return false;
+  // The shell (its desktop shows shortcut files) and virus scanners open a new file for a moment
+  // when it appears; the rename waits that moment out rather than failing the save.
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) break;
+    const DWORD error = GetLastError();
+    if (attempt == RenameTries || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) return false;
+    Sleep(RenameWaitMs);
   }
   temporary_.clear();
   return true;
