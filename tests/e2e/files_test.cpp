@@ -103,7 +103,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   EXPECT_EQ(SaveEntriesEnabled(main), (std::vector<bool>{true, true}));
 
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
-  EXPECT_EQ(FirstBytes(bmp, 2), (std::vector<std::uint8_t>{'B', 'M'}));
+  EXPECT_TRUE(WaitUntil([&] { return FirstBytes(bmp, 2) == std::vector<std::uint8_t>{'B', 'M'}; }));
   // インターネット圧縮 on: a progressive file.
   ChooseFileEntry(main, 'O');
   ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 2; }));  // the submenu opens
@@ -129,7 +129,8 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   HWND list = FileList(dialog);
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > 0; }));  // the list fills itself
-  EXPECT_EQ(PaintedPixels(pane), 0);
+  // Empty until a file is clicked; waiting for that also waits until the dialog is drawn.
+  EXPECT_TRUE(WaitUntil([&] { return PaintedPixels(pane) == 0; }));
   const RECT listRect = WindowRect(list);
   Click({listRect.left + 30, listRect.top + 10});
   EXPECT_TRUE(WaitUntil([&] { return PaintedPixels(pane) > 20; }));
