@@ -70,7 +70,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/combo_box.cpp
-  ${CMAKE_SOURCE_DIR}/src/browser/dialog_form.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/dialog_form.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_folders.cpp

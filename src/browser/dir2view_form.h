@@ -4,7 +4,6 @@
 
 #include "browser/browse_history.h"
 #include "browser/browser_images.h"
-#include "browser/dialog_form.h"
 #include "browser/drive_list.h"
 #include "browser/file_filter.h"
 #include "browser/file_list.h"
@@ -12,6 +11,7 @@
 #include "browser/sn_box_dlg.h"
 #include "browser/splitter.h"
 #include "dialogs/color_btn.h"
+#include "dialogs/dialog_form.h"
 #include "msgbox/mk_box_dlg.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"

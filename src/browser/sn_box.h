@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "browser/dialog_form.h"
 #include "dialogs/color_btn.h"
+#include "dialogs/dialog_form.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"
 #include "ui/hints.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "browser/dialog_form.h"
 #include "dialogs/color_btn.h"
+#include "dialogs/dialog_form.h"
 #include "msgbox/mk_box_dlg.h"
 #include "ui/controls.h"
 #include "ui/hints.h"

@@ -1,4 +1,4 @@
-#include "browser/dialog_form.h"
+#include "dialogs/dialog_form.h"
 
 #include "dialogs/color_btn.h"
 #include "ui/application.h"
