@@ -39,7 +39,7 @@ add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
 
 # The benchmarks run under Wine through scripts/bench-capture, scripts/bench-cursors,
-# scripts/bench-editing and scripts/bench-copy; CTest does not run them.
+# scripts/bench-editing, scripts/bench-copy and scripts/bench-browser; CTest does not run them.
 add_executable(capture_bench bench/capture_bench.cpp)
 target_link_libraries(capture_bench PRIVATE piktoran_win)
 add_executable(cursor_list_bench bench/cursor_list_bench.cpp)
@@ -48,3 +48,5 @@ add_executable(file_copy_bench bench/file_copy_bench.cpp)
 target_link_libraries(file_copy_bench PRIVATE piktoran_win)
 add_executable(editing_bench bench/editing_bench.cpp)
 target_link_libraries(editing_bench PRIVATE piktoran_win test_support)
+add_executable(browser_fill_bench bench/browser_fill_bench.cpp)
+target_link_libraries(browser_fill_bench PRIVATE piktoran_win)
