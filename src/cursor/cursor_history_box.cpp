@@ -1,13 +1,12 @@
 #include "cursor/cursor_history_box.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "common/list_file.h"
 #include "common/path_helpers.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
+#include "ui/file_bytes.h"
 #include "ui/handles.h"
 
 namespace {
@@ -15,7 +14,7 @@ namespace {
 constexpr const char* CgLoadFailedText = "ＣＧロードに失敗しました";
 constexpr const char* HistoryFileName = "PIKTO_I0.LST";
 // A list file of 20 names is a few kilobytes; anything far beyond is no list of ours.
-constexpr std::streamsize MaxHistoryFileBytes = 1 << 20;
+constexpr std::int64_t MaxHistoryFileBytes = 1 << 20;
 
 const FileDialogSetup CursorDialogSetup{
     "カーソルの選択",
@@ -189,15 +188,10 @@ void CursorHistoryBox::LoadHistory() {
   list.SetItemHeight(std::max(1, controls_.Panel_SIZE.Height() - 6));
   const Bounds b = list.GetBounds();
   list.SetBounds({0, b.top, b.width, b.height});
-  std::ifstream in(HistoryFile(), std::ios::binary);
-  std::string text;
-  if (in) {
-    text.resize(static_cast<std::size_t>(MaxHistoryFileBytes) + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-  }
-  if (text.size() > static_cast<std::size_t>(MaxHistoryFileBytes)) text.clear();
-  history_ = CursorHistory(ParseCursorHistory(text));
+  // A file that cannot be read, or is larger than any list of ours, gives an empty list.
+  const auto bytes = ReadWholeFile(HistoryFile(), MaxHistoryFileBytes);
+  history_ = CursorHistory(
+      ParseCursorHistory(bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : ""));
   CurrentCursor& cursor = workspace_.cursor;
   for (std::size_t i = 0; i < history_.Items().size(); ++i) {
     const std::string name = history_.Items()[i].name;
@@ -214,8 +208,6 @@ void CursorHistoryBox::LoadHistory() {
 bool CursorHistoryBox::SaveHistory() const {
   std::vector<std::string> names;
   for (const CursorHistory::Item& item : history_.Items()) names.push_back(item.name);
-  std::ofstream out(HistoryFile(), std::ios::binary | std::ios::trunc);
   const std::string text = FormatListFile(names);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  return static_cast<bool>(out);
+  return WriteFileReplacing(HistoryFile(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
