@@ -4,7 +4,6 @@
 #include "ui/application.h"
 
 namespace {
-constexpr UINT FormShowMessage = WM_APP;
 
 bool IsEdit(HWND control) {
   char name[16] = {};
@@ -67,15 +66,6 @@ LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return ControlColours(reinterpret_cast<HDC>(wParam), true);
     case WM_CTLCOLORSTATIC:  // a read-only edit asks as a static does
       return ControlColours(reinterpret_cast<HDC>(wParam), IsEdit(reinterpret_cast<HWND>(lParam)));
-    case WM_SHOWWINDOW:
-      if (wParam && !shown_) {
-        shown_ = true;
-        PostMessageA(Handle(), FormShowMessage, 0, 0);  // after the window is on the screen
-      }
-      return DefaultMessage(message, wParam, lParam);
-    case FormShowMessage:
-      FormShow();
-      return 0;
     case WM_CLOSE:
       EndModal(ClosedResult);
       return 0;

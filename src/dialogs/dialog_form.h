@@ -20,7 +20,7 @@ class DialogForm : public Form {
   DialogForm();
   // A top-level window of `client` size owned by `owner`.
   bool CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner);
-  virtual void FormShow();
+  void FormShow() override;
   // The main window's colour and font colour, when it is one of ours.
   void TakeMainWindowColours();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,5 +34,4 @@ class DialogForm : public Form {
   COLORREF colour_;
   COLORREF fontColour_;
   bool standardColor_ = true;
-  bool shown_ = false;
 };

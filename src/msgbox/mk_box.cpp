@@ -205,15 +205,6 @@ LRESULT TMKBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetDCBrushColor(dc, colour_);
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
-    case WM_SHOWWINDOW:
-      if (wParam && !shown_) {
-        shown_ = true;
-        PostMessageA(Handle(), WM_APP, 0, 0);  // after the window is on the screen
-      }
-      return DefaultMessage(message, wParam, lParam);
-    case WM_APP:
-      FormShow();
-      return 0;
     case WM_CLOSE:
       EndModal(AnswerClosed);
       return 0;

@@ -46,10 +46,10 @@ class TMKBox : public Form {
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
+  void FormShow() override;
 
  private:
   void FormPaint();
-  void FormShow();
   void Timer1Timer();
   void Timer_PaintTimer();
   void DrawPicture();
@@ -77,5 +77,4 @@ class TMKBox : public Form {
   int remaining_ = 0;
   bool countRead_ = false;
   bool tickBusy_ = false;
-  bool shown_ = false;
 };

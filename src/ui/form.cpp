@@ -54,6 +54,16 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
       return 0;
     }
     if (message == WM_SETCURSOR && ScreenCursor::Apply()) return TRUE;
+    // Posted, so that FormShow runs once the window is on the screen.
+    static const UINT FormShowMessage = RegisterWindowMessageA("PIKTORAN_FORM_SHOW");
+    if (message == WM_SHOWWINDOW && wParam && !form->shown_) {
+      form->shown_ = true;
+      PostMessageA(window, FormShowMessage, 0, 0);
+    }
+    if (message == FormShowMessage) {
+      form->FormShow();
+      return 0;
+    }
     // A control's notification goes to the control's own handler, wherever the control sits.
     if (message == WM_COMMAND && lParam && ChildControl::Reflect(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
       return 0;

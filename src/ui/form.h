@@ -42,6 +42,8 @@ class Form : public WindowView {
   bool CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,
                            const Bounds& bounds, HWND parent, HMENU menu = nullptr);
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Runs once, after the window was first shown and is on the screen.
+  virtual void FormShow() {}
   LRESULT DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // A handler of this window (or of a control on it) failed with an exception, which never
   // crosses into the system's code. The top-level form decides what the user sees; the
@@ -56,4 +58,5 @@ class Form : public WindowView {
   std::vector<Timer*> timers_;
   int modalResult_ = 0;
   bool modalRunning_ = false;
+  bool shown_ = false;
 };
