@@ -170,13 +170,8 @@ void FileCommands::MBMP_LOADClick(bool fromMenu) {
 }
 
 void FileCommands::LoadFailed() {
-  // The base picture stays, so 画面を元に戻す still brings back what was there.
-  workspace_.picture.Working().Clear();
-  window_.RefreshPicture();
   Image1Progress(ProgressStage::Ending, 100);
-  window_.Window().Show();
-  window_.ShowMsg(PictureLoadFailedText);
-  window_.ApplyTopMost();
+  ReportUnreadablePicture(workspace_, window_);
 }
 
 bool FileCommands::LoadIntoWorkingPicture(const std::string& fileName) {

@@ -5,6 +5,14 @@
 #include "output/picture_files.h"
 #include "ui/application.h"
 
+void ReportUnreadablePicture(Workspace& workspace, MainWindowServices& window) {
+  workspace.picture.Working().Clear();
+  window.RefreshPicture();
+  window.Window().Show();
+  window.ShowMsg(PictureLoadFailedText);
+  window.ApplyTopMost();
+}
+
 bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, const std::string& fileName,
                             const PictureReplacement& how) {
   window.HideForWork();
@@ -18,16 +26,13 @@ bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, co
       loaded = decoded && working.Assign(*decoded);
     } catch (const std::bad_alloc&) {
     }
-    if (!loaded) working.Clear();
     loaded = loaded && WorkingPicture::CheckPictureReadable(working);
   }
-  window.RefreshPicture();
   if (!loaded) {
-    window.Window().Show();
-    window.ShowMsg(PictureLoadFailedText);
-    window.ApplyTopMost();
+    ReportUnreadablePicture(workspace, window);
     return false;
   }
+  window.RefreshPicture();
   bool done = !how.throughClipboard || pictures.ClipboardRoundTrip(window.Window().Handle());
   done = pictures.SetBaseFromWorking() && done;
   if (!done) window.ShowMsg(how.laterFailureText);

@@ -8,6 +8,10 @@
 inline constexpr const char* BmpLoadSizePrefix = "ＢＭＰロードサイズ ";
 inline constexpr const char* PictureLoadFailedText = "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・";
 
+// A load that gave no readable picture: the working picture empties (the base picture stays, so
+// 画面を元に戻す brings it back), the window comes back and the user is told.
+void ReportUnreadablePicture(Workspace& workspace, MainWindowServices& window);
+
 // How a file becomes the working and the base picture.
 struct PictureReplacement {
   // Sent through the clipboard before it becomes the base picture.

@@ -30,11 +30,6 @@ std::string TempFolder() {
   return temp;
 }
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A folder of three files whose name order, size order and size-text order all differ, and one
 // subfolder; what the walk creates in it goes with it.
 class BrowsedFolder {

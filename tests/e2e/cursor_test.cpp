@@ -111,11 +111,6 @@ void Click(HWND pictureBox, UINT down, UINT up, int x, int y) {
   PostMessageA(pictureBox, up, 0, MAKELPARAM(x, y));
 }
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class SchemeArrow {
  public:
   explicit SchemeArrow(const std::string& value) {

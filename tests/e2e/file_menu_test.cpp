@@ -27,13 +27,6 @@ void WriteBmp(const std::string& path, int width, int height, Pixel colour) {
                                               static_cast<std::streamsize>(bytes->size()));
 }
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::string WindowsFolder() {
   char folder[MAX_PATH] = {};
   GetWindowsDirectoryA(folder, MAX_PATH);

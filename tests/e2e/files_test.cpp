@@ -31,8 +31,6 @@ std::vector<std::uint8_t> FirstBytes(const std::string& path, std::size_t count)
   return bytes;
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // A program that has just captured the whole screen.
 HWND CapturedMainWindow(const Process& process) {
   HWND main = StartedMainWindow(process);

@@ -28,13 +28,6 @@ std::string ShellFolder(const char* name) {
   return value;
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void SetStartupGroup(const char* name) {
   HKEY key = nullptr;
   RegCreateKeyExA(HKEY_CURRENT_USER, MapGroups, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <fstream>
+#include <iterator>
 
 namespace e2e {
 namespace {
@@ -45,6 +47,13 @@ bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool ChooseMenuEntry(HWND main, const std::string& mnemonics) {
   if (mnemonics.empty() || !OpenBarMenu(main, mnemonics[0])) return false;

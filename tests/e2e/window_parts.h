@@ -19,6 +19,10 @@ HWND WaitForFileDialog(const Process& process);
 // Types the full name into the dialog's name field and presses its OK button.
 bool AnswerFileDialog(HWND dialog, const std::string& fileName);
 
+// A file's whole content (empty when it cannot be read), and whether a file or folder is there.
+std::string FileText(const std::string& path);
+bool FileExists(const std::string& path);
+
 // Chooses a menu entry from the keyboard: the menu-bar menu with the first mnemonic, then each
 // submenu's mnemonic in turn, the last one choosing the entry.
 bool ChooseMenuEntry(HWND main, const std::string& mnemonics);
