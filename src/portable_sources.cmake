@@ -27,6 +27,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/dialogs/about_texts.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/install_rules.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/uninstall_rules.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp

@@ -49,7 +49,11 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/shell_registry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/install_steps.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/uninstall_steps.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/uninstall_helper.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/reshow_sequence.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/size_bar.cpp
   ${CMAKE_SOURCE_DIR}/src/app/hand_over.cpp

@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$(realpath -m "$1")
-marker=$prefix/.piktoran-prefix-v5
+marker=$prefix/.piktoran-prefix-v6
 [ -f "$marker" ] && exit 0
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=$wine_dll_overrides LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -42,6 +42,10 @@ Windows Registry Editor Version 5.00
 "ＭＳ Ｐ明朝"="IPAPMincho"
 "ＭＳ 明朝"="IPAMincho"
 "MS Mincho"="IPAMincho"
+
+; A crashing test process ends at once instead of waiting in the crash debugger.
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=-
 REG
 DISPLAY= wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
 # Debian's Wine does not find its own Marlett (fonts-wine) by itself; without it the caption

@@ -2,7 +2,10 @@
 
 #include "app/help_file.h"
 #include "app/settings_store.h"
+#include "common/program_identity.h"
 #include "dialogs/about_texts.h"
+#include "ui/application.h"
+#include "ui/registry.h"
 
 void HelpCommands::Bind(CommandTable& commands) {
   commands.Bind("MHELP_MOKUJI", [this] { MHELP_MOKUJIClick(); });
@@ -10,6 +13,7 @@ void HelpCommands::Bind(CommandTable& commands) {
   commands.Bind("MHELP_HELP", [this] { MHELP_HELPClick(); });
   commands.Bind("MQ_A", [this] { MQ_AClick(); });
   commands.Bind("MAbout", [this] { MAboutClick(); });
+  commands.Bind("MHELP_VERCUT", [this] { MHELP_VERCUTClick(); });
 }
 
 void HelpCommands::CallHelp(UINT command, ULONG_PTR data) const {
@@ -42,4 +46,18 @@ void HelpCommands::MAboutClick() {
   // The third line, empty in the design, names the JPEG library for reports to the maker.
   AboutBoxDlg1.Comment2 = JpegLibraryLine(jpegLibrary_);
   AboutBoxDlg1.Execute();
+}
+
+void HelpCommands::MHELP_VERCUTClick() {
+  const char* question =
+      "バージョン番号削除：\nインストールソフトを再起動させたい時に使います。\n"
+      "なお、バージョンが違う時は、インストールソフトが自動起動するので、\n"
+      "バージョン番号を削除する必要ありません。\nバージョン番号を削除してもよろしいですか？？？";
+  if (window_.AskYesNoTimed(question, IDYES) != IDYES) {
+    window_.ShowMsgTimed("バージョン番号削除を中止しました・・・", 1);
+    return;
+  }
+  HourglassGuard hourglass;
+  const auto key = RegistryKey::Create(HKEY_CURRENT_USER, SettingsKeyPath);
+  if (!key || !key->WriteString("Version", "")) window_.ShowMsg("'Version' の設定に失敗しました");
 }

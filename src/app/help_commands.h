@@ -8,7 +8,7 @@
 #include "workspace/workspace.h"
 
 // The Help menu's commands: the help file beside the program (contents, keyword search, help on
-// help), the contact message and the about box AboutBoxDlg1.
+// help), the contact message, the about box AboutBoxDlg1 and removing the stored version.
 class HelpCommands {
  public:
   // `jpegLibrary`: the linked JPEG library as it reported itself at start-up.
@@ -22,6 +22,8 @@ class HelpCommands {
   void MHELP_HELPClick();
   void MQ_AClick();
   void MAboutClick();
+  // ﾊﾞｰｼﾞｮﾝ番号削除: the stored version goes, so that the next start opens the installer again.
+  void MHELP_VERCUTClick();
 
  private:
   void CallHelp(UINT command, ULONG_PTR data) const;

@@ -44,8 +44,8 @@ SetupMode SetupModeFor(StartMode mode) {
   return SetupMode::Install;
 }
 
-int RunSetupWindow(StartMode mode) {
-  SetupWindow window(SetupModeFor(mode));
+int RunSetupWindow(StartMode mode, const std::vector<std::string>& arguments) {
+  SetupWindow window(SetupModeFor(mode), arguments.empty() ? std::string() : arguments.front());
   if (!window.Create()) return 1;
   return Application::Run();
 }
@@ -62,7 +62,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         (WindowOfClassExists(MainWindow::ClassName) || WindowOfClassExists(SetupWindow::ClassName))) {
       mode = StartMode::Busy;
     }
-    return RunSetupWindow(mode);
+    return RunSetupWindow(mode, arguments);
   }
 
   if (HWND running = FindWindowA(MainWindow::ClassName, nullptr)) {
@@ -73,7 +73,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const auto storedVersion = SettingsStore::ReadValue("Version");
   if (!StoredVersionMatches(storedVersion ? &*storedVersion : nullptr)) {
     if (WindowOfClassExists(SetupWindow::ClassName)) return 0;
-    return RunSetupWindow(StartMode::Normal);
+    return RunSetupWindow(StartMode::Normal, arguments);
   }
 
   MainWindow window(ProgramContext{ExecutableFolder(), WindowsFolder(), arguments, JpegLibraryVersion()});

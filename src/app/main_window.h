@@ -107,5 +107,5 @@ class MainWindow : public Form, private MainWindowServices {
   bool startupComplete_ = false;
   std::string startupError_;
   ShortcutPaths shortcuts_;
-  ShortcutCommands shortcutCommands_{*this, shortcuts_};
+  ShortcutCommands shortcutCommands_{workspace_, *this, shortcuts_};
 };

@@ -5,8 +5,8 @@
 #include "capture/capture_captions.h"
 #include "common/program_identity.h"
 #include "msgbox/work_area_probe.h"
+#include "setup/shell_registry.h"
 #include "ui/application.h"
-#include "ui/registry.h"
 #include "workspace/main_menu.h"
 
 namespace {
@@ -95,12 +95,7 @@ void MainWindow::ReadSettings() {
 }
 
 void MainWindow::ReadShortcutPaths() {
-  const auto shellFolders =
-      RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
-  const auto folder = [&shellFolders](const char* name) {
-    return shellFolders ? shellFolders->ReadString(name).value_or("") : std::string();
-  };
-  shortcuts_ = BuildShortcutPaths(folder("Programs"), folder("Desktop"), folder("Startup"),
+  shortcuts_ = BuildShortcutPaths(ShellFolderPath("Programs"), ShellFolderPath("Desktop"), ShellFolderPath("Startup"),
                                   SettingsStore::ReadValue("Group").value_or(""), ProgramTitle);
 }
 

@@ -3,10 +3,18 @@
 #include "common/decimal.h"
 #include "common/shift_jis.h"
 
-std::string UninstallHelperName(int helperNumber) {
+namespace {
+
+std::string HelperDigits(int helperNumber) {
   const std::string digits = "000" + ToDecimal(helperNumber);
-  return "unin_quilo" + digits.substr(digits.size() - 3) + ".exe";
+  return digits.substr(digits.size() - 3);
 }
+
+}  // namespace
+
+std::string UninstallHelperName(int helperNumber) { return "unin_quilo" + HelperDigits(helperNumber) + ".exe"; }
+
+std::string UninstallHelperCaption(int helperNumber) { return "UNINSTALL_QUILO" + HelperDigits(helperNumber); }
 
 StartMode DecideStartMode(const std::string* firstArgument, const std::string& ownFileName) {
   if (firstArgument && *firstArgument == "/uninstall") return StartMode::Uninstall;

@@ -7,6 +7,8 @@ inline constexpr int UninstallHelperNumber = 0;
 
 // "unin_quilo" + the helper number's last three digits after prefixing "000" + ".exe".
 std::string UninstallHelperName(int helperNumber = UninstallHelperNumber);
+// The helper's caption when it has no other: "UNINSTALL_QUILO" + the same three digits.
+std::string UninstallHelperCaption(int helperNumber = UninstallHelperNumber);
 
 enum class StartMode { Normal = 0, Uninstall = 1, UninstallHelper = 2, Busy = 999 };
 

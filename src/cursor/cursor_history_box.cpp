@@ -6,13 +6,13 @@
 #include "common/path_helpers.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
+#include "output/work_files.h"
 #include "ui/file_bytes.h"
 #include "ui/handles.h"
 
 namespace {
 
 constexpr const char* CgLoadFailedText = "ＣＧロードに失敗しました";
-constexpr const char* HistoryFileName = "PIKTO_I0.LST";
 // A list file of 20 names is a few kilobytes; anything far beyond is no list of ours.
 constexpr std::int64_t MaxHistoryFileBytes = 1 << 20;
 
@@ -38,7 +38,7 @@ void CursorHistoryBox::Create() {
   list.onDrawItem = [this](const DRAWITEMSTRUCT& item) { ComboBox_Icon_FileDrawItem(item); };
 }
 
-std::string CursorHistoryBox::HistoryFile() const { return workspace_.programFolder + HistoryFileName; }
+std::string CursorHistoryBox::HistoryFile() const { return workspace_.programFolder + CursorHistoryListFile; }
 
 bool CursorHistoryBox::Compose(COLORREF background, Picture& into) const {
   const CurrentCursor& cursor = workspace_.cursor;

@@ -61,14 +61,14 @@ void CursorPreview::Image_IconMouseDown(Point at) {
 }
 
 void CursorPreview::Label_IXMouseDown() {
-  if (menuOpening_) return;
-  menuOpening_ = true;
+  if (workspace_.hotSpotMenuGuard) return;
+  workspace_.hotSpotMenuGuard = true;
   ScreenCursor::SetBusy(true);
   POINT at{};
   GetCursorPos(&at);
   // The menu is about to show: the normal cursor returns and the menu may be asked for again.
   ScreenCursor::SetBusy(false);
-  menuOpening_ = false;
+  workspace_.hotSpotMenuGuard = false;
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(PopupMenu_IXY.Root(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
                                                        at.y, 0, window_.Window().Handle(), nullptr));
   for (int item = 0; item < static_cast<int>(std::size(HotSpotItems)); ++item) {

@@ -41,5 +41,4 @@ class CursorPreview {
   Label& Label_IY;
   MenuTree PopupMenu_IXY;
   Picture preview_;
-  bool menuOpening_ = false;
 };

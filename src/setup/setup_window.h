@@ -1,8 +1,14 @@
 #pragma once
 #include <string>
 
+#include "dialogs/color_btn.h"
+#include "setup/uninstall_rules.h"
 #include "msgbox/mk_box_dlg.h"
+#include "ui/combo_box.h"
+#include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/hints.h"
 #include "ui/timer.h"
 
 // What the window TPIKTO_SETUP is started for.
@@ -13,30 +19,90 @@ enum class SetupMode {
   Busy,             // "/uninstall" while the program runs
 };
 
-// The installer and uninstaller window TPIKTO_SETUP. As the installer it is visible; in the
-// uninstall modes it stays hidden and its timers do the work.
+// The installer and uninstaller window TPIKTO_SETUP. As the installer it is visible: the user
+// picks the folder and the Program Manager group, 設定 copies the program's files there and
+// registers it. In the uninstall modes it stays hidden and its timers do the work.
 class SetupWindow : public Form {
  public:
   static constexpr const char* ClassName = "TPIKTO_SETUP";
 
-  explicit SetupWindow(SetupMode mode);
+  // `firstArgument`: the first command-line argument (the helper copy checks it).
+  SetupWindow(SetupMode mode, std::string firstArgument);
   bool Create();
+
+  COLORREF Colour() const override;
+  COLORREF FontColour() const override;
+  HFONT Font() const override { return font_.Get(); }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool HandleDialogKey(const MSG& message) override;
 
  private:
   void FormCreate();
-  void Timer1Timer() { EndUninstallFlow(Timer1); }
-  void Timer2Timer() { EndUninstallFlow(Timer2); }
-  // The uninstall and its helper copy end the program until they can remove anything.
-  void EndUninstallFlow(Timer& timer);
+  void CreateControls();
+  void FillGroupBox();
+  void FormPaint();
+  LRESULT FieldColours(HDC dc);
+
+  void Button1Click();  // 参照
+  void Button2Click();  // 中止
+  void Button3Click();  // 設定
+  void Button4Click();  // 初期値
+  void CheckBoxBkColorClick();
+  void QUILO_COLORClick();
+
+  // The installation's steps (install_steps.cpp); false stops it with the window left open.
+  bool MakeFolders(const std::string& folder);
+  bool CopyProgramFiles(const std::string& targetFolder);
+  bool WriteValue(HKEY root, const std::string& key, const std::string& name, const std::string& value);
+  void RegisterInGroups(const std::string& group, const std::string& targetProgram);
+  // 設定 comes back: the installation stopped.
+  void StopInstalling();
+
+  // The uninstall (uninstall_steps.cpp): the questions, the removals, the helper copy started.
+  void Timer1Timer();
+  void RemoveFromGroup(const std::string& group);
+  void PlaceHelper(const std::string& helperPath);
+  void WriteHandover();
+  void StartHelper(const std::string& helperPath);
+  // The helper copy (uninstall_helper.cpp): reads the hand-over record, then deletes the
+  // program file as soon as it can and removes the emptied folders.
+  void Timer2Timer();
+  void Timer3Timer();
+  void ReadHandover();
+  void RemoveProgramFolders();
   void TimerErOutTimer();
+  // Shows the text, then closes the window, which ends the program.
+  void EndWithMessage(const std::string& text);
 
   SetupMode mode_;
+  std::string firstArgument_;
   std::string versionCaption_;
+  std::string proposedFolder_;
+  std::string previousGroup_;
+  ColourValue colour_;
+  ColourValue fontColour_;
+  // The helper's hand-over: the program file to delete and whether its folders go too.
+  std::string programFile_;
+  bool removeFolders_ = true;
+  FontHandle font_;
+  Hints hints_;
+  Label Label1;
+  EditBox Edit1;
+  TColorBtn Button1;
+  TColorBtn Button4;
+  Label Label2;
+  ComboBox ComboBox1;  // editable: a group name may be typed
+  CheckBox CheckBoxST;
+  CheckBox CheckBoxBkColor;
+  CheckBox QUILO_COLOR;
+  TColorBtn Button5;  // 設定中, beneath 設定
+  TColorBtn Button3;
+  TColorBtn Button2;
   TMKBoxDlg MKBoxDlg1;
   Timer Timer1;
   Timer Timer2;
+  Timer Timer3;
   Timer TimerErOut;
 };

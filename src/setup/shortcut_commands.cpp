@@ -5,14 +5,8 @@
 #include "setup/file_system.h"
 #include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/shell_registry.h"
 #include "ui/application.h"
-#include "ui/registry.h"
-
-namespace {
-
-constexpr const char* MapGroupsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-
-}  // namespace
 
 void ShortcutCommands::Bind(CommandTable& commands) {
   commands.BindOpening("MOption0", [this] { MOption0Click(); });
@@ -32,10 +26,26 @@ void ShortcutCommands::MOption0Click() {
   menu.SetVisible("MICON_DEL", atStartup);
 }
 
+namespace {
+
+// The hot-spot menu stays shut while a shortcut command runs.
+class MenuGuard {
+ public:
+  explicit MenuGuard(bool& guard) : guard_(guard) { guard_ = true; }
+  MenuGuard(const MenuGuard&) = delete;
+  MenuGuard& operator=(const MenuGuard&) = delete;
+  ~MenuGuard() { guard_ = false; }
+
+ private:
+  bool& guard_;
+};
+
+}  // namespace
+
 void ShortcutCommands::MICON_SETClick(bool add) {
   HourglassGuard hourglass;
-  const auto key = RegistryKey::Open(HKEY_CURRENT_USER, MapGroupsKey);
-  const std::string group = key ? key->ReadString("StartUp").value_or("") : "";
+  MenuGuard guard(workspace_.hotSpotMenuGuard);
+  const std::string group = StartUpGroupName();
   if (group.empty()) {
     window_.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
     return;
@@ -50,6 +60,7 @@ void ShortcutCommands::MICON_SETClick(bool add) {
 
 void ShortcutCommands::MDESK_SETClick(bool add) {
   HourglassGuard hourglass;
+  MenuGuard guard(workspace_.hotSpotMenuGuard);
   if (!add) {
     // A shortcut that cannot go stays offered for removal.
     DeleteFileA(paths_.desktop.c_str());

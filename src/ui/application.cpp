@@ -49,9 +49,14 @@ void ProcessMessages() {
 }
 
 int Run() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
-  return static_cast<int>(message.wParam);
+  MSG message{};
+  // The run also ends once the main window is gone: a nested loop of the system's (the DDE
+  // layer waiting for Program Manager) may have taken the quit request away.
+  while (mainWindow == nullptr || IsWindow(mainWindow)) {
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) return static_cast<int>(message.wParam);
+    Dispatch(message);
+  }
+  return 0;
 }
 
 }  // namespace Application

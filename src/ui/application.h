@@ -22,7 +22,8 @@ int HintPause();
 void Dispatch(const MSG& message);
 // Lets pending messages run; a quit request found on the way stays queued for the main loop.
 void ProcessMessages();
-// Runs the message loop until the last form has asked to quit; returns the exit code.
+// Runs the message loop until the last form has asked to quit or the main window is gone;
+// returns the exit code.
 int Run();
 
 }  // namespace Application

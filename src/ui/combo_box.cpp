@@ -1,8 +1,8 @@
 #include "ui/combo_box.h"
 
-bool ComboBox::Create(HWND parent, const Bounds& bounds, HFONT font) {
-  return CreateControl({"COMBOBOX", "", CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0, parent,
-                        bounds, font});
+bool ComboBox::Create(HWND parent, const Bounds& bounds, HFONT font, bool editable) {
+  const DWORD kind = editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+  return CreateControl({"COMBOBOX", "", kind | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0, parent, bounds, font});
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) const {

@@ -5,11 +5,14 @@
 
 #include "ui/child_control.h"
 
-// A fixed drop-down list of texts (the user picks, never types).
+// A drop-down list of texts: fixed (the user picks, never types), or editable (a text may be typed
+// as well).
 class ComboBox : public ChildControl {
  public:
   // `height` includes the dropped list.
-  bool Create(HWND parent, const Bounds& bounds, HFONT font = nullptr);
+  bool Create(HWND parent, const Bounds& bounds, HFONT font = nullptr, bool editable = false);
+  // The text shown: the chosen item, or what was typed into an editable box.
+  std::string Text() const { return Caption(); }
 
   // Replaces every item, nothing selected.
   void SetItems(const std::vector<std::string>& items) const;

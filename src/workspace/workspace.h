@@ -17,6 +17,9 @@ struct Workspace {
   CurrentCursor cursor;             // Image_AND, Image_XOR, the hot spot and the combine flag
   int screenDepth = 0;              // bits per pixel, read at start-up
   std::vector<Bounds> captureFill;  // gaps of the last type-2 capture, for the capture fill
+  // While set, the hot-spot menu does not open: a command is between its steps and lets
+  // pending messages run (or talks to Program Manager, which does).
+  bool hotSpotMenuGuard = false;
 
   // Screens of 8 bits or less send pictures through the clipboard. Until the depth is known
   // (0) nothing does, which would overwrite what the user put there.

@@ -101,7 +101,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   for (;;) {
     if (condition()) return true;
     if (GetTickCount64() > end) return false;
-    Sleep(5);
+    // The test's own windows keep answering meanwhile: a broadcast the program sends (Program
+    // Manager's DDE conversation starts with one) would otherwise wait for them.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   }
 }
 
@@ -166,7 +170,7 @@ Process::~Process() {
 bool Process::Running() const { return WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
 
 std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) const {
-  if (WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+  if (!WaitUntil([this] { return WaitForSingleObject(handle_, 0) == WAIT_OBJECT_0; }, timeoutMs)) return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(handle_, &code);
   return code;

@@ -74,6 +74,7 @@ TEST(StartModes, DecidedFromFirstArgumentAndOwnName) {
   EXPECT_EQ(UninstallHelperName(), "unin_quilo000.exe");
   EXPECT_EQ(UninstallHelperName(7), "unin_quilo007.exe");
   EXPECT_EQ(UninstallHelperName(1234), "unin_quilo234.exe");
+  EXPECT_EQ(UninstallHelperCaption(), "UNINSTALL_QUILO000");
 }
 
 TEST(StartModes, StoredVersion) {

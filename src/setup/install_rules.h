@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The installer's rules that need no window.
+
+// The proposed folder without a stored one: the Windows folder's drive root, "QUILOP32\", the
+// program's base name ("C:\QUILOP32\PIKTORAN").
+std::string DefaultInstallFolder(const std::string& windowsFolder, const std::string& baseName);
+
+// The group box's entries: Program Manager's groups sorted without regard to letter case,
+// "QUILO SOFT" (when there) second to last and "QUILO SOFT32" always last.
+std::vector<std::string> OrderInstallGroups(std::vector<std::string> groups);
+
+// The entry to select: the stored group when the box holds it (letter case aside), else the last.
+std::size_t PreselectedGroup(const std::vector<std::string>& groups, const std::string& stored);
+
+// The uninstall entry's command: the program's path in double quotes (a path with blanks would
+// otherwise let Windows start another program, such as C:\Program.exe) and " /uninstall".
+std::string UninstallCommand(const std::string& programPath);
+
+// The message that ends a completed installation.
+std::string InstallCompletedText(const std::string& group);

@@ -1,0 +1,157 @@
+// 設定 of the installer: folders, the program's files, the settings, the Program Manager group
+// and the uninstall entry, in the order that leaves "Version" — the mark of a finished
+// installation — for last.
+#include <vector>
+
+#include "common/list_file.h"
+#include "common/path_helpers.h"
+#include "common/program_identity.h"
+#include "setup/file_copy.h"
+#include "setup/file_system.h"
+#include "setup/install_rules.h"
+#include "setup/progman.h"
+#include "setup/progman_commands.h"
+#include "setup/setup_texts.h"
+#include "setup/setup_window.h"
+#include "setup/shell_folders.h"
+#include "ui/application.h"
+#include "ui/registry.h"
+
+namespace {
+
+constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
+constexpr const char* ShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* MapGroupsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+
+std::string Absolute(const std::string& path) {
+  char full[MAX_PATH * 2] = {};
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return length > 0 && length < sizeof full ? std::string(full, length) : path;
+}
+
+std::string ReadValue(HKEY root, const char* key, const char* name) {
+  const auto opened = RegistryKey::Open(root, key);
+  return opened ? opened->ReadString(name).value_or("") : "";
+}
+
+}  // namespace
+
+void SetupWindow::StopInstalling() {
+  Button3.Show();
+  Redraw();
+  ScreenCursor::SetBusy(false);
+}
+
+bool SetupWindow::MakeFolders(const std::string& folder) {
+  // The question is asked once, at the first missing level.
+  std::string question = RemoveTrailingSeparator(folder);
+  for (const std::string& prefix : CumulativePaths(folder)) {
+    std::string level = RemoveTrailingSeparator(Absolute(prefix));
+    bool exists = FolderExists(level);
+    if (!exists) {
+      std::string resolved = level;
+      if (ResolveDisplayPath(resolved, SystemShell())) {
+        level = resolved;
+        exists = true;
+      }
+    }
+    if (exists && SetCurrentDirectoryA(AddTrailingSeparator(level).c_str())) continue;
+    if (!question.empty()) {
+      if (MKBoxDlg1.AskYesNoTimed(question + "\nフォルダーを作成します", IDYES) != IDYES) return false;
+      question.clear();
+    }
+    CreateDirectoryA(level.c_str(), nullptr);
+    if (!FolderExists(level)) {
+      MKBoxDlg1.ShowMsg("[ " + level + " ]\nフォルダーの作成に失敗しました・・・");
+      return false;
+    }
+  }
+  return true;
+}
+
+bool SetupWindow::CopyProgramFiles(const std::string& targetFolder) {
+  const std::string sourceFolder = ExecutableFolder();
+  // Running from the target itself there is nothing to copy.
+  if (SameFileName(sourceFolder, targetFolder)) return true;
+  const std::string base = ProgramBaseName;
+  for (const std::string& name : {std::string(ProgramFileName), base + ".TXT", base + ".HLP"}) {
+    const std::string error = CopyFileKeepDate(sourceFolder + name, targetFolder + name);
+    if (!error.empty()) {
+      MKBoxDlg1.ShowMsg(name + "\n" + error + "\nファイルのコピーに失敗しました・・・");
+      return false;
+    }
+  }
+  return true;
+}
+
+bool SetupWindow::WriteValue(HKEY root, const std::string& key, const std::string& name, const std::string& value) {
+  const auto opened = RegistryKey::Create(root, key);
+  if (opened && opened->WriteString(name, value)) return true;
+  MKBoxDlg1.ShowMsg("'" + name + "' の設定に失敗しました");
+  return false;
+}
+
+void SetupWindow::RegisterInGroups(const std::string& group, const std::string& targetProgram) {
+  Application::ProcessMessages();
+  const std::string groupFolder = AddTrailingSeparator(ReadValue(HKEY_CURRENT_USER, ShellFoldersKey, "Programs")) + group;
+  if (!FolderExists(groupFolder)) CreateDirectoryA(groupFolder.c_str(), nullptr);
+  // Program Manager's answers are not examined: the installation goes on either way.
+  SendProgmanCommand(CreateGroupCommand(group));
+  SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+  if (!CheckBoxST.Checked()) return;
+  const std::string startup = ReadValue(HKEY_CURRENT_USER, MapGroupsKey, "StartUp");
+  if (startup.empty()) {
+    MKBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+    return;
+  }
+  SendProgmanCommand(CreateGroupCommand(startup));
+  SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+}
+
+void SetupWindow::Button3Click() {
+  Button3.Hide();
+  ScreenCursor::SetBusy(true);
+  Application::ProcessMessages();
+  const auto refuse = [this](const char* text) {
+    Button3.Show();
+    MessageBeep(MB_ICONEXCLAMATION);
+    MKBoxDlg1.ShowMsg(text);
+    ScreenCursor::SetBusy(false);
+  };
+  if (ComboBox1.Text().empty()) return refuse("グループ名を設定して下さい。");
+  if (Edit1.Text().empty()) return refuse("フォルダーを設定して下さい。");
+
+  const std::string folder = AddTrailingSeparator(Absolute(Edit1.Text()));
+  if (!MakeFolders(folder)) return StopInstalling();
+  const std::vector<std::string> levels = CumulativePaths(folder);
+  const std::string target = levels.empty() ? std::string() : AddTrailingSeparator(levels.back());
+  if (target.empty() || target == "\\") {
+    MKBoxDlg1.ShowMsg("[ " + RemoveTrailingSeparator(target) + " ]\nデータが不正です");
+    return StopInstalling();
+  }
+  if (!CopyProgramFiles(target)) return StopInstalling();
+
+  Application::ProcessMessages();
+  const std::string group = ComboBox1.Text();
+  const std::string program = target + ProgramFileName;
+  // From here on there is no stop of its own: a value that cannot be written ends the run with
+  // "Version" unwritten and 設定 hidden, so only closing is left.
+  if (!WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "EXEPATH", RemoveTrailingSeparator(target)) ||
+      !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Group", group)) {
+    return ScreenCursor::SetBusy(false);
+  }
+  RegisterInGroups(group, program);
+  if (!WriteValue(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName", UninstallDisplayName(ProgramTitle, ProgramVersion)) ||
+      !WriteValue(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", UninstallCommand(program)) ||
+      !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
+      !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "QUILO_COLOR", QUILO_COLOR.Checked() ? "1" : "0") ||
+      !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Version", std::to_string(ProgramVersion))) {
+    return ScreenCursor::SetBusy(false);
+  }
+  Application::ProcessMessages();
+  BringToTop();
+  MKBoxDlg1.ShowMsg(InstallCompletedText(group));
+  Redraw();
+  ScreenCursor::SetBusy(false);
+  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,136 @@
+// The uninstall ("/uninstall"): three questions, the removal of the group items, shortcut, side
+// files and registry entries, then the helper copy in the Windows folder, which deletes the
+// program file once this process has ended.
+#include <string>
+
+#include "app/program_constants.h"
+#include "common/path_helpers.h"
+#include "output/work_files.h"
+#include "setup/file_copy.h"
+#include "setup/file_system.h"
+#include "setup/progman.h"
+#include "setup/progman_commands.h"
+#include "setup/setup_texts.h"
+#include "setup/setup_window.h"
+#include "setup/shell_registry.h"
+#include "ui/application.h"
+#include "ui/registry.h"
+
+namespace {
+
+constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
+constexpr const char* MakerKey = "Software\\QUILO SOFT32";
+
+// The size a directory search reports (hidden and system files included); 0 when it fails.
+std::uint64_t FoundFileSize(const std::string& path) {
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  FindClose(search);
+  return (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+}
+
+// The maker's key goes only when no program of ours keeps anything under it.
+void DeleteMakerKeyWhenEmpty() {
+  {
+    const auto maker = RegistryKey::Open(HKEY_CURRENT_USER, MakerKey);
+    if (!maker) return;
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    if (RegQueryInfoKeyA(maker->Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        subkeys != 0 || values != 0) {
+      return;
+    }
+  }
+  RegDeleteKeyA(HKEY_CURRENT_USER, MakerKey);
+}
+
+}  // namespace
+
+void SetupWindow::Timer1Timer() {
+  Timer1.SetEnabled(false);
+  const std::string question = UninstallDisplayName(ProgramTitle, ProgramVersion) + "\nを、アンインストールしてよろしいですか？？？";
+  if (MKBoxDlg1.AskYesNoTimed(question, IDYES) != IDYES) return EndWithMessage("アンインストールを中止しました。");
+
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey);
+  {
+    const auto settings = RegistryKey::Open(HKEY_CURRENT_USER, SettingsKeyPath);
+    RemoveFromGroup(settings ? settings->ReadString("Group").value_or("") : "");
+  }
+  RemoveFromGroup(StartUpGroupName());
+  Application::ProcessMessages();
+  const std::string desktop = ShellFolderPath("Desktop");
+  if (!desktop.empty()) DeleteFileA((AddTrailingSeparator(desktop) + ProgramTitle + ".lnk").c_str());
+
+  // The program file itself is left to the helper.
+  const std::string folder = ExecutableFolder();
+  const std::string base = ProgramBaseName;
+  for (const std::string& name : {base + ".TXT", base + ".HLP", base + ".GID"}) DeleteFileA((folder + name).c_str());
+
+  if (MKBoxDlg1.AskYesNoTimed("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？",
+                              IDYES) == IDYES) {
+    for (const char* name :
+         {HistorySnapshotFile, Memory1File, Memory2File, CursorHistoryListFile, FileHistoryListFile}) {
+      DeleteFileA((folder + name).c_str());
+    }
+  }
+  Application::ProcessMessages();
+
+  if (const auto settings = RegistryKey::Create(HKEY_CURRENT_USER, SettingsKeyPath)) {
+    settings->DeleteValue("Version");
+    settings->DeleteValue("REC_TXT");
+  }
+  if (MKBoxDlg1.AskYesNoTimed("当ソフトのレジストリー情報も削除してよろしいですか？？", IDYES) == IDYES) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath);
+    DeleteMakerKeyWhenEmpty();
+  }
+
+  const std::string helper = WindowsFolder() + UninstallHelperName();
+  PlaceHelper(helper);
+  Application::ProcessMessages();
+  WriteHandover();
+  StartHelper(helper);
+  Redraw();
+  // Ending frees the program file for the helper.
+  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void SetupWindow::RemoveFromGroup(const std::string& group) {
+  if (group.empty()) return;
+  // Program Manager's answers are not examined: the uninstall goes on either way.
+  SendProgmanCommand(ShowGroupCommand(group));
+  SendProgmanCommand(DeleteItemCommand(ProgramTitle));
+}
+
+void SetupWindow::PlaceHelper(const std::string& helperPath) {
+  const std::string program = ExecutablePath();
+  // An older helper of another program of ours, not larger than this one, does the same work.
+  if (FileExists(helperPath) && !ReplaceExistingHelper(FoundFileSize(helperPath), FoundFileSize(program))) return;
+  CopyFileKeepDate(program, helperPath);
+}
+
+void SetupWindow::WriteHandover() {
+  const auto record = RegistryKey::Create(HKEY_USERS, UninstallHandoverKey);
+  if (!record) return;
+  record->WriteString("File", ExecutablePath());
+  record->WriteString("Title", versionCaption_ + " 削除");
+  record->WriteString("RmDir", "");
+  record->WriteString("Color", ColourRecordText(colour_));
+  record->WriteString("FColor", ColourRecordText(fontColour_));
+}
+
+void SetupWindow::StartHelper(const std::string& helperPath) {
+  const char* failure = nullptr;
+  if (!SetCurrentDirectoryA(RemoveTrailingSeparator(WindowsFolder()).c_str())) {
+    failure = "2アンインストールエラー：アンインストールソフトの起動に失敗しました";
+  } else {
+    Application::ProcessMessages();
+    if (WinExec(HelperCommandLine(helperPath).c_str(), SW_SHOW) < 32) {
+      failure = "1アンインストールエラー：アンインストールソフトの起動に失敗しました";
+    }
+  }
+  if (!failure) return;
+  MKBoxDlg1.ShowMsg(failure);
+  RegDeleteTreeA(HKEY_USERS, UninstallHandoverKey);
+}

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "setup/install_rules.h"
+#include "setup/setup_texts.h"
+
+namespace {
+
+using Groups = std::vector<std::string>;
+
+TEST(InstallRules, TheGroupBoxEndsWithOurGroups) {
+  EXPECT_EQ(OrderInstallGroups({"StartUp", "accessories", "Games"}), (Groups{"accessories", "Games", "StartUp", "QUILO SOFT32"}));
+  EXPECT_EQ(OrderInstallGroups({"QUILO SOFT32", "Zeta", "quilo soft", "Alpha"}),
+            (Groups{"Alpha", "Zeta", "QUILO SOFT", "QUILO SOFT32"}));
+  EXPECT_EQ(OrderInstallGroups({}), Groups{"QUILO SOFT32"});
+
+  const Groups box{"Alpha", "Games", "QUILO SOFT", "QUILO SOFT32"};
+  EXPECT_EQ(PreselectedGroup(box, "games"), 1u);
+  EXPECT_EQ(PreselectedGroup(box, "Missing"), 3u);
+  EXPECT_EQ(PreselectedGroup(box, ""), 3u);
+}
+
+TEST(InstallRules, DerivedTexts) {
+  EXPECT_EQ(DefaultInstallFolder("D:\\WINNT\\", "PIKTORAN"), "D:\\QUILOP32\\PIKTORAN");
+  EXPECT_EQ(VersionCaption("ピクトラン", 17), "ピクトラン V1．7");
+  EXPECT_EQ(UninstallDisplayName("ピクトラン", 17), "QUILOSOFT ピクトラン V1.7");
+  EXPECT_EQ(UninstallCommand("C:\\Program Files\\PIKTO\\PIKTORAN.EXE"),
+            "\"C:\\Program Files\\PIKTO\\PIKTORAN.EXE\" /uninstall");
+  EXPECT_EQ(InstallCompletedText("QUILO SOFT32"), "登録完了です。\n\n[ QUILO SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆");
+}
+
+}  // namespace
