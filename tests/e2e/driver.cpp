@@ -204,8 +204,11 @@ Program::Program() {
   if (!CopyFileA((OwnFolder() + "PIKTORAN.EXE").c_str(), (folder_ + "PIKTORAN.EXE").c_str(), FALSE)) {
     throw std::runtime_error("cannot copy PIKTORAN.EXE from " + OwnFolder() + " to " + folder_);
   }
-  // The help file lies beside the program, as the installer puts it.
-  CopyFileA((OwnFolder() + "PIKTORAN.HLP").c_str(), (folder_ + "PIKTORAN.HLP").c_str(), FALSE);
+  // The read-me and the help file lie beside the program, as in the download the installer
+  // copies them from.
+  for (const char* name : {"PIKTORAN.TXT", "PIKTORAN.HLP"}) {
+    CopyFileA((OwnFolder() + name).c_str(), (folder_ + name).c_str(), FALSE);
+  }
   ResetSettings();
 }
 
@@ -226,11 +229,15 @@ Process Program::Start(const std::vector<std::string>& arguments) const { return
 Process Program::Start(const std::vector<std::string>& arguments, const std::function<void(DWORD)>& beforeRun) const {
   std::string commandLine = QuoteArgument(folder_ + "PIKTORAN.EXE");
   for (const std::string& argument : arguments) commandLine += " " + QuoteArgument(argument);
+  return StartCommandLine(commandLine, folder_, beforeRun);
+}
+
+Process StartCommandLine(std::string commandLine, const std::string& folder, const std::function<void(DWORD)>& beforeRun) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   const DWORD flags = beforeRun ? CREATE_SUSPENDED : 0;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder_.c_str(),
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder.c_str(),
                       &startup, &info)) {
     throw std::runtime_error("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
   }

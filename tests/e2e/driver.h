@@ -79,6 +79,10 @@ class Program {
   std::string folder_;
 };
 
+// Starts a command line as the system would, in the folder; see Program::Start for `beforeRun`.
+Process StartCommandLine(std::string commandLine, const std::string& folder,
+                         const std::function<void(DWORD)>& beforeRun = nullptr);
+
 // Holds the deferred start-up of the copies it starts until Release (or its end), through
 // menu_probe.dll's start-up hold hook set on their main thread before it runs.
 class StartupHold {

@@ -7,33 +7,18 @@
 #include <iterator>
 
 #include "driver.h"
+#include "shell_parts.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 
 namespace e2e {
 namespace {
 
-constexpr const char* ShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr const char* MapGroups = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
 constexpr const char* Group = "PIKTO E2E";
 constexpr const char* DesktopSet = "アイコンを、デスクトップにも、登録する (&D)";
 constexpr const char* DesktopDel = "アイコンを、デスクトップから、削除する (&D)";
 constexpr const char* StartupSet = "アイコンを、スタートアップにも、登録する (&S)";
 constexpr const char* StartupDel = "アイコンを、スタートアップから、削除する (&S)";
-
-std::string ShellFolder(const char* name) {
-  char value[MAX_PATH] = {};
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, ShellFolders, name, RRF_RT_REG_SZ, nullptr, value, &size);
-  return value;
-}
-
-void SetStartupGroup(const char* name) {
-  HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_CURRENT_USER, MapGroups, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-  RegSetValueExA(key, "StartUp", 0, REG_SZ, reinterpret_cast<const BYTE*>(name), static_cast<DWORD>(strlen(name) + 1));
-  RegCloseKey(key);
-}
 
 // The option menu's shortcut entries as it offers them when it opens.
 std::vector<std::string> OfferedShortcutEntries(HWND main) {
@@ -48,21 +33,11 @@ std::vector<std::string> OfferedShortcutEntries(HWND main) {
   return offered;
 }
 
-// Program Manager shows the group of every CreateGroup in a folder window of its own (class
-// ExplorerWClass, titled with the group's name), a while after the command; left open it would
-// cover later tests and keep the Wine session alive. True once one came and went.
-bool CloseFolderWindow(const char* group) {
-  HWND folder = nullptr;
-  if (!WaitUntil([&] { return (folder = FindWindowA("ExplorerWClass", group)) != nullptr; })) return false;
-  PostMessageA(folder, WM_CLOSE, 0, 0);
-  return WaitUntil([&] { return !IsWindow(folder); });
-}
-
 TEST(Shortcuts, DesktopAndStartUpEntriesComeAndGo) {
   Program program;
   Program::SetSetting("Version", "17");
   Program::SetSetting("Group", Group);
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, MapGroups, "StartUp");
+  SetStartupGroup(nullptr);
   const std::string groupFolder = ShellFolder("Programs") + "\\" + Group;
   const std::string groupShortcut = groupFolder + "\\ピクトラン.lnk";
   const std::string desktopShortcut = ShellFolder("Desktop") + "\\ピクトラン.lnk";
@@ -107,7 +82,7 @@ TEST(Shortcuts, DesktopAndStartUpEntriesComeAndGo) {
   EXPECT_EQ(FindMessageBox(process, 0), nullptr);
 
   CloseAndWait(process, main);
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, MapGroups, "StartUp");
+  SetStartupGroup(nullptr);
   DeleteFileA(groupShortcut.c_str());
   RemoveDirectoryA(groupFolder.c_str());
 }

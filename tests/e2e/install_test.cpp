@@ -1,0 +1,259 @@
+// The program's whole life seen from outside: started from a download folder it installs itself,
+// the next start opens the main window, and the uninstall entry, run as Windows runs it, removes
+// everything through the helper copy. Also the installation that stops at a missing file and the
+// uninstall that keeps the user's files.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+#include "driver.h"
+#include "shell_parts.h"
+#include "support/screenshot.h"
+#include "window_parts.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* SettingsKey = "Software\\QUILO SOFT32\\PIKTORAN";
+constexpr const char* MakerKey = "Software\\QUILO SOFT32";
+constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
+constexpr const char* HandoverKey = ".Default\\Software\\Unin_QUILO SOFT32";
+constexpr const char* Group = "PIKTO LIFE";
+// Two levels that do not exist yet. No blank in it: Wine's Program Manager cuts AddItem's path
+// at the first blank.
+constexpr const char* InstallFolder = "C:\\ピクトE2E\\PIKTORAN";
+constexpr const char* WorkFiles[] = {"PKT_M0$$.BMP", "PKT_M1$$.BMP", "PKT_M2$$.BMP", "PIKTO_I0.LST", "PIKTO_HS.LST"};
+
+bool KeyExists(HKEY root, const char* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::string RegistryText(HKEY root, const char* path, const char* name) {
+  char value[1024] = {};
+  DWORD size = sizeof value;
+  RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+FILETIME WrittenAt(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+bool SameTime(const FILETIME& a, const FILETIME& b) {
+  return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+// The message box of any process once it shows this text (the helper copy is started by the
+// uninstall, not by the test).
+HWND WaitForBoxSaying(const std::string& text, DWORD timeoutMs = 20000) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = nullptr;
+        for (HWND box = FindWindowExA(nullptr, nullptr, MessageBoxClass, nullptr); box && !found;
+             box = FindWindowExA(nullptr, box, MessageBoxClass, nullptr)) {
+          if (IsWindowVisible(box) && MessageBoxText(box) == text) found = box;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+// Answers the box with this text; false when it did not come.
+bool Answer(const std::string& text, const std::string& button, const char* screenshot = nullptr) {
+  HWND box = WaitForBoxSaying(text);
+  if (!box) return false;
+  if (screenshot) Screenshot(screenshot);
+  return PressButton(box, button) && WaitUntil([&] { return !IsWindow(box); });
+}
+
+// The process behind a window, for waiting on its end.
+Process ProcessOf(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return Process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id), id);
+}
+
+void SetText(HWND control, const std::string& text) {
+  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The installer's controls, found by kind and creation order.
+struct Installer {
+  explicit Installer(HWND window)
+      : window(window), folder(ChildOfClass(window, "Edit")), group(ChildOfClass(window, "ComboBox")) {}
+  HWND window;
+  HWND folder;  // Edit1
+  HWND group;   // ComboBox1
+  HWND CheckBox(const std::string& caption) const {
+    for (HWND child : Descendants(window)) {
+      if (ClassOf(child) == "Button" && WindowText(child) == caption) return child;
+    }
+    return nullptr;
+  }
+};
+
+HWND OpenInstaller(const Process& process) {
+  HWND window = process.WaitForWindow(SetupClass);
+  // The group list comes from Program Manager once the window shows.
+  if (!window || !WaitUntil([&] {
+        return IsWindowVisible(window) && SendMessageA(ChildOfClass(window, "ComboBox"), CB_GETCOUNT, 0, 0) > 0;
+      })) {
+    return nullptr;
+  }
+  return window;
+}
+
+TEST(Install, TheWholeLife) {
+  const std::string target = std::string(InstallFolder) + "\\";
+  const std::string programs = ShellFolder("Programs");
+  const std::string groupShortcut = programs + "\\" + Group + "\\ピクトラン.lnk";
+  const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
+  const std::string desktopShortcut = ShellFolder("Desktop") + "\\ピクトラン.lnk";
+  SetStartupGroup("StartUp");
+  Program download;
+  Program::SetSetting("EXEPATH", InstallFolder);
+
+  // The installer proposes the stored folder, and 初期値 returns to it.
+  const Process setup = download.Start();
+  HWND window = OpenInstaller(setup);
+  ASSERT_NE(window, nullptr);
+  const Installer installer(window);
+  EXPECT_EQ(WindowText(installer.folder), InstallFolder);
+  SetText(installer.folder, "C:\\somewhere else");
+  ASSERT_TRUE(PressButton(window, "初期値"));
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(installer.folder) == InstallFolder; }));
+  EXPECT_EQ(WindowText(installer.group), "QUILO SOFT32");
+  SetText(installer.group, Group);
+  PostMessageA(installer.CheckBox("スタートアップグループにも、アイコンを登録する。"), BM_CLICK, 0, 0);
+  Screenshot("installer-window");
+
+  // Both missing levels come from one question.
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer(std::string(InstallFolder) + "\nフォルダーを作成します", "はい", "installer-create-question"));
+  ASSERT_TRUE(Answer("登録完了です。\n\n[ PIKTO LIFE ]\nグループに登録しました☆☆\nお疲れ様☆☆", "ＯＫ",
+                     "installer-completed"));
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  EXPECT_TRUE(CloseFolderWindow(Group));
+  EXPECT_TRUE(CloseFolderWindow("StartUp"));
+
+  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.TXT", "PIKTORAN.HLP"}) {
+    EXPECT_TRUE(FileExists(target + name)) << name;
+    EXPECT_TRUE(SameTime(WrittenAt(target + name), WrittenAt(download.Folder() + name))) << name;
+  }
+  EXPECT_TRUE(FileExists(groupShortcut));
+  EXPECT_TRUE(FileExists(startupShortcut));
+  EXPECT_EQ(Program::AllSettings(), (std::map<std::string, std::string>{{"EXEPATH", InstallFolder},
+                                                                         {"Group", Group},
+                                                                         {"BackColor", "0"},
+                                                                         {"QUILO_COLOR", "0"},
+                                                                         {"Version", "17"}}));
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName"), "QUILOSOFT ピクトラン V1.7");
+  const std::string uninstallCommand = RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
+  EXPECT_EQ(uninstallCommand, "\"" + target + "PIKTORAN.EXE\" /uninstall");
+
+  // The installed copy opens its main window and puts its shortcut on the desktop.
+  {
+    const Process installed = StartCommandLine("\"" + target + "PIKTORAN.EXE\"", target);
+    HWND main = StartedMainWindow(installed);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(ChooseMenuEntry(main, "OD"));
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(desktopShortcut); }));
+    CloseAndWait(installed, main);
+  }
+  for (const char* name : WorkFiles) std::ofstream(target + name) << "work";
+
+  // The uninstall entry, yes to everything: nothing of the program is left but the helper.
+  const Process uninstall = StartCommandLine(uninstallCommand, target);
+  ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい", "uninstall-question"));
+  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
+  ASSERT_NE(done, nullptr);
+  Screenshot("uninstall-completed");
+  const Process helper = ProcessOf(done);
+  PressOk(done);
+  EXPECT_EQ(helper.WaitForExit(), 0u);
+  EXPECT_TRUE(CloseFolderWindow(Group));
+  EXPECT_TRUE(CloseFolderWindow("StartUp"));
+
+  EXPECT_FALSE(FileExists("C:\\ピクトE2E"));
+  EXPECT_FALSE(FileExists(groupShortcut));
+  EXPECT_FALSE(FileExists(startupShortcut));
+  EXPECT_FALSE(FileExists(desktopShortcut));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, MakerKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+  EXPECT_FALSE(KeyExists(HKEY_USERS, HandoverKey));
+  EXPECT_TRUE(FileExists("C:\\windows\\unin_quilo000.exe"));
+  SetStartupGroup(nullptr);
+}
+
+TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
+  SetStartupGroup(nullptr);
+  Program installed;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("EXEPATH", installed.Folder());
+  for (const char* name : WorkFiles) std::ofstream(installed.Folder() + name) << "work";
+
+  const Process uninstall = installed.Start({"/uninstall"});
+  ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "いいえ"));
+  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "いいえ"));
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  ASSERT_TRUE(Answer("削除が完了しました☆☆☆\nお疲れ様☆☆☆", "ＯＫ"));
+
+  EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.Folder() + "PIKTORAN.EXE"); }));
+  EXPECT_FALSE(FileExists(installed.Folder() + "PIKTORAN.TXT"));
+  for (const char* name : WorkFiles) EXPECT_TRUE(FileExists(installed.Folder() + name)) << name;
+  EXPECT_EQ(Program::AllSettings(), (std::map<std::string, std::string>{{"EXEPATH", installed.Folder()}}));
+
+  // Started by hand, the helper finds no record and deletes nothing.
+  const Process byHand = StartCommandLine("C:\\windows\\unin_quilo000.exe \"/DeleteFile\"", "C:\\windows\\");
+  ASSERT_TRUE(Answer("アンインストールエラー：パラメーターが不正です・・・\n[QUILO SOFT32]専用のアンインストールソフトです。", "ＯＫ"));
+  EXPECT_EQ(byHand.WaitForExit(), 0u);
+}
+
+TEST(Install, AMissingHelpFileStopsAfterTheFirstTwoCopies) {
+  Program download;
+  DeleteFileA((download.Folder() + "PIKTORAN.HLP").c_str());
+  const std::string target = download.Folder() + "installed\\";
+  CreateDirectoryA(target.c_str(), nullptr);
+
+  const Process setup = download.Start();
+  HWND window = OpenInstaller(setup);
+  ASSERT_NE(window, nullptr);
+  const Installer installer(window);
+  SetText(installer.folder, target);
+  ASSERT_TRUE(PressButton(window, "設定"));
+  HWND box = FindMessageBox(setup);
+  ASSERT_NE(box, nullptr);
+  const std::string text = MessageBoxText(box);
+  EXPECT_EQ(text.substr(0, 13), "PIKTORAN.HLP\n");
+  EXPECT_TRUE(text.ends_with("\nファイルのコピーに失敗しました・・・")) << text;
+  PressOk(box);
+
+  EXPECT_TRUE(FileExists(target + "PIKTORAN.EXE"));
+  EXPECT_TRUE(FileExists(target + "PIKTORAN.TXT"));
+  EXPECT_FALSE(FileExists(target + "PIKTORAN.HLP"));
+  EXPECT_TRUE(Program::AllSettings().empty());
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+
+  // 設定 is offered again; 中止 ends without writing anything.
+  EXPECT_TRUE(WaitUntil([&] { return FindButton(window, "設定") && IsWindowVisible(FindButton(window, "設定")); }));
+  ASSERT_TRUE(PressButton(window, "中止"));
+  ASSERT_TRUE(Answer("登録を中止します。", "ＯＫ"));
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.TXT"}) DeleteFileA((target + name).c_str());
+  RemoveDirectoryA(target.c_str());
+}
+
+}  // namespace
+}  // namespace e2e
