@@ -364,12 +364,26 @@ bool CloseMenus(HWND mainWindow) {
   return true;
 }
 
+bool MessageBoxDrawn(HWND box) {
+  if (!IsWindowVisible(box)) return false;
+  HDC screen = GetDC(nullptr);
+  bool drawn = true;
+  // A box shown but not yet painted is black where its buttons will be.
+  for (HWND child : Descendants(box)) {
+    if (ClassOf(child) != "TColorBtn") continue;
+    const RECT r = WindowRect(child);
+    drawn = drawn && GetPixel(screen, r.left + 3, (r.top + r.bottom) / 2) != RGB(0, 0, 0);
+  }
+  ReleaseDC(nullptr, screen);
+  return drawn;
+}
+
 HWND FindMessageBox(const Process& process, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitUntil(
       [&] {
         found = process.FindWindowOfClass(MessageBoxClass);
-        return found && IsWindowVisible(found);
+        return found && MessageBoxDrawn(found);
       },
       timeoutMs);
   return found;

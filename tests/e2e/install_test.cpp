@@ -58,7 +58,7 @@ HWND WaitForBoxSaying(const std::string& text, DWORD timeoutMs = 20000) {
         found = nullptr;
         for (HWND box = FindWindowExA(nullptr, nullptr, MessageBoxClass, nullptr); box && !found;
              box = FindWindowExA(nullptr, box, MessageBoxClass, nullptr)) {
-          if (IsWindowVisible(box) && MessageBoxText(box) == text) found = box;
+          if (MessageBoxDrawn(box) && MessageBoxText(box) == text) found = box;
         }
         return found != nullptr;
       },
@@ -79,6 +79,15 @@ Process ProcessOf(HWND window) {
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
   return Process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id), id);
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(window, &at);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
 }
 
 void SetText(HWND control, const std::string& text) {
@@ -132,7 +141,9 @@ TEST(Install, TheWholeLife) {
   EXPECT_TRUE(WaitUntil([&] { return WindowText(installer.folder) == InstallFolder; }));
   EXPECT_EQ(WindowText(installer.group), "QUILO SOFT32");
   SetText(installer.group, Group);
-  PostMessageA(installer.CheckBox("スタートアップグループにも、アイコンを登録する。"), BM_CLICK, 0, 0);
+  HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
+  PostMessageA(startup, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
   Screenshot("installer-window");
 
   // Both missing levels come from one question.
@@ -166,7 +177,24 @@ TEST(Install, TheWholeLife) {
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(ChooseMenuEntry(main, "OD"));
     EXPECT_TRUE(WaitUntil([&] { return FileExists(desktopShortcut); }));
+    // Without its version number the next start is the installer's again.
+    ASSERT_TRUE(ChooseMenuEntry(main, "HC"));
+    ASSERT_TRUE(Answer(
+        "バージョン番号削除：\nインストールソフトを再起動させたい時に使います。\n"
+        "なお、バージョンが違う時は、インストールソフトが自動起動するので、\n"
+        "バージョン番号を削除する必要ありません。\nバージョン番号を削除してもよろしいですか？？？",
+        "はい"));
+    EXPECT_TRUE(WaitUntil([&] { return Program::Setting("Version") == ""; }));
     CloseAndWait(installed, main);
+  }
+  {
+    const Process again = StartCommandLine("\"" + target + "PIKTORAN.EXE\"", target);
+    HWND window = OpenInstaller(again);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(Installer(window).group), Group);
+    ASSERT_TRUE(PressButton(window, "中止"));
+    ASSERT_TRUE(Answer("登録を中止します。", "ＯＫ"));
+    EXPECT_EQ(again.WaitForExit(), 0u);
   }
   for (const char* name : WorkFiles) std::ofstream(target + name) << "work";
 
@@ -201,6 +229,8 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   Program installed;
   Program::SetSetting("Version", "17");
   Program::SetSetting("EXEPATH", installed.Folder());
+  // The colours go over to the helper with the record.
+  Program::SetSetting("QUILO_COLOR", "1");
   for (const char* name : WorkFiles) std::ofstream(installed.Folder() + name) << "work";
 
   const Process uninstall = installed.Start({"/uninstall"});
@@ -208,17 +238,33 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "いいえ"));
   ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "いいえ"));
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
-  ASSERT_TRUE(Answer("削除が完了しました☆☆☆\nお疲れ様☆☆☆", "ＯＫ"));
+  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
+  ASSERT_NE(done, nullptr);
+  EXPECT_EQ(ClientPixel(done, 4, 4), RGB(0, 128, 0));
+  PressOk(done);
 
   EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.Folder() + "PIKTORAN.EXE"); }));
   EXPECT_FALSE(FileExists(installed.Folder() + "PIKTORAN.TXT"));
   for (const char* name : WorkFiles) EXPECT_TRUE(FileExists(installed.Folder() + name)) << name;
-  EXPECT_EQ(Program::AllSettings(), (std::map<std::string, std::string>{{"EXEPATH", installed.Folder()}}));
+  EXPECT_EQ(Program::AllSettings(),
+            (std::map<std::string, std::string>{{"EXEPATH", installed.Folder()}, {"QUILO_COLOR", "1"}}));
 
-  // Started by hand, the helper finds no record and deletes nothing.
-  const Process byHand = StartCommandLine("C:\\windows\\unin_quilo000.exe \"/DeleteFile\"", "C:\\windows\\");
-  ASSERT_TRUE(Answer("アンインストールエラー：パラメーターが不正です・・・\n[QUILO SOFT32]専用のアンインストールソフトです。", "ＯＫ"));
-  EXPECT_EQ(byHand.WaitForExit(), 0u);
+  // Started by hand, the helper finds no record and deletes nothing; a record that names
+  // another program's file is refused the same way.
+  for (const bool foreignRecord : {false, true}) {
+    if (foreignRecord) {
+      HKEY record = nullptr;
+      RegCreateKeyExA(HKEY_USERS, HandoverKey, 0, nullptr, 0, KEY_WRITE, nullptr, &record, nullptr);
+      const char file[] = "C:\\windows\\notepad.exe";
+      RegSetValueExA(record, "File", 0, REG_SZ, reinterpret_cast<const BYTE*>(file), sizeof file);
+      RegCloseKey(record);
+    }
+    const Process byHand = StartCommandLine("C:\\windows\\unin_quilo000.exe \"/DeleteFile\"", "C:\\windows\\");
+    ASSERT_TRUE(Answer("アンインストールエラー：パラメーターが不正です・・・\n[QUILO SOFT32]専用のアンインストールソフトです。", "ＯＫ"));
+    EXPECT_EQ(byHand.WaitForExit(), 0u);
+  }
+  EXPECT_TRUE(FileExists("C:\\windows\\notepad.exe"));
+  EXPECT_FALSE(KeyExists(HKEY_USERS, HandoverKey));
 }
 
 TEST(Install, AMissingHelpFileStopsAfterTheFirstTwoCopies) {
