@@ -5,6 +5,9 @@
 
 // The installer's rules that need no window.
 
+// Windows' list of installed programs holds our entry here, under HKEY_LOCAL_MACHINE.
+inline constexpr const char* UninstallEntryKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
+
 // The proposed folder without a stored one: the Windows folder's drive root, "QUILOP32\", the
 // program's base name ("C:\QUILOP32\PIKTORAN").
 std::string DefaultInstallFolder(const std::string& windowsFolder, const std::string& baseName);

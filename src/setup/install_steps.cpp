@@ -14,24 +14,16 @@
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
 #include "setup/shell_folders.h"
+#include "setup/shell_registry.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 
 namespace {
 
-constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
-constexpr const char* ShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr const char* MapGroupsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-
 std::string Absolute(const std::string& path) {
   char full[MAX_PATH * 2] = {};
   const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
   return length > 0 && length < sizeof full ? std::string(full, length) : path;
-}
-
-std::string ReadValue(HKEY root, const char* key, const char* name) {
-  const auto opened = RegistryKey::Open(root, key);
-  return opened ? opened->ReadString(name).value_or("") : "";
 }
 
 }  // namespace
@@ -93,13 +85,13 @@ bool SetupWindow::WriteValue(HKEY root, const std::string& key, const std::strin
 
 void SetupWindow::RegisterInGroups(const std::string& group, const std::string& targetProgram) {
   Application::ProcessMessages();
-  const std::string groupFolder = AddTrailingSeparator(ReadValue(HKEY_CURRENT_USER, ShellFoldersKey, "Programs")) + group;
+  const std::string groupFolder = AddTrailingSeparator(ShellFolderPath("Programs")) + group;
   if (!FolderExists(groupFolder)) CreateDirectoryA(groupFolder.c_str(), nullptr);
   // Program Manager's answers are not examined: the installation goes on either way.
   SendProgmanCommand(CreateGroupCommand(group));
   SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
   if (!CheckBoxST.Checked()) return;
-  const std::string startup = ReadValue(HKEY_CURRENT_USER, MapGroupsKey, "StartUp");
+  const std::string startup = StartUpGroupName();
   if (startup.empty()) {
     MKBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
     return;
@@ -141,8 +133,8 @@ void SetupWindow::Button3Click() {
     return ScreenCursor::SetBusy(false);
   }
   RegisterInGroups(group, program);
-  if (!WriteValue(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName", UninstallDisplayName(ProgramTitle, ProgramVersion)) ||
-      !WriteValue(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", UninstallCommand(program)) ||
+  if (!WriteValue(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", UninstallDisplayName(ProgramTitle, ProgramVersion)) ||
+      !WriteValue(HKEY_LOCAL_MACHINE, UninstallEntryKey, "UninstallString", UninstallCommand(program)) ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "QUILO_COLOR", QUILO_COLOR.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Version", std::to_string(ProgramVersion))) {

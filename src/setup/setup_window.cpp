@@ -236,6 +236,10 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetDCBrushColor(dc, Colour());
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
+    case WM_CLOSE:
+      // FormCloseQuery: closing is always allowed.
+      ScreenCursor::SetBusy(false);
+      return DefaultMessage(message, wParam, lParam);
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -8,6 +8,7 @@
 #include "output/work_files.h"
 #include "setup/file_copy.h"
 #include "setup/file_system.h"
+#include "setup/install_rules.h"
 #include "setup/progman.h"
 #include "setup/progman_commands.h"
 #include "setup/setup_texts.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PIKTORAN";
 constexpr const char* MakerKey = "Software\\QUILO SOFT32";
 
 // The size a directory search reports (hidden and system files included); 0 when it fails.
@@ -53,7 +53,7 @@ void SetupWindow::Timer1Timer() {
   const std::string question = UninstallDisplayName(ProgramTitle, ProgramVersion) + "\nを、アンインストールしてよろしいですか？？？";
   if (MKBoxDlg1.AskYesNoTimed(question, IDYES) != IDYES) return EndWithMessage("アンインストールを中止しました。");
 
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallEntryKey);
   {
     const auto settings = RegistryKey::Open(HKEY_CURRENT_USER, SettingsKeyPath);
     RemoveFromGroup(settings ? settings->ReadString("Group").value_or("") : "");

@@ -136,7 +136,15 @@ TEST(Install, TheWholeLife) {
   ASSERT_NE(window, nullptr);
   const Installer installer(window);
   EXPECT_EQ(WindowText(installer.folder), InstallFolder);
-  SetText(installer.folder, "C:\\somewhere else");
+  // 参照 opens the browser near the missing folder; its choice replaces the folder.
+  ASSERT_TRUE(PressButton(window, "参照"));
+  HWND browser = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (browser = setup.FindWindowOfClass("TDIR2VIEWForm")) && IsWindowVisible(browser); }));
+  EXPECT_EQ(WindowText(browser), "登録先フォルダーの選択");
+  Screenshot("installer-browser");
+  ASSERT_TRUE(PressButton(browser, "設定"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(browser) && WindowText(installer.folder) == "C:\\"; }))
+      << WindowText(installer.folder);
   ASSERT_TRUE(PressButton(window, "初期値"));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(installer.folder) == InstallFolder; }));
   EXPECT_EQ(WindowText(installer.group), "QUILO SOFT32");
@@ -277,6 +285,15 @@ TEST(Install, AMissingHelpFileStopsAfterTheFirstTwoCopies) {
   HWND window = OpenInstaller(setup);
   ASSERT_NE(window, nullptr);
   const Installer installer(window);
+  // A group and a folder must be given.
+  SetText(installer.group, "");
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer("グループ名を設定して下さい。", "ＯＫ"));
+  SetText(installer.group, "QUILO SOFT32");
+  SetText(installer.folder, "");
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer("フォルダーを設定して下さい。", "ＯＫ"));
+
   SetText(installer.folder, target);
   ASSERT_TRUE(PressButton(window, "設定"));
   HWND box = FindMessageBox(setup);
