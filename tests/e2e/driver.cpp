@@ -364,12 +364,11 @@ bool CloseMenus(HWND mainWindow) {
   return true;
 }
 
-bool MessageBoxDrawn(HWND box) {
-  if (!IsWindowVisible(box)) return false;
+bool ButtonsPainted(HWND window) {
+  if (!IsWindowVisible(window)) return false;
   HDC screen = GetDC(nullptr);
   bool drawn = true;
-  // A box shown but not yet painted is black where its buttons will be.
-  for (HWND child : Descendants(box)) {
+  for (HWND child : Descendants(window)) {
     if (ClassOf(child) != "TColorBtn") continue;
     const RECT r = WindowRect(child);
     drawn = drawn && GetPixel(screen, r.left + 3, (r.top + r.bottom) / 2) != RGB(0, 0, 0);
@@ -383,7 +382,7 @@ HWND FindMessageBox(const Process& process, DWORD timeoutMs) {
   WaitUntil(
       [&] {
         found = process.FindWindowOfClass(MessageBoxClass);
-        return found && MessageBoxDrawn(found);
+        return found && ButtonsPainted(found);
       },
       timeoutMs);
   return found;

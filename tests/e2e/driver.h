@@ -137,8 +137,9 @@ bool MenuPopupDrawn(HWND mainWindow);
 // (TColorBtn, found by caption: "ＯＫ", "はい", "いいえ", "一時停止", "ｶｳﾝﾄ再開").
 inline constexpr const char* MessageBoxClass = "TMKBox";
 HWND FindMessageBox(const Process& process, DWORD timeoutMs = 10000);
-// The box shows and has been painted on the screen.
-bool MessageBoxDrawn(HWND box);
+// The window shows and its coloured push buttons (TColorBtn) have been painted on the screen:
+// a window shown but not yet painted is black where they will be.
+bool ButtonsPainted(HWND window);
 std::string MessageBoxText(HWND box);
 HWND FindButton(HWND box, const std::string& caption);
 bool PressButton(HWND box, const std::string& caption);
