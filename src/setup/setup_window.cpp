@@ -137,11 +137,13 @@ void SetupWindow::FormCreate() {
   }
   Edit1.SetText(proposedFolder_);
   Application::ProcessMessages();
-  FillGroupBox();
+  // Closed meanwhile: nothing is left to fill.
+  if (!IsWindow(Handle())) return;
+  DdeClientConv1Open();
   Redraw();
 }
 
-void SetupWindow::FillGroupBox() {
+void SetupWindow::DdeClientConv1Open() {
   const auto groups = ListProgramGroups();
   if (!groups) {
     MKBoxDlg1.ShowMsg("グループ名の取得に失敗しました・・・");
@@ -151,6 +153,9 @@ void SetupWindow::FillGroupBox() {
   ComboBox1.SetItems(box);
   ComboBox1.Select(static_cast<int>(PreselectedGroup(box, previousGroup_)));
 }
+
+// Closing is always allowed.
+void SetupWindow::FormCloseQuery() { ScreenCursor::SetBusy(false); }
 
 void SetupWindow::FormPaint() {
   if (QUILO_COLOR.Checked()) return;
@@ -237,8 +242,7 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     case WM_CLOSE:
-      // FormCloseQuery: closing is always allowed.
-      ScreenCursor::SetBusy(false);
+      FormCloseQuery();
       return DefaultMessage(message, wParam, lParam);
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -41,7 +41,9 @@ class SetupWindow : public Form {
  private:
   void FormCreate();
   void CreateControls();
-  void FillGroupBox();
+  // Reads Program Manager's groups into the group box (the message when no conversation opens).
+  void DdeClientConv1Open();
+  void FormCloseQuery();
   void FormPaint();
   LRESULT FieldColours(HDC dc);
 
