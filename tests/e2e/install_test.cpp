@@ -204,6 +204,11 @@ TEST(Install, TheWholeLife) {
     EXPECT_EQ(again.WaitForExit(), 0u);
   }
   for (const char* name : WorkFiles) std::ofstream(target + name) << "work";
+  // Another program of the maker keeps its settings beside ours.
+  const std::string otherProgram = std::string(MakerKey) + "\\OTHER";
+  HKEY other = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, otherProgram.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &other, nullptr);
+  RegCloseKey(other);
 
   // The uninstall entry, yes to everything: nothing of the program is left but the helper.
   const Process uninstall = StartCommandLine(uninstallCommand, target);
@@ -224,7 +229,9 @@ TEST(Install, TheWholeLife) {
   EXPECT_FALSE(FileExists(groupShortcut));
   EXPECT_FALSE(FileExists(startupShortcut));
   EXPECT_FALSE(FileExists(desktopShortcut));
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, MakerKey));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, SettingsKey));
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, otherProgram.c_str()));
+  RegDeleteTreeA(HKEY_CURRENT_USER, MakerKey);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
   EXPECT_FALSE(KeyExists(HKEY_USERS, HandoverKey));
   EXPECT_TRUE(FileExists("C:\\windows\\unin_quilo000.exe"));
