@@ -15,6 +15,7 @@
 #include "setup/setup_window.h"
 #include "setup/shell_registry.h"
 #include "ui/application.h"
+#include "ui/handles.h"
 #include "ui/registry.h"
 
 namespace {
@@ -24,9 +25,8 @@ constexpr const char* MakerKey = "Software\\QUILO SOFT32";
 // The size a directory search reports (hidden and system files included); 0 when it fails.
 std::uint64_t FoundFileSize(const std::string& path) {
   WIN32_FIND_DATAA found{};
-  const HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  FindClose(search);
+  const FindHandle search(FindFirstFileA(path.c_str(), &found));
+  if (!search) return 0;
   return (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
 }
 

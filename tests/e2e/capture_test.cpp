@@ -76,13 +76,6 @@ class BandsWindow {
   HWND window_ = nullptr;
 };
 
-COLORREF ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 TEST(Capture, FullScreenRequestedOnTheCommandLineShowsItsSize) {
   Program program;
   Program::SetSetting("Version", "17");

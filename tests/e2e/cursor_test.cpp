@@ -92,13 +92,6 @@ void ChooseCursorFile(const Process& process, HWND main, const std::string& file
   AnswerDialogTitled(process, "カーソルの選択", file);
 }
 
-COLORREF ScreenPixel(POINT at) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, at.x, at.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 // A point of the shown picture (scrolled to its top-left) on the screen.
 POINT OnScreen(HWND pictureBox, int x, int y) {
   POINT at{x, y};

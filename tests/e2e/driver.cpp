@@ -364,17 +364,21 @@ bool CloseMenus(HWND mainWindow) {
   return true;
 }
 
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 bool ButtonsPainted(HWND window) {
   if (!IsWindowVisible(window)) return false;
-  HDC screen = GetDC(nullptr);
-  bool drawn = true;
   for (HWND child : Descendants(window)) {
     if (ClassOf(child) != "TColorBtn") continue;
     const RECT r = WindowRect(child);
-    drawn = drawn && GetPixel(screen, r.left + 3, (r.top + r.bottom) / 2) != RGB(0, 0, 0);
+    if (ScreenPixel(r.left + 3, (r.top + r.bottom) / 2) == RGB(0, 0, 0)) return false;
   }
-  ReleaseDC(nullptr, screen);
-  return drawn;
+  return true;
 }
 
 HWND FindMessageBox(const Process& process, DWORD timeoutMs) {

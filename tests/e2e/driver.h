@@ -30,6 +30,9 @@ struct WindowInfo {
 };
 
 std::string WindowText(HWND window);
+// The colour shown at a point of the screen.
+COLORREF ScreenPixel(int x, int y);
+inline COLORREF ScreenPixel(POINT at) { return ScreenPixel(at.x, at.y); }
 std::string ClassOf(HWND window);
 RECT WindowRect(HWND window);
 // Visible or not, the top-level windows of a process.

@@ -203,7 +203,7 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
 
   // A colour picked in the system's colour dialog names itself blue-green-red and clears with it.
   ASSERT_TRUE(ChooseMenuEntry(main, "SIE"));
-  HWND colours = WaitForFileDialog(process);
+  HWND colours = WaitForSystemDialog(process);
   ASSERT_NE(colours, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return ColourDialogDrawn(colours); }));
   Screenshot("colour-dialog");

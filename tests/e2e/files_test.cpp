@@ -53,7 +53,7 @@ std::vector<bool> SaveEntriesEnabled(HWND main) {
 
 void Save(const Process& process, HWND main, char mnemonic, const std::string& title, const std::string& file) {
   ChooseFileEntry(main, mnemonic);
-  HWND dialog = WaitForFileDialog(process);
+  HWND dialog = WaitForSystemDialog(process);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(dialog), title);
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
@@ -117,7 +117,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
 
   // The open dialog's pane previews the file clicked in its list.
   ChooseFileEntry(main, 'L');
-  HWND dialog = WaitForFileDialog(process);
+  HWND dialog = WaitForSystemDialog(process);
   ASSERT_NE(dialog, nullptr);
   HWND pane = nullptr;
   for (HWND child : Descendants(dialog)) {

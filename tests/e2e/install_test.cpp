@@ -81,15 +81,6 @@ Process ProcessOf(HWND window) {
   return Process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id), id);
 }
 
-COLORREF ClientPixel(HWND window, int x, int y) {
-  POINT at{x, y};
-  ClientToScreen(window, &at);
-  HDC screen = GetDC(nullptr);
-  const COLORREF pixel = GetPixel(screen, at.x, at.y);
-  ReleaseDC(nullptr, screen);
-  return pixel;
-}
-
 void SetText(HWND control, const std::string& text) {
   SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -254,7 +245,9 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
   HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
   ASSERT_NE(done, nullptr);
-  EXPECT_EQ(ClientPixel(done, 4, 4), RGB(0, 128, 0));
+  POINT inside{4, 4};
+  ClientToScreen(done, &inside);
+  EXPECT_EQ(ScreenPixel(inside), RGB(0, 128, 0));
   PressOk(done);
 
   EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.Folder() + "PIKTORAN.EXE"); }));

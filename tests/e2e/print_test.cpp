@@ -26,7 +26,6 @@ constexpr int PictureWidth = 160;
 constexpr int PictureHeight = 120;
 constexpr COLORREF Quarters[2][2] = {{RGB(255, 0, 0), RGB(0, 255, 0)}, {RGB(0, 0, 255), RGB(255, 255, 0)}};
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr const char* SystemDialogClass = "#32770";
 constexpr DWORD PdfTimeoutMs = 90000;
 constexpr int RenderDpi = 40;
 
@@ -204,13 +203,7 @@ class PrintWalk {
 
   // The system's dialog the menu entry opens; null when none shows.
   HWND OpenDialog(const std::string& mnemonics) {
-    if (!ChooseMenuEntry(main_, mnemonics)) return nullptr;
-    HWND dialog = nullptr;
-    WaitUntil([&] {
-      dialog = process_.FindWindowOfClass(SystemDialogClass);
-      return dialog && IsWindowVisible(dialog);
-    });
-    return dialog;
+    return ChooseMenuEntry(main_, mnemonics) ? WaitForSystemDialog(process_) : nullptr;
   }
   // A screenshot once the menu has gone and the dialog is drawn.
   void Screenshot(HWND dialog, const std::string& name) {

@@ -23,8 +23,8 @@ HWND ChildOfClass(HWND window, const std::string& className, int index) {
 HWND SizeBar(HWND main) { return ChildOfClass(main, "Edit"); }
 HWND PictureBox(HWND main) { return ChildOfClass(main, "TScrollBox"); }
 
-// The program's file dialog once it shows.
-HWND WaitForFileDialog(const Process& process) {
+// The system dialog the program opens (file, print, print setup) once it shows.
+HWND WaitForSystemDialog(const Process& process) {
   HWND dialog = nullptr;
   WaitUntil([&] {
     dialog = process.FindWindowOfClass(DialogClass);
@@ -66,7 +66,7 @@ bool ChooseMenuEntry(HWND main, const std::string& mnemonics) {
 }
 
 void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file) {
-  HWND dialog = WaitForFileDialog(process);
+  HWND dialog = WaitForSystemDialog(process);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(dialog), title);
   ASSERT_TRUE(AnswerFileDialog(dialog, file));

@@ -14,8 +14,8 @@ HWND PictureBox(HWND main);
 // The `index`-th descendant of that class, in creation order; null when there is none.
 HWND ChildOfClass(HWND window, const std::string& className, int index = 0);
 
-// The program's file dialog once it shows.
-HWND WaitForFileDialog(const Process& process);
+// The system dialog the program opens (file, print, print setup) once it shows.
+HWND WaitForSystemDialog(const Process& process);
 // Types the full name into the dialog's name field and presses its OK button.
 bool AnswerFileDialog(HWND dialog, const std::string& fileName);
 
