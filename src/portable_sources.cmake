@@ -7,6 +7,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/geometry.cpp
   ${CMAKE_SOURCE_DIR}/src/common/rounding.cpp
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/help_file.cpp
   ${CMAKE_SOURCE_DIR}/src/app/program_constants.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/settings.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/setting_captions.cpp

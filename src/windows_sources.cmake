@@ -12,12 +12,15 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/physical_pixels.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/system_function.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/window_view.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/windows_version.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/about_box.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp

@@ -1,6 +1,7 @@
 // Builds the shipped help file and read-me from their UTF-8 sources.
 //
 //   make_help --help SOURCE.txt OUTPUT.HLP    the help file (see src/help/help_source.h)
+//   make_help --html SOURCE.txt OUTPUT.HTM    the same help as one HTML page
 //   make_help --text SOURCE.txt OUTPUT.TXT    the text in Shift-JIS with CR LF line ends
 //
 // Nothing is written when the source is refused.
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "help/help_file_writer.h"
+#include "help/help_html_writer.h"
 #include "help/help_source.h"
 #include "help/help_text.h"
 
@@ -36,20 +38,30 @@ bool Write(const std::string& path, const void* bytes, std::size_t size) {
   return false;
 }
 
-int MakeHelp(const std::string& source, const std::string& output) {
+std::optional<HelpDocument> ReadHelpSource(const std::string& source) {
   const auto text = ReadShiftJis(source);
-  if (!text) return 1;
-  const HelpSourceResult parsed = ParseHelpSource(*text);
-  if (!parsed.document) {
-    std::cerr << source << ": " << parsed.error << "\n";
-    return 1;
-  }
-  const HelpFileResult file = WriteHelpFile(*parsed.document);
+  if (!text) return std::nullopt;
+  HelpSourceResult parsed = ParseHelpSource(*text);
+  if (!parsed.document) std::cerr << source << ": " << parsed.error << "\n";
+  return std::move(parsed.document);
+}
+
+int MakeHelp(const std::string& source, const std::string& output) {
+  const auto document = ReadHelpSource(source);
+  if (!document) return 1;
+  const HelpFileResult file = WriteHelpFile(*document);
   if (!file.error.empty()) {
     std::cerr << source << ": " << file.error << "\n";
     return 1;
   }
   return Write(output, file.bytes.data(), file.bytes.size()) ? 0 : 1;
+}
+
+int MakeHtml(const std::string& source, const std::string& output) {
+  const auto document = ReadHelpSource(source);
+  if (!document) return 1;
+  const std::string page = WriteHelpHtml(*document);
+  return Write(output, page.data(), page.size()) ? 0 : 1;
 }
 
 int MakeText(const std::string& source, const std::string& output) {
@@ -64,7 +76,8 @@ int MakeText(const std::string& source, const std::string& output) {
 int main(int argc, char** argv) {
   const std::string mode = argc == 4 ? argv[1] : "";
   if (mode == "--help") return MakeHelp(argv[2], argv[3]);
+  if (mode == "--html") return MakeHtml(argv[2], argv[3]);
   if (mode == "--text") return MakeText(argv[2], argv[3]);
-  std::cerr << "usage: make_help --help SOURCE.txt OUTPUT.HLP | --text SOURCE.txt OUTPUT.TXT\n";
+  std::cerr << "usage: make_help --help SOURCE.txt OUTPUT.HLP | --html SOURCE.txt OUTPUT.HTM | --text SOURCE.txt OUTPUT.TXT\n";
   return 2;
 }

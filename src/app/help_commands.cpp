@@ -4,8 +4,27 @@
 #include "app/settings_store.h"
 #include "common/program_identity.h"
 #include "dialogs/about_texts.h"
+#include "help/help_html_writer.h"
 #include "ui/application.h"
 #include "ui/registry.h"
+#include "ui/windows_version.h"
+
+namespace {
+
+bool Started(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
+
+// The page's browser is given its address, which unlike a file name can carry the anchor; without
+// a browser for it the page opens as any file would.
+bool OpenInBrowser(HWND owner, const std::string& page, const std::string& anchor) {
+  char browser[MAX_PATH] = {};
+  if (Started(FindExecutableA(page.c_str(), nullptr, browser))) {
+    const std::string address = "\"" + LocalPageUrl(page, anchor) + "\"";
+    if (Started(ShellExecuteA(owner, "open", browser, address.c_str(), nullptr, SW_SHOWNORMAL))) return true;
+  }
+  return Started(ShellExecuteA(owner, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+}
+
+}  // namespace
 
 void HelpCommands::Bind(CommandTable& commands) {
   commands.Bind("MHELP_MOKUJI", [this] { MHELP_MOKUJIClick(); });
@@ -16,22 +35,36 @@ void HelpCommands::Bind(CommandTable& commands) {
   commands.Bind("MHELP_VERCUT", [this] { MHELP_VERCUTClick(); });
 }
 
-void HelpCommands::CallHelp(UINT command, ULONG_PTR data) const {
+void HelpCommands::CallHelp(UINT command, ULONG_PTR data, const char* anchor) const {
+  // Windows since Vista ships only a stub in place of the help viewer, which says that the
+  // format is not supported.
+  constexpr int VistaMajorVersion = 6;
+  if (WindowsMajorVersion() >= VistaMajorVersion) {
+    OpenHelpPage(anchor);
+    return;
+  }
   const std::string helpFile = HelpFilePath(workspace_.programFolder);
   WinHelpA(window_.Window().Handle(), helpFile.c_str(), command, data);
 }
 
-void HelpCommands::MHELP_MOKUJIClick() { CallHelp(HELP_CONTENTS, 0); }
+void HelpCommands::OpenHelpPage(const char* anchor) const {
+  const std::string page = HelpPagePath(workspace_.programFolder);
+  if (GetFileAttributesA(page.c_str()) == INVALID_FILE_ATTRIBUTES || !OpenInBrowser(window_.Window().Handle(), page, anchor)) {
+    window_.ShowMsg("ヘルプを開けませんでした・・・\n" + page);
+  }
+}
+
+void HelpCommands::MHELP_MOKUJIClick() { CallHelp(HELP_CONTENTS, 0, ""); }
 
 void HelpCommands::MHELP_KEYWORDClick() {
   // The help's keyword topic, shown by its context number, opens the viewer's keyword index with
   // its Finder() macro. A partial-key search with an empty key would open that index on Windows
   // only: other help viewers (Wine's among them) leave that command undone and show nothing,
   // while every viewer shows a numbered topic and runs its macros.
-  CallHelp(HELP_CONTEXT, KeywordSearchTopic);
+  CallHelp(HELP_CONTEXT, KeywordSearchTopic, HelpIndexAnchor);
 }
 
-void HelpCommands::MHELP_HELPClick() { CallHelp(HELP_HELPONHELP, 0); }
+void HelpCommands::MHELP_HELPClick() { CallHelp(HELP_HELPONHELP, 0, ""); }
 
 void HelpCommands::MQ_AClick() { window_.ShowMsg(ContactMessage(jpegLibrary_)); }
 

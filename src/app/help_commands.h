@@ -8,7 +8,9 @@
 #include "workspace/workspace.h"
 
 // The Help menu's commands: the help file beside the program (contents, keyword search, help on
-// help), the contact message, the about box AboutBoxDlg1 and removing the stored version.
+// help) in the system's help viewer, or its HTML twin in the user's browser where Windows has no
+// such viewer any more; the contact message, the about box AboutBoxDlg1 and removing the stored
+// version.
 class HelpCommands {
  public:
   // `jpegLibrary`: the linked JPEG library as it reported itself at start-up.
@@ -26,7 +28,9 @@ class HelpCommands {
   void MHELP_VERCUTClick();
 
  private:
-  void CallHelp(UINT command, ULONG_PTR data) const;
+  // The help viewer's command, or the help page at `anchor` (empty: its top, the contents).
+  void CallHelp(UINT command, ULONG_PTR data, const char* anchor) const;
+  void OpenHelpPage(const char* anchor) const;
 
   Workspace& workspace_;
   MainWindowServices& window_;

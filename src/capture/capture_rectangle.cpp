@@ -25,17 +25,23 @@ Range FromEdges(const Edges& e) {
   return {e.left, e.top, static_cast<long long>(e.right) - e.left, static_cast<long long>(e.bottom) - e.top};
 }
 
-Range ClipToScreen(Range r, Size screen) {
-  if (r.x < 0) {
-    r.w += r.x;
-    r.x = 0;
+// A window may lie on any monitor, so the window types are cut to the desktop of all monitors.
+Edges Desktop(const CaptureScene& scene) {
+  if (scene.desktop.Width() > 0 && scene.desktop.Height() > 0) return scene.desktop;
+  return {0, 0, scene.screen.width, scene.screen.height};
+}
+
+Range ClipToDesktop(Range r, const Edges& desktop) {
+  if (r.x < desktop.left) {
+    r.w -= desktop.left - r.x;
+    r.x = desktop.left;
   }
-  if (r.y < 0) {
-    r.h += r.y;
-    r.y = 0;
+  if (r.y < desktop.top) {
+    r.h -= desktop.top - r.y;
+    r.y = desktop.top;
   }
-  if (r.Right() > screen.width) r.w = screen.width - r.x;
-  if (r.Bottom() > screen.height) r.h = screen.height - r.y;
+  if (r.Right() > desktop.right) r.w = desktop.right - r.x;
+  if (r.Bottom() > desktop.bottom) r.h = desktop.bottom - r.y;
   return r;
 }
 
@@ -70,8 +76,8 @@ Range WindowWithOwner(const CaptureScene& scene, std::vector<Bounds>& fill) {
   const Range owner = FromEdges(*scene.ownerWindow);
   if (owner.w <= 0 || owner.h <= 0) return window;
 
-  const Range a = ClipToScreen(window, scene.screen);
-  const Range b = ClipToScreen(owner, scene.screen);
+  const Range a = ClipToDesktop(window, Desktop(scene));
+  const Range b = ClipToDesktop(owner, Desktop(scene));
   Range box;
   box.x = std::min(a.x, b.x);
   box.y = std::min(a.y, b.y);
@@ -122,14 +128,14 @@ Range Unclipped(CaptureType type, const CaptureScene& scene, std::vector<Bounds>
 
 CaptureArea DetermineCaptureArea(CaptureType type, const CaptureScene& scene) {
   CaptureArea area;
-  const Range r = ClipToScreen(Unclipped(type, scene, area.fill), scene.screen);
+  const Range r = ClipToDesktop(Unclipped(type, scene, area.fill), Desktop(scene));
   if (r.w <= 0 || r.h <= 0) {
     area.invalidRange = CaptureRange{r.x, r.y, r.w, r.h};
     area.rectangle = {0, 0, scene.screen.width, scene.screen.height};
     area.fill.clear();  // the gaps belong to the box that was given up
     return area;
   }
-  // Clipped and non-empty: 0 <= x < x + w <= screen width, so every value fits.
+  // Clipped and non-empty: inside the desktop, so every value fits.
   area.rectangle = {static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.w), static_cast<int>(r.h)};
   return area;
 }

@@ -20,7 +20,8 @@ enum class CaptureType {
 // What the window queries found when the capture fired. A query that found no window
 // gives an empty rectangle, which ends in the whole-screen fallback.
 struct CaptureScene {
-  Size screen;
+  Size screen;    // the primary screen, at 0, 0: what 画面全体 captures
+  Edges desktop;  // all monitors together; empty: the primary screen alone
   Bounds mainWindow;
   Edges foregroundWindow;
   Edges windowUnderPointer;
@@ -40,7 +41,7 @@ struct CaptureRange {
 };
 
 struct CaptureArea {
-  Bounds rectangle;  // screen rectangle to copy, always inside the screen
+  Bounds rectangle;  // screen rectangle to copy, always inside the desktop
   // Corners of a type-2 box that neither window covers, relative to the rectangle's
   // top-left: top-left, bottom-right, bottom-left, top-right, those present. At most four.
   std::vector<Bounds> fill;

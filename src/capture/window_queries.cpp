@@ -2,14 +2,29 @@
 
 #include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/physical_pixels.h"
 #include "ui/picture.h"
+#include "ui/system_function.h"
 
 namespace {
+
+using GetWindowAttribute = HRESULT WINAPI(HWND, DWORD, void*, DWORD);
+constexpr DWORD ExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+
+// On Windows 10 and 11 a window's rectangle includes an invisible resize border, which would
+// bring a strip of what lies behind into the capture; the compositor knows the visible frame.
+// It answers for top-level windows only, and only where it runs.
+bool VisibleFrame(HWND window, RECT& frame) {
+  static GetWindowAttribute* const attribute =
+      SystemFunction<GetWindowAttribute>("dwmapi.dll", "DwmGetWindowAttribute");
+  return attribute && SUCCEEDED(attribute(window, ExtendedFrameBounds, &frame, sizeof frame)) &&
+         frame.right > frame.left && frame.bottom > frame.top;
+}
 
 // A window that was not found has an empty rectangle, which ends in the whole-screen fallback.
 Edges RectangleOf(HWND window) {
   RECT r{};
-  if (!window || !GetWindowRect(window, &r)) return {};
+  if (!window || (!VisibleFrame(window, r) && !GetWindowRect(window, &r))) return {};
   return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -21,6 +36,7 @@ Bounds BoundsOf(HWND window) {
 }  // namespace
 
 Point ReadPointerPosition() {
+  const PhysicalPixelsScope physical;
   POINT p{};
   GetCursorPos(&p);
   return {p.x, p.y};
@@ -32,8 +48,13 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
       type == CaptureType::WindowUnderPointer) {
     Application::ProcessMessages();
   }
+  const PhysicalPixelsScope physical;
   CaptureScene scene;
   scene.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const int desktopLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int desktopTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  scene.desktop = {desktopLeft, desktopTop, desktopLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                   desktopTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
   scene.mainWindow = BoundsOf(mainWindow);
   scene.fixedRectangle = fixedRectangle;
   scene.topLeftSize = topLeftSize;
@@ -50,6 +71,7 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
 bool CopyScreen(const Bounds& rectangle, Picture& into) {
   into.Clear();
   if (!into.Create({rectangle.width, rectangle.height})) return false;
+  const PhysicalPixelsScope physical;
   WindowDc screen(nullptr);
   MemoryDc memory(CreateCompatibleDC(screen.Get()));
   if (!screen.Get() || !memory) return false;

@@ -3,6 +3,8 @@
 #include "ui/picture.h"
 #include "ui/win32.h"
 
+// All of these work in physical pixels, as BitBlt copies them, also on a scaled screen.
+
 // The pointer position in screen coordinates, read once per capture.
 Point ReadPointerPosition();
 

@@ -7,6 +7,7 @@ set(HELP_SOURCES
   ${CMAKE_SOURCE_DIR}/src/help/help_container.cpp
   ${CMAKE_SOURCE_DIR}/src/help/topic_writer.cpp
   ${CMAKE_SOURCE_DIR}/src/help/help_file_writer.cpp
+  ${CMAKE_SOURCE_DIR}/src/help/help_html_writer.cpp
   ${CMAKE_SOURCE_DIR}/src/help/help_text.cpp
 )
 set(HELP_HEADERS
@@ -18,5 +19,6 @@ set(HELP_HEADERS
   ${CMAKE_SOURCE_DIR}/src/help/help_container.h
   ${CMAKE_SOURCE_DIR}/src/help/topic_writer.h
   ${CMAKE_SOURCE_DIR}/src/help/help_file_writer.h
+  ${CMAKE_SOURCE_DIR}/src/help/help_html_writer.h
   ${CMAKE_SOURCE_DIR}/src/help/help_text.h
 )

@@ -22,6 +22,16 @@ int WindowTextLength(HWND window) {
   return GetWindowTextA(window, text, sizeof text);
 }
 
+// Where the probe finds no bar (current Windows keeps its taskbar flush with the screen's edge,
+// which the probe rejects) the system's own work area of the primary screen holds.
+Bounds SystemWorkArea(Size screen) {
+  RECT r{};
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0) && r.right > r.left && r.bottom > r.top) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  return {0, 0, screen.width, screen.height};
+}
+
 }  // namespace
 
 Size ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
@@ -45,7 +55,10 @@ bool ProbeWorkArea() {
         candidates.push_back(window);
       }
     }
-    if (candidates.empty()) return false;
+    if (candidates.empty()) {
+      workArea = SystemWorkArea(screen);
+      return false;
+    }
     found = candidates.front();
     bar = *std::min_element(candidates.begin(), candidates.end(), [](HWND a, HWND b) {
       return reinterpret_cast<UINT_PTR>(a) < reinterpret_cast<UINT_PTR>(b);
@@ -54,6 +67,7 @@ bool ProbeWorkArea() {
   const auto area = WorkAreaBesideTaskbar(WindowEdges(bar), screen);
   if (!area) {
     rememberedTaskbar = nullptr;
+    workArea = SystemWorkArea(screen);
     return false;
   }
   workArea = *area;

@@ -64,14 +64,15 @@ bool DrawPicturePage(HDC page, Size printable, const Picture& picture, PrintLayo
   return true;
 }
 
-bool PrintPicture(HDC printer, const Picture& picture, PrintLayout layout) {
+PrintOutcome PrintPicture(HDC printer, const Picture& picture, PrintLayout layout) {
   // The printable area starts at the DC's origin.
   const Size printable{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
   PrintDocument document(printer, ProgramTitle);
-  if (!document.Started() || StartPage(printer) <= 0) return false;
+  if (!document.Started()) return GetLastError() == ERROR_CANCELLED ? PrintOutcome::Cancelled : PrintOutcome::Failed;
+  if (StartPage(printer) <= 0) return PrintOutcome::Failed;
   const bool drawn = DrawPicturePage(printer, printable, picture, layout);
-  if (EndPage(printer) <= 0 || !drawn) return false;
-  return document.End();
+  if (EndPage(printer) <= 0 || !drawn) return PrintOutcome::Failed;
+  return document.End() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 void PrintCommands::Bind(CommandTable& commands) {
@@ -116,10 +117,10 @@ void PrintCommands::Print(PrintLayout layout) {
   const auto printer =
       RunPrintDialog(PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE, PrintFailedText);
   if (!printer) return;
-  bool printed = false;
+  PrintOutcome outcome = PrintOutcome::Failed;
   {
     HourglassGuard busy;
-    printed = printer->Get() && PrintPicture(printer->Get(), picture, layout);
+    if (printer->Get()) outcome = PrintPicture(printer->Get(), picture, layout);
   }
-  if (!printed) window_.ShowMsg(PrintFailedText);
+  if (outcome == PrintOutcome::Failed) window_.ShowMsg(PrintFailedText);
 }

@@ -21,9 +21,12 @@ using PrinterDc = UniqueHandle<HDC, MemoryDcTraits>;
 // is `printable` pixels; false when there is nothing to draw or a drawing call fails.
 bool DrawPicturePage(HDC page, Size printable, const Picture& picture, PrintLayout layout);
 
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
 // Prints the picture as one document of one page on the printer; the document is always ended,
-// aborted when anything fails. False when it could not be printed.
-bool PrintPicture(HDC printer, const Picture& picture, PrintLayout layout);
+// aborted when anything fails. Cancelled when the user cancelled the document before it began
+// (the file name a PDF or XPS printer asks for).
+PrintOutcome PrintPicture(HDC printer, const Picture& picture, PrintLayout layout);
 
 // Printing the working picture: once fitted to the page or sixteen times in a 4 × 4 grid, and
 // the system's printer setup. The printer and paper the user chose stay for the rest of the run.

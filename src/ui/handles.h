@@ -51,6 +51,9 @@ struct RegistryKeyTraits {
 struct WindowTraits {
   static void Close(HWND window) { DestroyWindow(window); }
 };
+struct LibraryTraits {
+  static void Close(HMODULE library) { FreeLibrary(library); }
+};
 struct GlobalAtomTraits {
   static void Close(ATOM atom) { GlobalDeleteAtom(atom); }
 };
@@ -65,6 +68,7 @@ using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 // A top-level window we create without a form object (a tooltip).
 using WindowHandle = UniqueHandle<HWND, WindowTraits>;
 using GlobalAtom = UniqueHandle<ATOM, GlobalAtomTraits>;
+using LibraryHandle = UniqueHandle<HMODULE, LibraryTraits>;
 
 // FindFirstFile's search handle: invalid is INVALID_HANDLE_VALUE, not null.
 class FindHandle {

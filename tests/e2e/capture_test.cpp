@@ -5,6 +5,7 @@
 #include <array>
 
 #include "driver.h"
+#include "scaled_screen.h"
 #include "window_parts.h"
 #include "support/screenshot.h"
 
@@ -75,6 +76,64 @@ class BandsWindow {
  private:
   HWND window_ = nullptr;
 };
+
+// A top-most window with a sizing frame, which Windows 10 and 11 surround with an invisible
+// border, painted in the first band colour.
+class FramedWindow {
+ public:
+  FramedWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(BandColours[0]);
+    wc.lpszClassName = "E2eFramedWindow";
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_THICKFRAME | WS_VISIBLE,
+                              300, 200, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+    UpdateWindow(window_);
+    Pump();
+  }
+  ~FramedWindow() { DestroyWindow(window_); }
+  RECT Rectangle() const {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    return r;
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+std::string CaptureSizeText(const RECT& r) {
+  return "取り込みサイズ　左上 " + std::to_string(r.left) + ", " + std::to_string(r.top) + " サイズ " +
+         std::to_string(r.right - r.left) + ", " + std::to_string(r.bottom - r.top);
+}
+
+// On a 150 % screen the program is given scaled values unless it asks for physical ones, and a
+// framed window's rectangle carries an invisible border: the captures must still hold exactly the
+// window and the whole screen.
+TEST(Capture, OnAScaledScreenAWindowAndTheWholeScreenAreCapturedWhole) {
+  FramedWindow framed;
+  const RECT frame = framed.Rectangle();
+  SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "3");
+  HookLibrary scaledScreen("scaled_screen.dll", ScaledScreenHookName);
+  const Process process = scaledScreen.Start(program, {"/G"});
+  HWND main = WaitForMainWindowPumping(process);
+  ASSERT_NE(main, nullptr);
+  HWND sizeBar = SizeBar(main);
+  EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar) == CaptureSizeText(frame) && IsWindowVisible(main); }))
+      << WindowText(sizeBar);
+
+  ASSERT_TRUE(ChooseMenuEntry(main, "GA"));  // 画面全体
+  EXPECT_TRUE(PumpUntil([&] {
+    return WindowText(sizeBar) == CaptureSizeText({0, 0, 1024, 768}) && IsWindowVisible(main);
+  })) << WindowText(sizeBar);
+  Screenshot("capture-scaled-screen");
+  CloseAndWait(process, main);
+}
 
 TEST(Capture, FullScreenRequestedOnTheCommandLineShowsItsSize) {
   Program program;

@@ -16,13 +16,6 @@ namespace {
 
 constexpr const char* SettingsKey = "Software\\QUILO SOFT32\\PIKTORAN";
 
-std::string OwnFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 std::string QuoteArgument(const std::string& argument) {
   return argument.find_first_of(" \t") == std::string::npos ? argument : "\"" + argument + "\"";
 }
@@ -95,6 +88,13 @@ int MenuDepth(HWND mainWindow) {
 }
 
 }  // namespace
+
+std::string OwnFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
@@ -206,7 +206,7 @@ Program::Program() {
   }
   // The read-me and the help file lie beside the program, as in the download the installer
   // copies them from.
-  for (const char* name : {"PIKTORAN.TXT", "PIKTORAN.HLP"}) {
+  for (const char* name : {"PIKTORAN.TXT", "PIKTORAN.HLP", "PIKTORAN.HTM"}) {
     CopyFileA((OwnFolder() + name).c_str(), (folder_ + name).c_str(), FALSE);
   }
   ResetSettings();
@@ -416,24 +416,33 @@ bool PressButton(HWND box, const std::string& caption) {
 
 void PressOk(HWND box) { PressButton(box, "ＯＫ"); }
 
+HookLibrary::HookLibrary(const char* fileName, const char* hookName)
+    : library_(LoadLibraryA((OwnFolder() + fileName).c_str())),
+      hook_(library_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(library_, hookName)) : nullptr) {}
+
+HookLibrary::~HookLibrary() {
+  for (HHOOK hook : hooks_) UnhookWindowsHookEx(hook);
+  if (library_) FreeLibrary(library_);
+}
+
+Process HookLibrary::Start(const Program& program, const std::vector<std::string>& arguments) {
+  return program.Start(arguments, [&](DWORD thread) {
+    HHOOK hook = hook_ ? SetWindowsHookExA(WH_GETMESSAGE, hook_, library_, thread) : nullptr;
+    EXPECT_NE(hook, nullptr) << "the hook library cannot be set";
+    if (hook) hooks_.push_back(hook);
+  });
+}
+
 StartupHold::StartupHold()
-    : event_(CreateEventA(nullptr, TRUE, FALSE, StartupHoldEvent)),
-      probe_(LoadLibraryA((OwnFolder() + "menu_probe.dll").c_str())) {}
+    : event_(CreateEventA(nullptr, TRUE, FALSE, StartupHoldEvent)), probe_("menu_probe.dll", StartupHoldHookName) {}
 
 StartupHold::~StartupHold() {
   Release();
-  for (HHOOK hook : hooks_) UnhookWindowsHookEx(hook);
-  if (probe_) FreeLibrary(probe_);
   if (event_) CloseHandle(event_);
 }
 
 Process StartupHold::Start(const Program& program, const std::vector<std::string>& arguments) {
-  const auto hookProc = probe_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(probe_, StartupHoldHookName)) : nullptr;
-  return program.Start(arguments, [&](DWORD thread) {
-    HHOOK hook = hookProc ? SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe_, thread) : nullptr;
-    EXPECT_NE(hook, nullptr) << "the start-up cannot be held";
-    if (hook) hooks_.push_back(hook);
-  });
+  return probe_.Start(program, arguments);
 }
 
 void StartupHold::Release() const {

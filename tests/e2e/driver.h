@@ -62,6 +62,9 @@ class Process {
   DWORD id_;
 };
 
+// The folder of this test program, PIKTORAN.EXE and the test's helpers (with trailing separator).
+std::string OwnFolder();
+
 // The program copied into a folder of its own, with the settings key emptied.
 class Program {
  public:
@@ -86,8 +89,25 @@ class Program {
 Process StartCommandLine(std::string commandLine, const std::string& folder,
                          const std::function<void(DWORD)>& beforeRun = nullptr);
 
+// Starts copies with a test-only hook library's message hook set on their main thread before it
+// runs, so that the library is in the program from its first message on.
+class HookLibrary {
+ public:
+  HookLibrary(const char* fileName, const char* hookName);
+  HookLibrary(const HookLibrary&) = delete;
+  HookLibrary& operator=(const HookLibrary&) = delete;
+  ~HookLibrary();
+
+  Process Start(const Program& program, const std::vector<std::string>& arguments = {});
+
+ private:
+  HMODULE library_;
+  HOOKPROC hook_;
+  std::vector<HHOOK> hooks_;
+};
+
 // Holds the deferred start-up of the copies it starts until Release (or its end), through
-// menu_probe.dll's start-up hold hook set on their main thread before it runs.
+// menu_probe.dll's start-up hold hook.
 class StartupHold {
  public:
   StartupHold();
@@ -100,8 +120,7 @@ class StartupHold {
 
  private:
   HANDLE event_;
-  HMODULE probe_;
-  std::vector<HHOOK> hooks_;
+  HookLibrary probe_;
 };
 
 // The main window has finished its deferred start-up: it carries the title with its trailing

@@ -67,14 +67,10 @@ bool ShowsRedPicture(HWND main) {
 class PaintStandIn {
  public:
   PaintStandIn() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string folder = self;
-    folder.resize(folder.rfind('\\') + 1);
     const std::string programs = WindowsFolder().substr(0, 3) + "Program Files";
     CreateDirectoryA(programs.c_str(), nullptr);
     CreateDirectoryA(folder_.c_str(), nullptr);
-    CopyFileA((folder + "paint_stand_in.exe").c_str(), path_.c_str(), FALSE);
+    CopyFileA((OwnFolder() + "paint_stand_in.exe").c_str(), path_.c_str(), FALSE);
   }
   ~PaintStandIn() {
     if (HWND window = FindWindowA("MSPaintApp", nullptr)) SendMessageA(window, WM_CLOSE, 0, 0);

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "dialogs/about_texts.h"
 #include "driver.h"
@@ -20,6 +23,7 @@ namespace {
 constexpr const char* AboutClass = "TAboutBox";
 constexpr const char* HelpViewerClass = "MS_WINHELP";  // the help viewer's main window
 constexpr const char* DialogClass = "#32770";
+constexpr const char* BrowserStandInClass = "E2eBrowserStandIn";
 
 // A shown top-level window of the class, in any process.
 HWND ShownWindowOfClass(const char* className) {
@@ -205,8 +209,44 @@ class NoMailProgram {
   std::string command_;
 };
 
+// A string value of the system's registry for the scope of a test, put back (or deleted) after.
+class ScopedRegistryString {
+ public:
+  ScopedRegistryString(HKEY root, std::string key, const char* name, const std::string& value)
+      : root_(root), key_(std::move(key)), name_(name ? name : "") {
+    char old[1024] = {};
+    DWORD size = sizeof old;
+    if (RegGetValueA(root_, key_.c_str(), name, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS) old_ = old;
+    RegSetKeyValueA(root_, key_.c_str(), name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+  }
+  ScopedRegistryString(const ScopedRegistryString&) = delete;
+  ScopedRegistryString& operator=(const ScopedRegistryString&) = delete;
+  ~ScopedRegistryString() {
+    const char* name = name_.empty() ? nullptr : name_.c_str();
+    if (old_) {
+      RegSetKeyValueA(root_, key_.c_str(), name, REG_SZ, old_->c_str(), static_cast<DWORD>(old_->size() + 1));
+    } else {
+      RegDeleteKeyValueA(root_, key_.c_str(), name);
+    }
+  }
+
+ private:
+  HKEY root_;
+  std::string key_;
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+// Wine's prefix tells a program the Windows version it is set to, for one program alone too: the
+// help viewer is there up to Windows XP.
+class OlderWindows : public ScopedRegistryString {
+ public:
+  OlderWindows() : ScopedRegistryString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PIKTORAN.EXE", "Version", "winxp") {}
+};
+
 TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
   const ViewerCloser closer;
+  const OlderWindows olderWindows;
   Program program;
   Program::SetSetting("Version", "17");
   const Process process = program.Start();
@@ -314,6 +354,33 @@ TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
   // Closing the program closes the help.
   CloseAndWait(process, main);
   EXPECT_TRUE(WaitUntil([] { return !AnyShownWindowOfClass(HelpViewerClass); }));
+}
+
+// On Windows 10 (the prefix's own setting) there is no help viewer: ヘルプ... opens the help page
+// beside the program in the browser, on its contents, and キーワードで検索... on its index.
+TEST(Help, WithoutAHelpViewerTheHelpPageOpensInTheBrowser) {
+  const ScopedRegistryString browser(HKEY_CLASSES_ROOT, "htmlfile\\shell\\open\\command", nullptr,
+                                     "\"" + OwnFolder() + "browser_stand_in.exe\" \"%1\"");
+  Program program;
+  Program::SetSetting("Version", "17");
+  const Process process = program.Start();
+  HWND main = StartedMainWindow(process);
+  ASSERT_NE(main, nullptr);
+  std::string address = "file:///";
+  for (const char c : program.Folder() + "PIKTORAN.HTM") {
+    address += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
+  }
+
+  for (const auto& [mnemonics, expected] : {std::pair{"HH", address}, std::pair{"HK", address + "#index"}}) {
+    ASSERT_TRUE(ChooseMenuEntry(main, mnemonics));
+    HWND opened = ShownWindowOfClass(BrowserStandInClass);
+    ASSERT_NE(opened, nullptr) << mnemonics;
+    EXPECT_EQ(WindowText(opened), expected);
+    PostMessageA(opened, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
+  }
+  EXPECT_EQ(FindWindowA(HelpViewerClass, nullptr), nullptr);
+  CloseAndWait(process, main);
 }
 
 }  // namespace

@@ -70,6 +70,38 @@ TEST(CaptureRectangle, ClippedAtEveryScreenEdge) {
   for (const auto& c : cases) EXPECT_EQ(Fixed(c.fixed).rectangle, c.expected);
 }
 
+// A second monitor to the left of the primary one and a third below-right of it: windows there
+// are captured where they are; only the whole-screen type stays on the primary screen.
+TEST(CaptureRectangle, WindowsOnOtherMonitorsAreCutToTheDesktopOfAllMonitors) {
+  CaptureScene s = Scene();
+  s.desktop = {-1280, 0, 1024 + 800, 1024};
+  const struct {
+    CaptureType type;
+    Edges window;
+    Bounds expected;
+  } cases[] = {
+      {CaptureType::ActiveWindow, {-1000, 100, -600, 400}, {-1000, 100, 400, 300}},
+      {CaptureType::WindowUnderPointer, {1200, 800, 1900, 1100}, {1200, 800, 624, 224}},
+      {CaptureType::ActiveWindow, {-1400, -20, -1100, 200}, {-1280, 0, 180, 200}},
+      {CaptureType::FullScreen, {-1000, 100, -600, 400}, WholeScreen},
+  };
+  for (const auto& c : cases) {
+    s.foregroundWindow = s.windowUnderPointer = c.window;
+    const CaptureArea area = DetermineCaptureArea(c.type, s);
+    EXPECT_EQ(area.rectangle, c.expected) << static_cast<int>(c.type);
+    EXPECT_FALSE(area.invalidRange);
+  }
+  // An owned dialog on the left monitor whose owner reaches onto the primary one.
+  s.windowUnderPointer = {-300, 200, -100, 300};
+  s.ownerWindow = Edges{-200, 100, 300, 250};
+  EXPECT_EQ(DetermineCaptureArea(CaptureType::WindowWithOwner, s).rectangle, (Bounds{-300, 100, 600, 200}));
+  // Beyond every monitor the range is still invalid, and the primary screen is captured.
+  s.fixedRectangle = {2000, 100, 50, 50};
+  const CaptureArea off = DetermineCaptureArea(CaptureType::Fixed, s);
+  EXPECT_EQ(off.rectangle, WholeScreen);
+  EXPECT_EQ(off.invalidRange, (CaptureRange{2000, 100, -176, 50}));
+}
+
 TEST(CaptureRectangle, TopLeftIconShrinksNearTheRightEdge) {
   CaptureScene s = Scene();
   s.mainWindow = {1000, 50, 445, 300};

@@ -115,13 +115,31 @@ TEST(PrintPage, NothingDrawnWithoutAPrinterOrAPrintableArea) {
   {
     PictureDc dc(page);
     // No document on a DC that is no printer.
-    EXPECT_FALSE(PrintPicture(dc.Get(), picture, PrintLayout::OnePage));
+    EXPECT_EQ(PrintPicture(dc.Get(), picture, PrintLayout::OnePage), PrintOutcome::Failed);
     // A driver that reports no printable area: a failure, not a blank page.
     EXPECT_FALSE(DrawPicturePage(dc.Get(), {0, 0}, picture, PrintLayout::Grid4x4));
     EXPECT_FALSE(DrawPicturePage(dc.Get(), {40, 40}, Picture(), PrintLayout::OnePage));
   }
   GdiFlush();
   EXPECT_EQ(page.Row(0)[0] & 0xFFFFFF, White);
+}
+
+// A PDF or XPS printer asks for a file name when the document starts; cancelling that prompt
+// makes StartDoc fail with ERROR_CANCELLED. Here the DC's abort procedure, which StartDoc asks
+// first, answers as the cancelled prompt does.
+BOOL CALLBACK CancelAsTheFilePromptDoes(HDC, int) {
+  SetLastError(ERROR_CANCELLED);
+  return FALSE;
+}
+
+TEST(PrintPage, ADocumentCancelledAtItsStartIsACancelNotAFailure) {
+  char printerName[256] = {};
+  DWORD length = sizeof printerName;
+  ASSERT_TRUE(GetDefaultPrinterA(printerName, &length));
+  PrinterDc printer(CreateDCA("WINSPOOL", printerName, nullptr, nullptr));
+  ASSERT_TRUE(printer);
+  SetAbortProc(printer.Get(), CancelAsTheFilePromptDoes);
+  EXPECT_EQ(PrintPicture(printer.Get(), Quarters(), PrintLayout::OnePage), PrintOutcome::Cancelled);
 }
 
 class PrintCommandsTest : public testing::Test {

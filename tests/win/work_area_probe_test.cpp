@@ -28,9 +28,32 @@ TEST(WorkAreaProbe, FindsABarCentredAcrossTheBottom) {
   EXPECT_EQ(WorkArea(), (Bounds{0, 0, 1024, 768}));
 }
 
-TEST(WorkAreaProbe, IgnoresABarFlushWithTheScreenEdge) {
+// The system's work area for the time of a test, as a taskbar sets it.
+class SystemWorkArea {
+ public:
+  explicit SystemWorkArea(RECT area) {
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved_, 0);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+  }
+  ~SystemWorkArea() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved_, 0); }
+
+ private:
+  RECT saved_{};
+};
+
+// Current Windows keeps its taskbar flush with the screen's edge, which the probe does not take
+// for one: the system's work area holds then.
+TEST(WorkAreaProbe, ABarFlushWithTheScreenEdgeLeavesTheSystemsWorkArea) {
   ForgetTaskbar();
-  FakeTaskbar bar({0, 740, 1024, 768});
+  FakeTaskbar bar({0, 728, 1024, 768});
+  {
+    const SystemWorkArea system({0, 0, 1024, 728});
+    EXPECT_FALSE(ProbeWorkArea());
+    EXPECT_EQ(WorkArea(), (Bounds{0, 0, 1024, 728}));
+    FakeTaskbar dialog({0, 0, 400, 200});
+    PlaceDialog(dialog.Handle(), bar.Handle());
+    EXPECT_EQ(dialog.GetBounds(), (Bounds{312, 528, 400, 200}));
+  }
   EXPECT_FALSE(ProbeWorkArea());
   EXPECT_EQ(WorkArea(), (Bounds{0, 0, 1024, 768}));
 }
