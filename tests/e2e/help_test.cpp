@@ -359,6 +359,8 @@ TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
 // On Windows 10 (the prefix's own setting) there is no help viewer: ヘルプ... opens the help page
 // beside the program in the browser, on its contents, and キーワードで検索... on its index.
 TEST(Help, WithoutAHelpViewerTheHelpPageOpensInTheBrowser) {
+  // Wine's prefix has no program for HTML files, as every Windows has.
+  const ScopedRegistryString pages(HKEY_CLASSES_ROOT, ".htm", nullptr, "htmlfile");
   const ScopedRegistryString browser(HKEY_CLASSES_ROOT, "htmlfile\\shell\\open\\command", nullptr,
                                      "\"" + OwnFolder() + "browser_stand_in.exe\" \"%1\"");
   Program program;

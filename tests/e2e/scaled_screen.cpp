@@ -11,14 +11,11 @@
 
 namespace {
 
-// The awareness contexts are pseudo handles.
-const HANDLE Unaware = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1));
-bool IsAwareContext(HANDLE context) {
-  const auto value = reinterpret_cast<LONG_PTR>(context);
-  return value == -2 || value == -3 || value == -4;
-}
+// The awareness contexts are pseudo handles: -1 unaware, -2 system aware, -3 and -4 per monitor.
+constexpr LONG_PTR Unaware = -1;
+bool IsAwareContext(LONG_PTR context) { return context == -2 || context == -3 || context == -4; }
 
-thread_local HANDLE threadContext = Unaware;
+thread_local LONG_PTR threadContext = Unaware;
 
 bool Scaled() { return !IsAwareContext(threadContext); }
 int ToLogical(int physical) { return MulDiv(physical, USER_DEFAULT_SCREEN_DPI, ScaledScreenDpi); }
@@ -30,9 +27,10 @@ decltype(&GetCursorPos) realGetCursorPos;
 decltype(&WindowFromPoint) realWindowFromPoint;
 decltype(&GetProcAddress) realGetProcAddress;
 
-HANDLE WINAPI SetThreadAwareness(HANDLE context) {
+HANDLE WINAPI SetThreadAwareness(HANDLE handle) {
+  const auto context = reinterpret_cast<LONG_PTR>(handle);
   if (!IsAwareContext(context) && context != Unaware) return nullptr;
-  return std::exchange(threadContext, context);
+  return reinterpret_cast<HANDLE>(std::exchange(threadContext, context));
 }
 
 int WINAPI ScaledMetrics(int index) {

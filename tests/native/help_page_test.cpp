@@ -7,9 +7,9 @@
 #include <set>
 
 #include "app/help_file.h"
-#include "common/shift_jis.h"
 #include "help/help_html_writer.h"
 #include "help/help_source.h"
+#include "help/help_text.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "output/print_commands.h"
 // After <windows.h>, which the headers above bring.
 #include <dlgs.h>
+#include <winspool.h>
 
 namespace {
 
