@@ -46,6 +46,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/file_history.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_memories.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_replacement.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/list_file_store.cpp
   ${CMAKE_SOURCE_DIR}/src/output/clipboard_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp

@@ -2,19 +2,15 @@
 
 #include <algorithm>
 
-#include "common/list_file.h"
 #include "common/path_helpers.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
 #include "output/work_files.h"
-#include "ui/file_bytes.h"
 #include "ui/handles.h"
 
 namespace {
 
 constexpr const char* CgLoadFailedText = "ＣＧロードに失敗しました";
-// A list file of 20 names is a few kilobytes; anything far beyond is no list of ours.
-constexpr std::int64_t MaxHistoryFileBytes = 1 << 20;
 
 const FileDialogSetup CursorDialogSetup{
     "カーソルの選択",
@@ -189,9 +185,7 @@ void CursorHistoryBox::LoadHistory() {
   const Bounds b = list.GetBounds();
   list.SetBounds({0, b.top, b.width, b.height});
   // A file that cannot be read, or is larger than any list of ours, gives an empty list.
-  const auto bytes = ReadWholeFile(HistoryFile(), MaxHistoryFileBytes);
-  history_ = CursorHistory(
-      ParseCursorHistory(bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : ""));
+  history_ = CursorHistory(ParseCursorHistory(listFile_.Read(HistoryFile())));
   CurrentCursor& cursor = workspace_.cursor;
   for (std::size_t i = 0; i < history_.Items().size(); ++i) {
     const std::string name = history_.Items()[i].name;
@@ -208,6 +202,5 @@ void CursorHistoryBox::LoadHistory() {
 bool CursorHistoryBox::SaveHistory() const {
   std::vector<std::string> names;
   for (const CursorHistory::Item& item : history_.Items()) names.push_back(item.name);
-  const std::string text = FormatListFile(names);
-  return WriteFileReplacing(HistoryFile(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  return listFile_.Write(names);
 }

@@ -5,6 +5,7 @@
 #include "cursor/cursor_history.h"
 #include "cursor/cursor_lists.h"
 #include "dialogs/color_btn.h"
+#include "output/list_file_store.h"
 #include "ui/file_dialog.h"
 
 // The ｶｰｿﾙﾛｰﾄﾞ button with its open dialog, and the cursor history ComboBox_Icon_File of the
@@ -20,7 +21,8 @@ class CursorHistoryBox {
                    Controls controls);
 
   void Create();
-  // PIKTO_I0.LST in the program folder: read at start-up (with thumbnails), written at close.
+  // PIKTO_I0.LST in the program folder: read at start-up (with thumbnails), written at close
+  // unless it was there but could not be read.
   void LoadHistory();
   bool SaveHistory() const;
 
@@ -51,5 +53,7 @@ class CursorHistoryBox {
   Controls controls_;
   CursorHistory history_;
   std::array<Picture, CursorHistory::SlotCount> thumbnails_;
+  // A list file of 20 names is a few kilobytes; anything far beyond is no list of ours.
+  ListFileStore listFile_{1 << 20};
   FileDialog OpenDialog1{FileDialog::Kind::Open};
 };

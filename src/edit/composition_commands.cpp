@@ -158,24 +158,34 @@ void CompositionCommands::M_GOUSEIClick() {
   if (!workspace_.picture.HasWorkingPicture() || Image_KASANERU.Empty()) return;
   MenuTree& menu = window_.Menu();
   menu.SetEnabled("M_GAMEN0", false);
+  const bool fromBase = StartsFromBase();
   try {
     Compose();
   } catch (const std::bad_alloc&) {
     // Out of memory ends the composition like any other failure: the finish below still runs.
   }
-  window_.RefreshPicture();
+  // Back at the base picture's size, as after 画面を元に戻す: the size bar says so and the picture
+  // starts at its top-left again.
+  if (fromBase) {
+    window_.ShowPicture(PictureSizeText(PictureSizePrefix, workspace_.picture.Working()));
+  } else {
+    window_.RefreshPicture();
+  }
   Application::ProcessMessages();
   menu.SetEnabled("M_GAMEN0", true);
   window_.HideForWork();
   window_.StartReshow();
 }
 
+bool CompositionCommands::StartsFromBase() const {
+  return workspace_.settings.gouseiShape == WhiteVariant && workspace_.picture.CanRestore();
+}
+
 void CompositionCommands::Compose() {
   WorkingPicture& pictures = workspace_.picture;
   const MainSettings& s = workspace_.settings;
   const bool onWhite = s.gouseiShape == WhiteVariant;
-  // The white variant starts again from the base picture.
-  const bool restore = onWhite && pictures.CanRestore();
+  const bool restore = StartsFromBase();
   const Size size = (restore ? pictures.Base() : pictures.Working()).GetSize();
 
   // Every bitmap is made before the picture is touched: one that cannot be made leaves the

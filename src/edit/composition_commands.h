@@ -33,6 +33,8 @@ class CompositionCommands {
 
  private:
   void Timer_GOUSEITimer();
+  // The white variant starts again from the base picture, when there is one.
+  bool StartsFromBase() const;
   // Everything between disabling and enabling the menu; a bitmap that cannot be made leaves
   // the picture as it was.
   void Compose();

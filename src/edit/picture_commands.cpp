@@ -3,7 +3,6 @@
 #include "ui/application.h"
 
 namespace {
-constexpr const char* PictureSizePrefix = "ＣＧサイズ ";
 constexpr const char* BitmapSizePrefix = "ＢＭＰサイズ ";
 constexpr const char* ConfirmedText = "確定しました。\n現在の画面が、元の画面となります☆☆☆";
 constexpr const char* RotateEntries[] = {"MK_Migi", "MK_SAKA", "MK_Left", "MK_Mirror"};

@@ -53,5 +53,8 @@ class WorkingPicture {
   std::array<Picture, 2> scratch_;
 };
 
+// The size bar's prefix for the working picture after a restore or a scaling.
+inline constexpr const char* PictureSizePrefix = "ＣＧサイズ ";
+
 // "<prefix>W, H", as the size bar shows a picture's size.
 std::string PictureSizeText(const std::string& prefix, const Picture& picture);

@@ -171,7 +171,10 @@ void FileCommands::MBMP_LOADClick(bool fromMenu) {
 
 void FileCommands::LoadFailed() {
   Image1Progress(ProgressStage::Ending, 100);
-  ReportUnreadablePicture(workspace_, window_);
+  // The menu's load empties the working picture; the base picture stays for 画面を元に戻す.
+  workspace_.picture.Working().Clear();
+  window_.RefreshPicture();
+  ReportUnreadablePicture(window_);
 }
 
 bool FileCommands::LoadIntoWorkingPicture(const std::string& fileName) {

@@ -3,15 +3,14 @@
 #include "common/list_file.h"
 #include "output/work_files.h"
 #include "ui/application.h"
-#include "ui/file_bytes.h"
 
 namespace {
 
 constexpr int HeadHeight = 24;
 constexpr int ButtonWidth = 52;
 constexpr int RowHeight = 18;
-// A history of many thousand names is still far below this.
-constexpr std::int64_t MaxListFileBytes = 16 * 1024 * 1024;
+
+constexpr const char* NoSnapshotText = "戻す画面がありません・・・";
 
 void Beep() { MessageBeep(MB_ICONEXCLAMATION); }
 
@@ -58,16 +57,11 @@ void FileHistory::Bind(CommandTable& commands) { commands.Bind("MF_FHIS", [this]
 std::string FileHistory::ListFile() const { return workspace_.programFolder + FileHistoryListFile; }
 
 void FileHistory::LoadList() {
-  const auto bytes = ReadWholeFile(ListFile(), MaxListFileBytes);
-  list_ = FileHistoryList(bytes ? ParseListFile({reinterpret_cast<const char*>(bytes->data()), bytes->size()})
-                                : std::vector<std::string>{});
+  list_ = FileHistoryList(ParseListFile(listFile_.Read(ListFile())));
   ShowEntries(std::nullopt);
 }
 
-bool FileHistory::SaveList() const {
-  const std::string text = FormatListFile(list_.Names());
-  return WriteFileReplacing(ListFile(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
+bool FileHistory::SaveList() const { return listFile_.Write(list_.Names()); }
 
 void FileHistory::ShowEntries(std::optional<std::size_t> selected) const {
   ListBox_FHIS.SetItems(list_.Names());
@@ -81,19 +75,24 @@ void FileHistory::ShowEntries(std::optional<std::size_t> selected) const {
 
 void FileHistory::MF_FHISClick() {
   // The snapshot is of the moment the panel opened: reopening it keeps the first one. Without
-  // a picture there is nothing to keep, and an older snapshot must not come back as this one.
+  // a picture, or when it could not be written, there is none, and an older snapshot must not
+  // come back as this one.
   if (!Panel_FHIS.Visible()) {
-    if (workspace_.picture.HasWorkingPicture()) {
-      memories_.SaveMemory(HistorySnapshotFile);
-    } else {
-      DeleteFileA((workspace_.programFolder + HistorySnapshotFile).c_str());
-    }
+    snapshotTaken_ = workspace_.picture.HasWorkingPicture() && memories_.SaveMemory(HistorySnapshotFile);
+    if (!snapshotTaken_) DeleteFileA((workspace_.programFolder + HistorySnapshotFile).c_str());
   }
   Panel_FHIS.BringToTop();
   Panel_FHIS.Show();
 }
 
-void FileHistory::Button_MODOSUClick() { files_.LoadFile(workspace_.programFolder + HistorySnapshotFile); }
+void FileHistory::Button_MODOSUClick() {
+  if (!snapshotTaken_) {
+    Beep();
+    window_.ShowMsgTimed(NoSnapshotText, 1);
+    return;
+  }
+  files_.LoadFile(workspace_.programFolder + HistorySnapshotFile);
+}
 
 void FileHistory::ListBox_FHISDblClick() {
   const int current = ListBox_FHIS.CaretIndex();

@@ -5,6 +5,7 @@
 #include "dialogs/color_btn.h"
 #include "output/file_commands.h"
 #include "output/file_history_list.h"
+#include "output/list_file_store.h"
 #include "output/picture_memories.h"
 #include "ui/command_table.h"
 #include "ui/controls.h"
@@ -24,7 +25,7 @@ class FileHistory {
   void Bind(CommandTable& commands);
 
   // PIKTO_HS.LST into the list at start-up (a missing or unreadable file gives an empty list),
-  // and the list back into it at close.
+  // and the list back into it at close, unless the file was there but could not be read.
   void LoadList();
   bool SaveList() const;
 
@@ -64,4 +65,8 @@ class FileHistory {
   FileCommands& files_;
   PictureMemories& memories_;
   FileHistoryList list_;
+  // 戻す has a picture of the moment the panel opened to bring back.
+  bool snapshotTaken_ = false;
+  // A history of many thousand names is still far below this.
+  ListFileStore listFile_{16 * 1024 * 1024};
 };

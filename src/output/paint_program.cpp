@@ -11,6 +11,8 @@ namespace {
 constexpr const char* StartFailedText = "エラー： 画像加工ソフト起動に失敗しました・・・";
 constexpr const char* PaintWindowClass = "MSPaintApp";
 constexpr LPARAM AltHeld = 0x20000000;
+// How long a start waits for the program to be ready for input.
+constexpr DWORD StartWaitMs = 30000;
 
 // The topmost child of `window`, which takes the keys; null when there is none.
 HWND KeyTarget(HWND window) { return window ? GetTopWindow(window) : nullptr; }
@@ -44,15 +46,33 @@ void PaintProgram::MPAINTClick() {
     }
   }
   if (const auto folder = PaintProgramFolder(program)) SetCurrentDirectoryA(folder->c_str());
-  // Quoted, so a name with blanks is taken whole rather than cut at its first blank.
-  const std::string commandLine = "\"" + program + "\"";
-  const UINT started = WinExec(commandLine.c_str(), SW_SHOW);
+  const bool started = Start(program);
   if (!hasPicture) return;
-  if (started < 32) {
+  if (!started) {
     window_.ShowMsg(StartFailedText);
     return;
   }
   Timer_PAINT0.SetEnabled(true);
+}
+
+bool PaintProgram::Start(const std::string& program) {
+  // Quoted, so a name with blanks is taken whole rather than cut at its first blank.
+  std::string commandLine = "\"" + program + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOW;
+  PROCESS_INFORMATION started{};
+  paintProcess_ = KernelHandle();
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    return false;
+  }
+  CloseHandle(started.hThread);
+  // Held until the next start, so that its id stays the paint program's and no other's.
+  paintProcess_ = KernelHandle(started.hProcess);
+  // As the system's program start does: on until the program waits for its first input.
+  WaitForInputIdle(started.hProcess, StartWaitMs);
+  return true;
 }
 
 void PaintProgram::Timer_PAINT0Timer() {
@@ -67,9 +87,10 @@ void PaintProgram::Timer_PAINT0Timer() {
 void PaintProgram::Timer_PAINTTimer() {
   Timer_PAINT.SetEnabled(false);
   Application::ProcessMessages();
-  // The answer is for the paint program's question; our own windows get no stray key.
+  // The answer is for the paint program's question: no other program, ours included, gets a
+  // stray key when something else is in front.
   const HWND foreground = GetForegroundWindow();
   DWORD process = 0;
   if (foreground) GetWindowThreadProcessId(foreground, &process);
-  if (process != GetCurrentProcessId()) PostKey(KeyTarget(foreground), WM_KEYDOWN, 'Y', 0);
+  if (paintProcess_ && process == GetProcessId(paintProcess_.Get())) PostKey(KeyTarget(foreground), WM_KEYDOWN, 'Y', 0);
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include <string>
+
 #include "ui/command_table.h"
+#include "ui/handles.h"
 #include "ui/timer.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
@@ -13,13 +16,17 @@ class PaintProgram {
   void Bind(CommandTable& commands);
 
   void MPAINTClick();
-
- private:
+  // A second after the start: Edit, Paste; half a second later: the answer.
   void Timer_PAINT0Timer();
   void Timer_PAINTTimer();
+
+ private:
+  // Starts the program shown; false when it cannot be started.
+  bool Start(const std::string& program);
 
   Workspace& workspace_;
   MainWindowServices& window_;
   Timer Timer_PAINT0;
   Timer Timer_PAINT;
+  KernelHandle paintProcess_;  // the paint program we started last
 };

@@ -1,13 +1,12 @@
 #include "output/picture_replacement.h"
 
 #include <new>
+#include <utility>
 
 #include "output/picture_files.h"
 #include "ui/application.h"
 
-void ReportUnreadablePicture(Workspace& workspace, MainWindowServices& window) {
-  workspace.picture.Working().Clear();
-  window.RefreshPicture();
+void ReportUnreadablePicture(MainWindowServices& window) {
   window.Window().Show();
   window.ShowMsg(PictureLoadFailedText);
   window.ApplyTopMost();
@@ -17,21 +16,23 @@ bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, co
                             const PictureReplacement& how) {
   window.HideForWork();
   WorkingPicture& pictures = workspace.picture;
-  Picture& working = pictures.Working();
-  bool loaded = false;
+  // Read beside the working picture, which takes it only once it proved readable: a damaged file
+  // must not cost the edits made since the base picture was set.
+  Picture loaded;
+  bool readable = false;
   {
     HourglassGuard hourglass;
     try {
       const auto decoded = ReadPictureFile(fileName);
-      loaded = decoded && working.Assign(*decoded);
+      readable = decoded && loaded.Assign(*decoded) && WorkingPicture::CheckPictureReadable(loaded);
     } catch (const std::bad_alloc&) {
     }
-    loaded = loaded && WorkingPicture::CheckPictureReadable(working);
   }
-  if (!loaded) {
-    ReportUnreadablePicture(workspace, window);
+  if (!readable) {
+    ReportUnreadablePicture(window);
     return false;
   }
+  std::swap(pictures.Working(), loaded);
   window.RefreshPicture();
   bool done = !how.throughClipboard || pictures.ClipboardRoundTrip(window.Window().Handle());
   done = pictures.SetBaseFromWorking() && done;

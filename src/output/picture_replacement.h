@@ -8,9 +8,8 @@
 inline constexpr const char* BmpLoadSizePrefix = "ＢＭＰロードサイズ ";
 inline constexpr const char* PictureLoadFailedText = "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・";
 
-// A load that gave no readable picture: the working picture empties (the base picture stays, so
-// 画面を元に戻す brings it back), the window comes back and the user is told.
-void ReportUnreadablePicture(Workspace& workspace, MainWindowServices& window);
+// A load that gave no readable picture: the window comes back and the user is told.
+void ReportUnreadablePicture(MainWindowServices& window);
 
 // How a file becomes the working and the base picture.
 struct PictureReplacement {
@@ -21,8 +20,7 @@ struct PictureReplacement {
 };
 
 // Hides the window and loads `fileName` into the working picture. A file that gives no readable
-// picture empties the working picture (the base picture stays, so 画面を元に戻す brings it back),
-// shows the window and reports it; false then. Otherwise the picture becomes the base picture
+// picture leaves both pictures as they were, shows the window and reports it; false then. Otherwise the picture becomes the base picture
 // and is shown with its size, and the window comes back through the re-show sequence.
 bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, const std::string& fileName,
                             const PictureReplacement& how);

@@ -137,6 +137,14 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   ASSERT_TRUE(walk.Double("128, 96"));
   ASSERT_TRUE(walk.ChooseInSubmenu(MemoryMenu, 'R'));
   EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 64, 48"));
+  // A damaged memory costs nothing: the picture stays on the screen and the user is told.
+  std::ofstream(program.Folder() + "PKT_M2$$.BMP", std::ios::binary) << "BM damaged";
+  ASSERT_TRUE(walk.ChooseInSubmenu(MemoryMenu, 'M'));
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) && IsWindowVisible(main) && ShowsRedPicture(main); }));
 
   // The clipboard takes the picture and gives it back.
   ASSERT_TRUE(walk.Double("128, 96"));

@@ -1,7 +1,7 @@
 // Stands in for the paint program that 画像加工ソフト起動 starts: a window of class MSPaintApp with
 // one child, which takes the keys the program posts. Its title tells the test what came: the keys
 // in order, and the size of the bitmap the clipboard held when "P" (paste) arrived, which the
-// child then shows.
+// child then shows. Started with a class name, it plays another program under that class.
 #include <windows.h>
 
 #include <string>
@@ -60,18 +60,19 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
+  const char* className = *commandLine ? commandLine : "MSPaintApp";
   WNDCLASSA frameClass{};
   frameClass.lpfnWndProc = FrameProc;
   frameClass.hInstance = instance;
   frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  frameClass.lpszClassName = "MSPaintApp";
+  frameClass.lpszClassName = className;
   RegisterClassA(&frameClass);
   WNDCLASSA viewClass = frameClass;
   viewClass.lpfnWndProc = ViewProc;
   viewClass.lpszClassName = "PaintStandInView";
   RegisterClassA(&viewClass);
-  frame = CreateWindowA("MSPaintApp", "", WS_OVERLAPPEDWINDOW, 500, 300, 400, 300, nullptr, nullptr, instance, nullptr);
+  frame = CreateWindowA(className, "", WS_OVERLAPPEDWINDOW, 500, 300, 400, 300, nullptr, nullptr, instance, nullptr);
   CreateWindowA("PaintStandInView", "", WS_CHILD | WS_VISIBLE, 0, 0, 380, 250, frame, nullptr, instance, nullptr);
   ShowState();
   ShowWindow(frame, show);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -37,7 +38,10 @@ TEST(ArrangementMaskShift, AQuarterCursorUpAndHalfACursorLeftOnNarrowPictures) {
   const struct {
     Size picture, cursor;
     Point shift;
-  } cases[] = {{{100, 100}, {32, 32}, {16, 8}}, {{199, 50}, {5, 10}, {2, 2}}, {{200, 50}, {32, 14}, {0, 4}}};
+  } cases[] = {{{100, 100}, {32, 32}, {16, 8}},
+               {{199, 50}, {5, 10}, {2, 2}},
+               {{200, 50}, {32, 14}, {0, 4}},
+               {{100, 82}, {15, 11}, {8, 3}}};  // Round(7.5) = 8, Round(2.75) = 3
   for (const auto& c : cases) EXPECT_EQ(ArrangementMaskShift(c.picture, c.cursor), c.shift) << c.picture.width;
 }
 
@@ -74,6 +78,52 @@ TEST(Arrangement, ABlackSampleLeavesItsCellFree) {
 // t = 20 − 32 < 0 gives t = 52, c = 26, k = 1, ox = |26 − 32| = 6: one cursor centred.
 TEST(Arrangement, APictureSmallerThanTheCursorGetsOneCentredCell) {
   EXPECT_EQ(Arrange({20, 20}, {32, 32}, {true, false}).stamps, (std::vector<Point>{{-6, -6}}));
+}
+
+// Odd sizes, where halving rounds: c = Round(t / 2) to the even integer, then W div 2 and H div 2
+// truncate. Each case gives the first stamp of the first grid, the first stamp of its second row
+// and of the second grid, the last stamp and how many there are.
+TEST(Arrangement, OddSizesRoundTheCentreAndTruncateTheHalfCursor) {
+  const struct {
+    const char* name;
+    Size picture, cursor;
+    ArrangementOptions options;
+    Point first, secondRow, secondGrid, last;
+    std::size_t count;
+  } cases[] = {
+      // t = 85, c = Round(42.5) = 42, k = Round(2.8) = 3, ox = |42 - 45| = 3;
+      // t = 71, c = Round(35.5) = 36, k = Round(3.27) = 3, oy = 3. W div 2 = 7: rows 1, 3, …
+      // start at -10; 8 rows of 7 and 8 cells.
+      {"15 x 11 on 100 x 82, alternate rows", {100, 82}, {15, 11}, {true, false}, {-3, -3}, {-10, 8}, {}, {95, 74}, 60},
+      // The same grid unshifted, then the second one: H div 2 = 5, oy = 8, 9 rows of 8 cells.
+      {"15 x 11 on 100 x 82, double density", {100, 82}, {15, 11}, {true, true}, {-3, -3}, {-3, 8}, {-10, -8},
+       {95, 80}, 56 + 72},
+      // t = 67, c = Round(33.5) = 34, k = 1, ox = 2; t = 28, c = 14, k = Round(0.44) = 0, oy = 14.
+      {"32 x 32 on 99 x 60", {99, 60}, {32, 32}, {false, false}, {-2, -14}, {-2, 18}, {}, {94, 50}, 12},
+      // Smaller than the cursor: t = 53, c = Round(26.5) = 26, k = 1, ox = 6; t = 24, c = 12,
+      // k = 1, oy = 3.
+      {"32 x 15 on 21 x 9", {21, 9}, {32, 15}, {true, false}, {-6, -3}, {}, {}, {-6, -3}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<Point> stamps = Arrange(c.picture, c.cursor, c.options).stamps;
+    ASSERT_EQ(stamps.size(), c.count);
+    EXPECT_EQ(stamps.front(), c.first);
+    EXPECT_EQ(stamps.back(), c.last);
+    if (c.count == 1) continue;
+    // The first cell a row further down (the first grid's), and the first cell above the first
+    // row's top (the second grid's).
+    const auto rowBelow = std::find_if(stamps.begin(), stamps.end(), [&](Point p) { return p.y > c.first.y; });
+    ASSERT_NE(rowBelow, stamps.end());
+    EXPECT_EQ(*rowBelow, c.secondRow);
+    const auto secondGrid = std::find_if(stamps.begin(), stamps.end(), [&](Point p) { return p.y < c.first.y; });
+    if (c.options.doubleDensity) {
+      ASSERT_NE(secondGrid, stamps.end());
+      EXPECT_EQ(*secondGrid, c.secondGrid);
+    } else {
+      EXPECT_EQ(secondGrid, stamps.end());
+    }
+  }
 }
 
 TEST(Arrangement, AnEmptyCursorOrPictureHasNoCells) {

@@ -127,6 +127,26 @@ TEST_F(CompositionCommandsTest, TheWhiteVariantStartsFromTheBasePicture) {
   }
 }
 
+// After ２倍 the picture is larger than the base picture and scrolled; the white variant brings
+// back the base picture's size, and shows it as 画面を元に戻す does.
+TEST_F(CompositionCommandsTest, TheWhiteVariantShowsTheBasePicturesSizeFromItsTopLeft) {
+  LoadPictures(White, White);
+  ASSERT_TRUE(workspace_.picture.Scale(ScaleKind::Double));
+  ASSERT_TRUE(workspace_.picture.Scale(ScaleKind::Double));
+  ASSERT_TRUE(workspace_.picture.Scale(ScaleKind::Double));
+  ScrollBox& box = host_.PictureBox();
+  box.SetPicture(&workspace_.picture.Working());
+  host_.ShowPicture("ＣＧサイズ 320, 240");
+  SendMessageA(box.Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  SendMessageA(box.Handle(), WM_HSCROLL, SB_PAGEDOWN, 0);
+  ASSERT_NE(box.ScrollPosition(), (Point{0, 0}));
+
+  composition_.MBMP_ALLClick(8);
+  EXPECT_EQ(workspace_.picture.Working().GetSize(), (Size{40, 30}));
+  EXPECT_EQ(host_.sizeText, "ＣＧサイズ 40, 30");
+  EXPECT_EQ(box.ScrollPosition(), (Point{0, 0}));
+}
+
 TEST_F(CompositionCommandsTest, TheMenuComesBackAndTheWindowIsShownAgain) {
   LoadPictures(Red, Red);
   host_.Menu().SetEnabled("M_GAMEN0", false);

@@ -188,4 +188,14 @@ TEST_F(CursorHistoryTest, ReadKeptAtTwentyMovedToTopAndEmptiedWithTheDeleteKey) 
   EXPECT_FALSE(history_.ComboBox_Icon_FileKeyDown('A'));
 }
 
+// A list file larger than any list of ours reads as an empty list, and the close leaves it alone.
+TEST_F(CursorHistoryTest, AListTooLargeToReadSurvivesTheClose) {
+  const std::string oversized = CursorFile("(big) one.cur") + "\r\n" + std::string(1 << 20, 'x') + "\r\n";
+  WriteList(oversized);
+  history_.LoadHistory();
+  EXPECT_EQ(List().Count(), 0);
+  EXPECT_FALSE(history_.SaveHistory());
+  EXPECT_EQ(ReadList(), oversized);
+}
+
 }  // namespace

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "capture/capture_fill.h"
 #include "fake_window.h"
 #include "output/file_history.h"
+#include "output/list_file_store.h"
+#include "output/paint_program.h"
 #include "output/picture_files.h"
 #include "output/picture_memories.h"
+#include "output/wallpaper_commands.h"
 #include "output/work_files.h"
 #include "temp_folder.h"
 
@@ -57,12 +61,54 @@ TEST_F(FileOutputTest, AMemoryGivesBackItsPictureAsTheBasePicture) {
 
   memories_.MBMP_M1LOADClick(2);
   EXPECT_EQ(host_.messages, std::vector<std::string>{"エラー： ＢＭＰメモリー２がありません・・・"});
-  // A memory that is no picture leaves the base picture for 画面を元に戻す.
+  // A memory that is no picture leaves both pictures as they were.
   std::ofstream(folder_.Path(Memory2File), std::ios::binary) << "BM damaged";
   memories_.MBMP_M1LOADClick(2);
   EXPECT_EQ(host_.messages.back(), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
-  EXPECT_TRUE(workspace_.picture.Working().Empty());
+  EXPECT_EQ(workspace_.picture.Working().GetSize(), (Size{30, 20}));
   EXPECT_EQ(workspace_.picture.Base().GetSize(), (Size{30, 20}));
+}
+
+// The desktop's wallpaper value for the length of a test, put back afterwards.
+class WallpaperValue {
+ public:
+  WallpaperValue() { RegGetValueA(HKEY_CURRENT_USER, Key, "Wallpaper", RRF_RT_REG_SZ, nullptr, old_, &oldSize_); }
+  ~WallpaperValue() { Set(old_); }
+  static void Set(const std::string& value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, Key, "Wallpaper", REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+  }
+
+ private:
+  static constexpr const char* Key = "Control Panel\\Desktop";
+  char old_[MAX_PATH] = {};
+  DWORD oldSize_ = sizeof old_;
+};
+
+// A memory or a wallpaper that cannot be read costs nothing: the edited working picture stays
+// with the base picture under it, and the user is told.
+TEST_F(FileOutputTest, AnUnreadableMemoryOrWallpaperKeepsTheEditedPicture) {
+  const WallpaperValue keptWallpaper;
+  WallpaperCommands wallpaper{workspace_, host_};
+  const std::string damaged = folder_.Path("(damaged) wall paper.gif");
+  std::ofstream(damaged, std::ios::binary) << "GIF89a not a picture of ours";
+  std::ofstream(folder_.Path(Memory1File), std::ios::binary) << "BM cut short";
+  WallpaperValue::Set(damaged);
+  const struct {
+    const char* name;
+    std::function<void()> load;
+  } cases[] = {{"memory 1", [&] { memories_.MBMP_M1LOADClick(1); }},
+               {"wallpaper", [&] { wallpaper.MKABE_LOADClick(); }}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load(30, 20, White);
+    ASSERT_TRUE(workspace_.picture.Working().Assign(PixelBuffer(30, 20, Red)));  // an edit
+    host_.messages.clear();
+    c.load();
+    EXPECT_EQ(host_.messages, std::vector<std::string>{"エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・"});
+    ASSERT_EQ(workspace_.picture.Working().GetSize(), (Size{30, 20}));
+    EXPECT_EQ(At(29, 19), Red);
+    EXPECT_EQ(workspace_.picture.Base().Row(0)[0] & 0xFFFFFF, White);
+  }
 }
 
 // Two gaps, one reaching beyond the picture: painted in the clear colour (black), or copied from
@@ -104,6 +150,141 @@ TEST_F(FileOutputTest, TheCaptureGapsTakeTheClearColourOrMemoryOne) {
   workspace_.captureFill = gaps;
   FillCaptureGaps(workspace_, host_);
   expectGaps(White, White);
+}
+
+// Another program's hold on a file: while it lasts the file cannot be opened at all.
+class LockedFile {
+ public:
+  explicit LockedFile(const std::string& path)
+      : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+  ~LockedFile() { Release(); }
+  bool Held() const { return file_ != INVALID_HANDLE_VALUE; }
+  void Release() {
+    if (Held()) CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE file_;
+};
+
+std::string TextOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Beside the tests: the paint program's stand-in, which shows in its title the keys it was sent.
+std::string PaintStandIn() {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string path = self;
+  return path.substr(0, path.rfind('\\') + 1) + "paint_stand_in.exe";
+}
+
+// Polls until the condition holds, answering only what other threads send meanwhile: no timer
+// of the program runs while the test sets up the moment it fires.
+bool WaitWithoutTimers(const std::function<bool()>& condition) {
+  const ULONGLONG limit = GetTickCount64() + 10000;
+  while (!condition()) {
+    if (GetTickCount64() >= limit) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  return true;
+}
+
+std::string TitleOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// The paint program's "Y" answers its own question: it goes to the paint program started, when
+// that is in front, and never to another program that is.
+TEST_F(FileOutputTest, ThePaintProgramsAnswerGoesToItAlone) {
+  TempFolder windows{"paint windows"};
+  ASSERT_TRUE(CreateDirectoryA(windows.Path("system32").c_str(), nullptr));
+  ASSERT_TRUE(CopyFileA(PaintStandIn().c_str(), windows.Path("system32\\MSPAINT.EXE").c_str(), FALSE));
+  workspace_.windowsFolder = windows.Path();
+  Load(20, 10, Red);
+
+  std::string commandLine = "\"" + PaintStandIn() + "\" OtherApp";
+  STARTUPINFOA startup{sizeof startup};
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &started));
+  const KernelHandle otherProcess(started.hProcess);
+  const KernelHandle otherThread(started.hThread);
+  HWND other = nullptr;
+  ASSERT_TRUE(WaitWithoutTimers([&] { return (other = FindWindowA("OtherApp", nullptr)) != nullptr; }));
+
+  char startFolder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, startFolder);
+  const struct {
+    const char* name;
+    bool paintInFront;
+    const char* paintKeys;
+  } cases[] = {{"another program in front", false, "keys: E P Z"}, {"the paint program in front", true, "keys: E P Y Z"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PaintProgram paint(workspace_, host_);
+    paint.MPAINTClick();
+    SetCurrentDirectoryA(startFolder);  // it went into the paint program's folder
+    HWND painter = nullptr;
+    ASSERT_TRUE(WaitWithoutTimers([&] { return (painter = FindWindowA("MSPaintApp", nullptr)) != nullptr; }));
+    paint.Timer_PAINT0Timer();
+    HWND front = c.paintInFront ? painter : other;
+    SetForegroundWindow(front);
+    ASSERT_TRUE(WaitWithoutTimers([&] { return GetForegroundWindow() == front; }));
+    paint.Timer_PAINTTimer();
+    // A key of the test's after it: once that has come, so has whatever the program sent before.
+    for (HWND window : {painter, other}) PostMessageA(GetTopWindow(window), WM_KEYDOWN, 'Z', 0);
+    EXPECT_TRUE(WaitWithoutTimers([&] {
+      return TitleOf(painter).find(" Z") != std::string::npos && TitleOf(other).find(" Z") != std::string::npos;
+    }));
+    EXPECT_TRUE(TitleOf(painter).starts_with(c.paintKeys)) << TitleOf(painter);
+    EXPECT_EQ(TitleOf(other).find('Y'), std::string::npos) << TitleOf(other);
+    SendMessageA(painter, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitWithoutTimers([&] { return !IsWindow(painter); }));
+  }
+  SendMessageA(other, WM_CLOSE, 0, 0);
+  WaitForSingleObject(otherProcess.Get(), 10000);
+}
+
+// A list file written at close replaces the file read at start-up, unless that file stood there
+// and could not be read: then the whole history in it stays.
+TEST_F(FileOutputTest, AListFileThatCouldNotBeReadIsLeftAlone) {
+  const std::string path = folder_.Path("(list) one.LST");
+  const std::string kept = "C:\\KEEP ME.BMP\r\nC:\\AND ME.BMP\r\n";
+  const struct {
+    const char* name;
+    const char* before;  // nullptr: no file
+    bool locked;
+    std::int64_t cap;
+    const char* read;
+    bool written;
+  } cases[] = {
+      {"no file", nullptr, false, 64, "", true},
+      {"a readable file", "C:\\OLD.BMP\r\n", false, 64, "C:\\OLD.BMP\r\n", true},
+      {"held by another program at start-up", kept.c_str(), true, 64, "", false},
+      {"larger than the cap", kept.c_str(), false, 16, "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DeleteFileA(path.c_str());
+    if (c.before) std::ofstream(path, std::ios::binary) << c.before;
+    ListFileStore store(c.cap);
+    LockedFile lock(path);
+    ASSERT_EQ(lock.Held(), c.before != nullptr);
+    if (!c.locked) lock.Release();
+    EXPECT_EQ(store.Read(path), c.read);
+    lock.Release();
+    EXPECT_EQ(store.Write({"C:\\NEW.BMP"}), c.written);
+    EXPECT_EQ(TextOf(path), c.written ? "C:\\NEW.BMP\r\n" : kept);
+  }
 }
 
 class FileHistoryTest : public FileOutputTest {
@@ -156,6 +337,20 @@ TEST_F(FileHistoryTest, TheListKeepsItsOrderThroughLoadsDeletesAndRuns) {
   EXPECT_EQ(host_.messages.back(), "登録データがありません・・・");
 }
 
+TEST_F(FileHistoryTest, AListHeldByAnotherProgramAtStartUpSurvivesTheClose) {
+  const std::string history = "C:\\(A) ONE.BMP\r\nC:\\B TWO.JPG\r\n";
+  std::ofstream(folder_.Path(FileHistoryListFile), std::ios::binary) << history;
+  {
+    const LockedFile lock(folder_.Path(FileHistoryListFile));
+    ASSERT_TRUE(lock.Held());
+    history_.LoadList();
+  }
+  EXPECT_TRUE(Shown().empty());
+  history_.AddLoadedFile("C:\\NEW.BMP");
+  EXPECT_FALSE(history_.SaveList());
+  EXPECT_EQ(ListFileText(), history);
+}
+
 TEST_F(FileHistoryTest, RestoreBringsBackThePictureOfTheMomentThePanelOpened) {
   Load(12, 8, Red);
   history_.MF_FHISClick();
@@ -174,6 +369,23 @@ TEST_F(FileHistoryTest, RestoreBringsBackThePictureOfTheMomentThePanelOpened) {
   history_.MF_FHISClick();
   EXPECT_FALSE(Exists(HistorySnapshotFile));
   EXPECT_TRUE(host_.messages.empty());
+}
+
+// A snapshot file of another moment that the user made read-only: the panel opens with the
+// failed save reported, and 戻す must not bring that older picture back over the current one.
+TEST_F(FileHistoryTest, ASnapshotThatCannotBeWrittenBringsNoOlderPictureBack) {
+  Picture older;
+  ASSERT_TRUE(older.Assign(PixelBuffer(7, 7, Green)));
+  ASSERT_TRUE(WriteBmpFile(older, folder_.Path(HistorySnapshotFile)));
+  SetFileAttributesA(folder_.Path(HistorySnapshotFile).c_str(), FILE_ATTRIBUTE_READONLY);
+  Load(12, 8, Red);
+  history_.MF_FHISClick();
+  EXPECT_TRUE(history_.Panel_FHIS.Visible());
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"ＢＭＰセーブに失敗しました・・・"});
+  history_.Button_MODOSUClick();
+  EXPECT_EQ(host_.messages.back(), "戻す画面がありません・・・");
+  ASSERT_EQ(workspace_.picture.Working().GetSize(), (Size{12, 8}));
+  EXPECT_EQ(At(11, 7), Red);
 }
 
 }  // namespace
