@@ -156,8 +156,8 @@ int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& curso
 }
 
 int CountCursorImages(const std::string& fileName) {
-  if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
   try {
+    if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
     const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
     return file ? CountImagesInCursorFile(*file) : 0;
   } catch (const std::bad_alloc&) {

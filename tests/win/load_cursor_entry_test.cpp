@@ -119,7 +119,10 @@ TEST_F(LoadCursorEntryTest, ProgramFilesWithSeveralIcons) {
   Bytes crowded = ProgramFile(OneIconPerGroup(2));
   crowded[ResourceFileOffset + 14] = 0xFF;
   crowded[ResourceFileOffset + 15] = 0xFF;
-  for (const auto& [name, bytes] : {std::pair{"beyond.dll", beyond}, {"circular.exe", circular}, {"crowded.dll", crowded}}) {
+  // 512 names x 512 languages leading to one group of 512 icons, in 17 KB.
+  const Bytes shared = ProgramFileAround(SharedGroupSection(512, 512, 512, false));
+  for (const auto& [name, bytes] : {std::pair{"beyond.dll", beyond}, {"circular.exe", circular}, {"crowded.dll", crowded},
+                                    {"shared (512).dll", shared}}) {
     const std::string file = Write(name, bytes);
     EXPECT_LT(LoadCursorEntry(file, 0, cursor_, TrueColourScreen), 1) << name;
     EXPECT_EQ(CountCursorImages(file), 0) << name;
