@@ -99,14 +99,20 @@ int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, Current
   return prepared.result;
 }
 
+// A cursor picture, not a photograph: nothing beyond the size of the largest icon entries.
+std::optional<PixelBuffer> CursorPicture(ByteSpan file) {
+  BmpDecoded decoded = DecodeBmp(file, std::int64_t{MaxEntrySide} * MaxEntrySide);
+  if (decoded.error != BmpError::None || decoded.picture.width > MaxEntrySide || decoded.picture.height > MaxEntrySide) {
+    return std::nullopt;
+  }
+  return std::move(decoded.picture);
+}
+
 // On screens of 8 bits or less a picture that cannot be decoded is replaced by the pen glyph.
 PixelBuffer LowColourPicture(ByteSpan file) {
-  BmpDecoded decoded = DecodeBmp(file);
+  std::optional<PixelBuffer> decoded = CursorPicture(file);
   Picture picture;
-  if (decoded.error == BmpError::None && picture.Assign(decoded.picture) &&
-      WorkingPicture::CheckPictureReadable(picture)) {
-    return std::move(decoded.picture);
-  }
+  if (decoded && picture.Assign(*decoded) && WorkingPicture::CheckPictureReadable(picture)) return std::move(*decoded);
   return GlyphPictures(Glyph::Pen).xorColour;
 }
 
@@ -120,13 +126,8 @@ int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, Curr
       return -1;
     }
   } else {
-    // A cursor picture, not a photograph: nothing beyond the size of the largest icon entries.
-    const BmpDecoded decoded = DecodeBmp(file, std::int64_t{MaxEntrySide} * MaxEntrySide);
-    if (decoded.error != BmpError::None || decoded.picture.width > MaxEntrySide ||
-        decoded.picture.height > MaxEntrySide ||
-        !TakePictures(KeyColourPictures(decoded.picture, key, screenDepth), cursor)) {
-      return -1;
-    }
+    const std::optional<PixelBuffer> decoded = CursorPicture(file);
+    if (!decoded || !TakePictures(KeyColourPictures(*decoded, key, screenDepth), cursor)) return -1;
   }
   cursor.fromBitmap = true;
   return 1;

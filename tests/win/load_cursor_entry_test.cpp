@@ -185,7 +185,16 @@ TEST_F(LoadCursorEntryTest, BitmapFailures) {
   EXPECT_EQ(Load("damaged.BMP", damaged, 0, 8), 1);
   EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{32, 32}));
   EXPECT_EQ(Load("damaged.BMP", damaged, 0, TrueColourScreen), -1);
-  EXPECT_EQ(Load("large.BMP", *EncodeBmp(PixelBuffer(257, 2, Red))), -1);
+
+  // Nothing beyond 256 x 256 on either route: on low-colour screens the pen glyph stands in.
+  for (const Size size : {Size{257, 2}, Size{2, 257}}) {
+    const Bytes large = *EncodeBmp(PixelBuffer(size.width, size.height, Red));
+    EXPECT_EQ(Load("large.BMP", large), -1) << size.width;
+    ASSERT_EQ(Load("large.BMP", large, 0, 8), 1);
+    EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{32, 32})) << size.width;
+  }
+  ASSERT_EQ(Load("largest.BMP", *EncodeBmp(PixelBuffer(256, 256, Red)), 0, 8), 1);
+  EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{256, 256}));
 }
 
 // Entries of 8 bits or less go through the 16 standard colours; deeper ones keep theirs.
