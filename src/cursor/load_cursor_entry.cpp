@@ -80,6 +80,7 @@ int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& curso
   const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), size, EntryDrawing::TrueColour);
   if (!pictures || !TakePictures(*pictures, cursor)) return -1;
   cursor.sourceFile = fileName;
+  cursor.fromBitmap = false;
   return ProgramFileResult(true, 0);
 }
 
@@ -96,6 +97,7 @@ int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, Current
   if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
   cursor.hotSpot = prepared.hotSpot;
   cursor.sourceFile = fileName;
+  cursor.fromBitmap = false;
   return prepared.result;
 }
 
@@ -138,7 +140,6 @@ int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, Curr
 int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth) {
   cursor.hotSpot = {};
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   try {
     if (IsProgramFileName(fileName)) return LoadProgramIcon(fileName, index, cursor);
     const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);

@@ -197,6 +197,32 @@ TEST_F(LoadCursorEntryTest, BitmapFailures) {
   EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{256, 256}));
 }
 
+// The from-bitmap flag says how the images combine; a failed load leaves both, so a key-colour
+// BMP cursor keeps its colours instead of turning them with exclusive-or (red into near black).
+TEST_F(LoadCursorEntryTest, AFailedLoadLeavesABitmapCursorWhole) {
+  const Bytes bmp = *EncodeBmp(PixelBuffer(32, 32, Red));
+  Bytes mz = IconDirectory(1, {{PlainEntry(32, 32, 4)}});
+  mz[0] = 'M';
+  mz[1] = 'Z';
+  Bytes refused = IconDirectory(1, {{PlainEntry(32, 32, 4)}});
+  Put32(refused, 6 + 12, 0xFFFFFFF0);
+  Bytes unsound = ProgramFile(OneIconPerGroup(2));
+  Put32(unsound, SectionHeaderOffset + 16, 0x10000);
+  const struct {
+    const char* name;
+    Bytes bytes;
+    int index;
+  } failures[] = {
+      {"gone.cur", {}, 0}, {"mz (1).ico", mz, 0}, {"refused.ico", refused, 0}, {"second.BMP", bmp, 1}, {"unsound.dll", unsound, 0},
+  };
+  for (const auto& failure : failures) {
+    ASSERT_EQ(Load("red.BMP", bmp), 1);
+    const std::string file = failure.bytes.empty() ? Path(failure.name) : Write(failure.name, failure.bytes);
+    EXPECT_LT(LoadCursorEntry(file, failure.index, cursor_, TrueColourScreen), 1) << failure.name;
+    EXPECT_EQ(Stamped().At(3, 3), Red) << failure.name;
+  }
+}
+
 // Entries of 8 bits or less go through the 16 standard colours; deeper ones keep theirs.
 TEST_F(LoadCursorEntryTest, ColourDepthsOfEntries) {
   const Pixel rose = MakePixel(200, 30, 30);
