@@ -108,7 +108,8 @@ bool CursorLists::BuildSchemeRole(int index) {
   cursor.sourceFile.clear();
   const SchemeRole& role = SchemeRoles[static_cast<std::size_t>(index)];
   const auto key = RegistryKey::Open(HKEY_CURRENT_USER, "Control Panel\\Cursors");
-  const std::string value = key ? key->ReadString(role.valueName).value_or("") : std::string();
+  // Current systems store the roles as expandable strings: "%SystemRoot%\cursors\aero_arrow.cur".
+  const std::string value = key ? key->ReadExpandedString(role.valueName).value_or("") : std::string();
   if (!value.empty()) {
     const std::string file = SchemeRoleFileName(value, workspace_.windowsFolder);
     if (LoadCursorEntry(file, 0, cursor, workspace_.screenDepth) < 1) {

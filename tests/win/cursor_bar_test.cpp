@@ -210,6 +210,21 @@ class SchemeValue {
   const char* name_;
 };
 
+// Current systems write the scheme's paths as expandable strings, which are expanded; a plain
+// string is taken as it stands.
+TEST_F(CursorHistoryTest, SchemeRolesTakeExpandableStrings) {
+  CursorFile("blue [1].cur");
+  ASSERT_TRUE(SetEnvironmentVariableA("PIKTO_TEST_CURSORS", folder_.Path().c_str()));
+  const SchemeValue arrow("Arrow", REG_EXPAND_SZ, "%PIKTO_TEST_CURSORS%blue [1].cur");
+  const SchemeValue help("Help", REG_SZ, "%PIKTO_TEST_CURSORS%blue [1].cur");
+  ASSERT_TRUE(select_.Create(host_.Window().Handle(), {0, 90, 65, 200}, 32));
+  lists_.BuildSchemeList();
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"ＣＧロードに失敗しました"}) << "the plain string's file is not found";
+  EXPECT_EQ(workspace_.cursor.GetSize(), (Size{16, 16}));
+  EXPECT_EQ(workspace_.cursor.hotSpot, (Point{1, 2}));
+  SetEnvironmentVariableA("PIKTO_TEST_CURSORS", nullptr);
+}
+
 // A load that fails after a key-colour BMP cursor leaves that cursor as it was, colours and all:
 // a history item whose file is gone, and a pointer scheme role whose file is gone.
 TEST_F(CursorHistoryTest, AFailedLoadKeepsTheBitmapCursorsColours) {
