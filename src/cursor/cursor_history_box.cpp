@@ -100,7 +100,6 @@ void CursorHistoryBox::SelectCursorFile() {
 bool CursorHistoryBox::LoadChosenCursor(const std::string& file, Picture& composition) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   const int result = LoadCursorEntry(file, 0, cursor, workspace_.screenDepth);
   preview_.ShowHotSpot();
   if (result < 1) {

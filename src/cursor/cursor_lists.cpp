@@ -79,7 +79,6 @@ void CursorLists::Redraw(CurrentCursor& cursor) const {
 bool CursorLists::BuildSystemCursor(int index) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   const SystemCursorEntry& entry = SystemCursorEntries[static_cast<std::size_t>(index)];
   bool built = false;
   switch (entry.kind) {
@@ -98,6 +97,7 @@ bool CursorLists::BuildSystemCursor(int index) {
       if (built) FillPicture(cursor.andMask, RGB(255, 255, 255));
       break;
   }
+  if (built) cursor.fromBitmap = false;
   MakeItemPicture(systemPictures_[static_cast<std::size_t>(index)]);
   preview_.RenderCursorPreview();
   return built;
@@ -106,22 +106,21 @@ bool CursorLists::BuildSystemCursor(int index) {
 bool CursorLists::BuildSchemeRole(int index) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   const SchemeRole& role = SchemeRoles[static_cast<std::size_t>(index)];
   const auto key = RegistryKey::Open(HKEY_CURRENT_USER, "Control Panel\\Cursors");
-  const std::string value = key ? key->ReadString(role.valueName).value_or("") : std::string();
+  // Current systems store the roles as expandable strings: "%SystemRoot%\cursors\aero_arrow.cur".
+  const std::string value = key ? key->ReadExpandedString(role.valueName).value_or("") : std::string();
   if (!value.empty()) {
     const std::string file = SchemeRoleFileName(value, workspace_.windowsFolder);
     if (LoadCursorEntry(file, 0, cursor, workspace_.screenDepth) < 1) {
       window_.ShowMsgTimed(CgLoadFailedText, 1);
       return false;
     }
-  } else if (role.fallback == SchemeFallback::PenGlyph) {
-    TakeGlyph(Glyph::Pen, cursor);
-  } else if (role.fallback == SchemeFallback::SizeGlyph) {
-    TakeGlyph(Glyph::Size, cursor);
   } else {
-    DrawCursorHandle(CursorResource(role.systemCursor, false), cursor);
+    const bool built = role.fallback == SchemeFallback::PenGlyph    ? TakeGlyph(Glyph::Pen, cursor)
+                       : role.fallback == SchemeFallback::SizeGlyph ? TakeGlyph(Glyph::Size, cursor)
+                                                                    : DrawCursorHandle(CursorResource(role.systemCursor, false), cursor);
+    if (built) cursor.fromBitmap = false;
   }
   Redraw(cursor);
   MakeItemPicture(schemePictures_[static_cast<std::size_t>(index)]);
@@ -132,8 +131,8 @@ bool CursorLists::BuildSchemeRole(int index) {
 bool CursorLists::BuildArrow(int index) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   const bool built = TakeGlyph(ArrowEntries[static_cast<std::size_t>(index)].glyph, cursor);
+  if (built) cursor.fromBitmap = false;
   MakeItemPicture(arrowPictures_[static_cast<std::size_t>(index)]);
   preview_.RenderCursorPreview();
   return built;

@@ -80,6 +80,7 @@ int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& curso
   const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), size, EntryDrawing::TrueColour);
   if (!pictures || !TakePictures(*pictures, cursor)) return -1;
   cursor.sourceFile = fileName;
+  cursor.fromBitmap = false;
   return ProgramFileResult(true, 0);
 }
 
@@ -96,17 +97,24 @@ int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, Current
   if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
   cursor.hotSpot = prepared.hotSpot;
   cursor.sourceFile = fileName;
+  cursor.fromBitmap = false;
   return prepared.result;
+}
+
+// A cursor picture, not a photograph: nothing beyond the size of the largest icon entries.
+std::optional<PixelBuffer> CursorPicture(ByteSpan file) {
+  BmpDecoded decoded = DecodeBmp(file, std::int64_t{MaxEntrySide} * MaxEntrySide);
+  if (decoded.error != BmpError::None || decoded.picture.width > MaxEntrySide || decoded.picture.height > MaxEntrySide) {
+    return std::nullopt;
+  }
+  return std::move(decoded.picture);
 }
 
 // On screens of 8 bits or less a picture that cannot be decoded is replaced by the pen glyph.
 PixelBuffer LowColourPicture(ByteSpan file) {
-  BmpDecoded decoded = DecodeBmp(file);
+  std::optional<PixelBuffer> decoded = CursorPicture(file);
   Picture picture;
-  if (decoded.error == BmpError::None && picture.Assign(decoded.picture) &&
-      WorkingPicture::CheckPictureReadable(picture)) {
-    return std::move(decoded.picture);
-  }
+  if (decoded && picture.Assign(*decoded) && WorkingPicture::CheckPictureReadable(picture)) return std::move(*decoded);
   return GlyphPictures(Glyph::Pen).xorColour;
 }
 
@@ -120,13 +128,8 @@ int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, Curr
       return -1;
     }
   } else {
-    // A cursor picture, not a photograph: nothing beyond the size of the largest icon entries.
-    const BmpDecoded decoded = DecodeBmp(file, std::int64_t{MaxEntrySide} * MaxEntrySide);
-    if (decoded.error != BmpError::None || decoded.picture.width > MaxEntrySide ||
-        decoded.picture.height > MaxEntrySide ||
-        !TakePictures(KeyColourPictures(decoded.picture, key, screenDepth), cursor)) {
-      return -1;
-    }
+    const std::optional<PixelBuffer> decoded = CursorPicture(file);
+    if (!decoded || !TakePictures(KeyColourPictures(*decoded, key, screenDepth), cursor)) return -1;
   }
   cursor.fromBitmap = true;
   return 1;
@@ -137,7 +140,6 @@ int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, Curr
 int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth) {
   cursor.hotSpot = {};
   cursor.sourceFile.clear();
-  cursor.fromBitmap = false;
   try {
     if (IsProgramFileName(fileName)) return LoadProgramIcon(fileName, index, cursor);
     const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
@@ -156,8 +158,8 @@ int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& curso
 }
 
 int CountCursorImages(const std::string& fileName) {
-  if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
   try {
+    if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
     const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
     return file ? CountImagesInCursorFile(*file) : 0;
   } catch (const std::bad_alloc&) {

@@ -6,9 +6,9 @@
 // Reads image entry `index` of the file into `cursor` (AND and XOR images as 32-bit Pictures, hot spot, source
 // file, from-bitmap flag) and returns the entry result (n >= 1 loaded; 0, -c or another value <= 0 when not: see cursor_file.h).
 // `screenDepth` is the screen's bits per pixel (the BMP route's white tolerance applies at 8 or less).
-// On entry the hot spot becomes (0, 0) and the source file and from-bitmap flag are cleared; combineWithOr is
-// left alone. On failure the images are left as the route leaves them (a BMP that fails on a screen of 8 bits
-// or less empties them).
+// On entry the hot spot becomes (0, 0) and the source file is cleared; combineWithOr is left alone. The
+// from-bitmap flag changes only with a load that succeeds, so that it always describes the images: on failure
+// they are left as the route leaves them (a BMP that fails on a screen of 8 bits or less empties them).
 int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth);
 
 // How many images LoadCursorEntry can read from the file: the system's icon count for program files (.EXE/.DLL),

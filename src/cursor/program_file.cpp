@@ -2,6 +2,8 @@
 
 #include <map>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,17 +16,25 @@ constexpr std::uint16_t NeGroupIconType = 0x800E;
 // Group directories: a 6-byte header and entries of 14 bytes ending in the size and the icon's id.
 constexpr std::uint64_t GroupHeaderBytes = 6;
 constexpr std::uint64_t GroupEntryBytes = 14;
-// More resource entries than any program has; the walk stops there rather than run for minutes.
-constexpr int MaxResourceEntries = 1 << 20;
+constexpr std::uint64_t ResourceEntryBytes = 8;
 
-// Icon id -> size, and what the groups claim of them.
+// Icon id -> size, and what the groups claim of them. Names and languages may lead to one group
+// many times; it is checked once. Groups of a sound file lie apart, so together they claim no more
+// entries than the file has room for: more are refused rather than counted (a few kilobytes could
+// otherwise stand for billions of claims).
 struct IconResources {
+  explicit IconResources(std::uint64_t fileBytes) : claimsLeft(fileBytes / GroupEntryBytes) {}
+
   std::map<std::uint32_t, std::uint64_t> iconSizes;
+  std::set<std::pair<const std::uint8_t*, std::size_t>> groups;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> claims;  // id, bytes in resource
+  std::uint64_t claimsLeft;
 
   bool AddGroup(ByteSpan group, std::uint32_t idBits) {
+    if (!groups.insert({group.data(), group.size()}).second) return true;
     const std::optional<std::uint16_t> count = ReadU16(group, 4);
-    if (!count || !Holds(group, GroupHeaderBytes, GroupEntryBytes * *count)) return false;
+    if (!count || !Holds(group, GroupHeaderBytes, GroupEntryBytes * *count) || *count > claimsLeft) return false;
+    claimsLeft -= *count;
     for (std::uint64_t at = GroupHeaderBytes; at < GroupHeaderBytes + GroupEntryBytes * *count; at += GroupEntryBytes) {
       claims.emplace_back(*ReadU16(group, at + 12) | idBits, *ReadU32(group, at + 8));
     }
@@ -100,6 +110,8 @@ struct ResourceEntry {
 };
 
 // Resource directories, each a 16-byte header and its named and id entries, all within `area`.
+// The entries of a tree lie side by side in it, so a walk that meets more than the area holds goes
+// round directories that several entries lead to, and is refused.
 class ResourceTree {
  public:
   explicit ResourceTree(ByteSpan area) : area_(area) {}
@@ -110,13 +122,14 @@ class ResourceTree {
     // The system counts them in 16 bits.
     if (!named || !ids || *named + *ids > 0xFFFF) return std::nullopt;
     const std::uint64_t first = std::uint64_t{at} + 16;
-    if (!Holds(area_, first, 8ull * (*named + *ids))) return std::nullopt;
+    if (!Holds(area_, first, ResourceEntryBytes * (*named + *ids))) return std::nullopt;
     visited_ += *named + *ids;
-    if (visited_ > MaxResourceEntries) return std::nullopt;
+    if (visited_ > area_.size() / ResourceEntryBytes) return std::nullopt;
     std::vector<ResourceEntry> entries;
     for (int i = idsOnly ? *named : 0; i < *named + *ids; ++i) {
-      const std::uint32_t target = *ReadU32(area_, first + 8ull * i + 4);
-      entries.push_back({*ReadU32(area_, first + 8ull * i), target & 0x7FFFFFFF, (target & 0x80000000) != 0});
+      const std::uint64_t entry = first + ResourceEntryBytes * i;
+      const std::uint32_t target = *ReadU32(area_, entry + 4);
+      entries.push_back({*ReadU32(area_, entry), target & 0x7FFFFFFF, (target & 0x80000000) != 0});
     }
     return entries;
   }
@@ -132,18 +145,18 @@ class ResourceTree {
 
  private:
   ByteSpan area_;
-  int visited_ = 0;
+  std::uint64_t visited_ = 0;
 };
 
 // Type -> name -> language -> data, every step the kind of entry it must be.
-bool PortableIconsAreSound(const PortableExecutable& image) {
+bool PortableIconsAreSound(const PortableExecutable& image, std::uint64_t fileBytes) {
   if (image.ResourceRva() == 0) return true;  // no resources: the system finds no icons
   const std::optional<ByteSpan> area = image.From(image.ResourceRva());
   if (!area) return false;
   ResourceTree tree(*area);
   const auto types = tree.Entries(0, true);
   if (!types) return false;
-  IconResources resources;
+  IconResources resources(fileBytes);
   for (const ResourceEntry& type : *types) {
     if (type.name != IconType && type.name != GroupIconType) continue;
     const auto names = type.directory ? tree.Entries(type.target) : std::nullopt;
@@ -162,33 +175,35 @@ bool PortableIconsAreSound(const PortableExecutable& image) {
   return resources.ClaimsHold();
 }
 
-// The resource table of a 16-bit program: an alignment shift, then types, each with its resources
-// (offset and length in units of 2^shift bytes), up to a zero type.
+// The resource table of a 16-bit program, from its offset to the resident names that follow it:
+// an alignment shift, then types, each with its resources (offset and length in units of
+// 2^shift bytes), up to a zero type.
 bool SixteenBitIconsAreSound(ByteSpan file, std::uint64_t at) {
-  const std::optional<std::uint16_t> table = ReadU16(file, at + 0x24);
-  const std::optional<std::uint16_t> names = ReadU16(file, at + 0x26);
-  if (!table || !names) return false;
-  if (*names - *table <= 8) return true;  // no resources
-  std::uint64_t pos = at + *table;
-  const std::optional<std::uint16_t> shift = ReadU16(file, pos);
+  const std::optional<std::uint16_t> tableAt = ReadU16(file, at + 0x24);
+  const std::optional<std::uint16_t> namesAt = ReadU16(file, at + 0x26);
+  if (!tableAt || !namesAt || *namesAt < *tableAt) return false;
+  if (*namesAt - *tableAt <= 8) return true;  // no resources
+  if (!Holds(file, at + *tableAt, *namesAt - *tableAt)) return false;
+  const ByteSpan table = file.subspan(at + *tableAt, *namesAt - *tableAt);
+  const std::optional<std::uint16_t> shift = ReadU16(table, 0);
   if (!shift || *shift > 15) return false;
-  IconResources resources;
-  for (pos += 2;; ) {
-    const std::optional<std::uint16_t> type = ReadU16(file, pos);
+  IconResources resources(file.size());
+  for (std::uint64_t pos = 2;;) {
+    const std::optional<std::uint16_t> type = ReadU16(table, pos);
     if (!type) return false;
     if (*type == 0) break;
-    const std::uint16_t count = ReadU16(file, pos + 2).value_or(0);
+    const std::optional<std::uint16_t> count = ReadU16(table, pos + 2);
     const std::uint64_t first = pos + 8;
-    if (!Holds(file, first, 12ull * count)) return false;
-    for (std::uint64_t entry = first; entry < first + 12ull * count; entry += 12) {
+    if (!count || !Holds(table, first, 12ull * *count)) return false;
+    for (std::uint64_t entry = first; entry < first + 12ull * *count; entry += 12) {
       if (*type != NeIconType && *type != NeGroupIconType) continue;
-      const std::uint64_t offset = std::uint64_t{*ReadU16(file, entry)} << *shift;
-      const std::uint64_t length = std::uint64_t{*ReadU16(file, entry + 2)} << *shift;
+      const std::uint64_t offset = std::uint64_t{*ReadU16(table, entry)} << *shift;
+      const std::uint64_t length = std::uint64_t{*ReadU16(table, entry + 2)} << *shift;
       if (!Holds(file, offset, length)) return false;
       if (*type == NeGroupIconType && !resources.AddGroup(file.subspan(offset, length), 0x8000)) return false;
-      if (*type == NeIconType) resources.iconSizes[*ReadU16(file, entry + 6)] = length;
+      if (*type == NeIconType) resources.iconSizes[*ReadU16(table, entry + 6)] = length;
     }
-    pos = first + 12ull * count;
+    pos = first + 12ull * *count;
   }
   return resources.ClaimsHold();
 }
@@ -212,7 +227,7 @@ bool ProgramIconsAreSound(ByteSpan file) {
   const std::uint32_t header = *ReadU32(file, 0x3C);
   if (HasTag(file, header, std::string_view("PE\0\0", 4))) {
     const std::optional<PortableExecutable> image = PortableExecutable::Read(file, header);
-    return image && PortableIconsAreSound(*image);
+    return image && PortableIconsAreSound(*image, file.size());
   }
   if (HasTag(file, header, "NE")) return SixteenBitIconsAreSound(file, header);
   return true;  // neither: the system finds no icons

@@ -17,6 +17,9 @@ class RegistryKey {
   // (an expandable string too) or larger than any value the program writes. The text ends at
   // its first NUL, as the system's string functions see it.
   std::optional<std::string> ReadString(std::string_view name) const;
+  // As ReadString, but an expandable string (REG_EXPAND_SZ, as the system writes paths) is taken
+  // too, with its environment variables expanded.
+  std::optional<std::string> ReadExpandedString(std::string_view name) const;
   bool WriteString(std::string_view name, std::string_view value) const;
   bool DeleteValue(std::string_view name) const;
 
@@ -26,5 +29,6 @@ class RegistryKey {
 
  private:
   explicit RegistryKey(HKEY key) : key_(key) {}
+  std::optional<std::string> ReadText(std::string_view name, bool expandable, DWORD& type) const;
   UniqueHandle<HKEY, RegistryKeyTraits> key_;
 };

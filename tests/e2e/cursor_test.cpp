@@ -104,16 +104,21 @@ void Click(HWND pictureBox, UINT down, UINT up, int x, int y) {
   PostMessageA(pictureBox, up, 0, MAKELPARAM(x, y));
 }
 
-class SchemeArrow {
+// A role of the user's pointer scheme, of the type the system gives it, removed afterwards.
+class SchemeValue {
  public:
-  explicit SchemeArrow(const std::string& value) {
+  SchemeValue(const char* name, DWORD type, const std::string& value) : name_(name) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, SchemeKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    RegSetValueExA(key, "Arrow", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
   }
-  ~SchemeArrow() { RegDeleteKeyValueA(HKEY_CURRENT_USER, SchemeKey, "Arrow"); }
+  SchemeValue(const SchemeValue&) = delete;
+  SchemeValue& operator=(const SchemeValue&) = delete;
+  ~SchemeValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, SchemeKey, name_); }
+
+ private:
+  const char* name_;
 };
 
 TEST(Cursors, ChosenCursorsListsHistoryStampsAndTheCapture) {
@@ -125,7 +130,14 @@ TEST(Cursors, ChosenCursorsListsHistoryStampsAndTheCapture) {
   GetWindowsDirectoryA(windows, MAX_PATH);
   CreateDirectoryA((std::string(windows) + "\\cursors").c_str(), nullptr);
   WriteFile(std::string(windows) + "\\cursors\\piko_e2e.cur", OneColour(2, 16, MakePixel(0, 0, 255), 2, 3));
-  const SchemeArrow scheme("%SystemRoot%\\cursors\\piko_e2e.cur");
+  // Current systems write the scheme's paths as expandable strings.
+  const SchemeValue arrow("Arrow", REG_EXPAND_SZ, "%SystemRoot%\\cursors\\piko_e2e.cur");
+  char profile[MAX_PATH] = {};
+  GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+  const std::string helpFile = std::string(profile) + "\\piko e2e (1).cur";
+  WriteFile(helpFile, OneColour(2, 24, MakePixel(0, 160, 0), 5, 6));
+  const SchemeValue help("Help", REG_EXPAND_SZ, "%USERPROFILE%\\piko e2e (1).cur");
+  const SchemeValue wait("Wait", REG_SZ, "%SystemRoot%\\cursors\\piko_e2e.cur");
   const std::string animation = program.Folder() + "six.ani";
   const std::string red = program.Folder() + "red.cur";
   std::vector<Bytes> frames;
@@ -146,9 +158,16 @@ TEST(Cursors, ChosenCursorsListsHistoryStampsAndTheCapture) {
   EXPECT_EQ(Count(lists[1]), 14);
   EXPECT_EQ(Count(lists[2]), 22);
   EXPECT_EQ(Count(lists[3]), 3);
-  ChooseInList(lists[1], 0);
-  EXPECT_TRUE(WaitUntil([&] { return PreviewSize(main).cx == 16 && HotSpotText(main) == "2,3"; }))
-      << HotSpotText(main);
+  const struct {
+    int role;
+    int side;
+    const char* hotSpot;
+  } roles[] = {{0, 16, "2,3"}, {1, 24, "5,6"}, {3, 16, "2,3"}};
+  for (const auto& role : roles) {
+    ChooseInList(lists[1], role.role);
+    EXPECT_TRUE(WaitUntil([&] { return PreviewSize(main).cx == role.side && HotSpotText(main) == role.hotSpot; }))
+        << role.role << ": " << PreviewSize(main).cx << " " << HotSpotText(main);
+  }
 
   // An animation fills the image list; a single cursor afterwards leaves it.
   ChooseCursorFile(process, main, animation);
@@ -206,6 +225,7 @@ TEST(Cursors, ChosenCursorsListsHistoryStampsAndTheCapture) {
   SendMessageA(history, CB_SHOWDROPDOWN, FALSE, 0);
   CloseAndWait(again, second);
   DeleteFileA((std::string(windows) + "\\cursors\\piko_e2e.cur").c_str());
+  DeleteFileA(helpFile.c_str());
 }
 
 }  // namespace

@@ -30,41 +30,18 @@ struct Layout {
   }
 };
 
-// A 16-bit program: its header at 64, the resource table right after, one group and one icon.
-Bytes SixteenBitProgram(std::uint16_t iconOffset) {
-  Bytes file(64, 0);
-  file[0] = 'M';
-  file[1] = 'Z';
-  Put32(file, 0x3C, 64);
-  Bytes header(0x40, 0);
-  header[0] = 'N';
-  header[1] = 'E';
-  header[0x24] = 0x40;  // resource table right after the header
-  header[0x26] = 0x80;  // resident names after it
-  Bytes table;
-  Append16(table, 4);  // units of 16 bytes
-  for (const auto& [type, id, offset] : {std::tuple{0x800Eu, 0x8001u, 16u}, std::tuple{0x8003u, 0x8001u, 0u + iconOffset}}) {
-    Append16(table, type);
-    Append16(table, 1);
-    Append32(table, 0);
-    Append16(table, offset);
-    Append16(table, 16);  // 256 bytes
-    Append16(table, 0);
-    Append16(table, id);
-    Append32(table, 0);
-  }
-  Append16(table, 0);
-  file = file + header + table;
-  file.resize(256, 0);
-  file = file + GroupDirectory({{1, 200}});
-  file.resize(640, 0);
-  return file;
+// A 16-bit program with one group at byte 256 claiming 200 bytes of its one icon, 256 bytes at
+// `iconOffset` (in units of 16 bytes), in a file of 640 bytes.
+Bytes OneGroupSixteenBitProgram(std::uint16_t iconOffset) {
+  Bytes group = GroupDirectory({{1, 200}});
+  group.resize(384, 0);
+  return SixteenBitProgram({{0x800E, {{0x8001, 16, 16}}}, {0x8003, {{0x8001, iconOffset, 16}}}}, 256, group);
 }
 
 TEST(ProgramFile, SoundFilesGoToTheSystem) {
   EXPECT_TRUE(ProgramIconsAreSound(ProgramFile(OneIconPerGroup(4))));
   EXPECT_TRUE(ProgramIconsAreSound(ProgramFile({})));
-  EXPECT_TRUE(ProgramIconsAreSound(SixteenBitProgram(20)));
+  EXPECT_TRUE(ProgramIconsAreSound(OneGroupSixteenBitProgram(20)));
   Bytes noProgram(64, 0);
   noProgram[0] = 'M';
   noProgram[1] = 'Z';
@@ -100,18 +77,60 @@ TEST(ProgramFile, HostileFilesAreRefused) {
   for (const Case& c : cases) {
     Bytes file = good;
     if (c.word) {
-      file[c.at] = static_cast<std::uint8_t>(c.value);
-      file[c.at + 1] = static_cast<std::uint8_t>(c.value >> 8);
+      Put16(file, c.at, static_cast<std::uint16_t>(c.value));
     } else {
       Put32(file, c.at, c.value);
     }
     EXPECT_FALSE(ProgramIconsAreSound(file)) << c.name;
   }
   EXPECT_FALSE(ProgramIconsAreSound(Bytes{'M', 'Z'}));
-  EXPECT_FALSE(ProgramIconsAreSound(SixteenBitProgram(40)));  // an icon past the end
+  EXPECT_FALSE(ProgramIconsAreSound(OneGroupSixteenBitProgram(40)));  // an icon past the end
+  // The resource table runs from its offset to the resident names, which must not come first.
+  const Bytes good16 = OneGroupSixteenBitProgram(20);
+  for (const auto& [name, names] : {std::pair{"names before the table", 0x20}, {"names inside the table", 0x40 + 12}}) {
+    Bytes file = good16;
+    Put16(file, NeResidentNamesAt, static_cast<std::uint16_t>(names));
+    EXPECT_FALSE(ProgramIconsAreSound(file)) << name;
+  }
   DirectoryEntry lost{PlainEntry(32, 32, 4)};
   lost.offset = 0xFFFFFFF0;
   EXPECT_FALSE(ProgramIconsAreSound(IconDirectory(1, {lost})));
+}
+
+// Many names and languages leading to one group, or one group's bytes under many sizes: each group
+// is checked once and the whole check is bounded by the file's size, where claiming each group
+// once per path ran out of memory (512 x 512 x 512 claims from 15 KB).
+TEST(ProgramFile, SharedGroupsAreCheckedOnce) {
+  struct Case {
+    const char* name;
+    int names, languages, claims;
+    bool separateData, sound;
+  };
+  const Case cases[] = {
+      {"two names, one group", 2, 1, 4, false, true},
+      {"three languages of one group", 1, 3, 4, true, true},
+      {"512 names x 512 languages x 512 claims", 512, 512, 512, false, false},
+      {"200 sizes of one 400-entry group", 1, 200, 400, true, false},
+  };
+  for (const Case& c : cases) {
+    const Bytes file = ProgramFileAround(SharedGroupSection(c.names, c.languages, c.claims, c.separateData));
+    EXPECT_EQ(ProgramIconsAreSound(file), c.sound) << c.name << ", " << file.size() << " bytes";
+  }
+
+  // A 1 MB 16-bit program: 5000 group resources over one group of 65535 entries, at one size or
+  // each 16 bytes longer than the one before.
+  constexpr std::uint16_t IconAt = 3776, GroupAt = IconAt + 16, GroupUnits = 57344;
+  Bytes body(256, 0);
+  body = body + GroupDirectory(std::vector<GroupEntry>(0xFFFF, GroupEntry{1, 256}));
+  body.resize((16 + GroupUnits + 5000) * 16, 0);
+  for (const bool growing : {false, true}) {
+    std::vector<NeResource> groups;
+    for (std::uint16_t i = 0; i < 5000; ++i) {
+      groups.push_back({static_cast<std::uint16_t>(0x8001 + i), GroupAt, static_cast<std::uint16_t>(GroupUnits + (growing ? i : 0))});
+    }
+    const Bytes file = SixteenBitProgram({{0x800E, groups}, {0x8003, {{0x8001, IconAt, 16}}}}, IconAt * 16, body);
+    EXPECT_EQ(ProgramIconsAreSound(file), !growing) << (growing ? "growing" : "one size") << ", " << file.size() << " bytes";
+  }
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ inline void Append32(Bytes& out, std::uint32_t value) {
   Append16(out, value >> 16);
 }
 
+inline void Put16(Bytes& out, std::size_t at, std::uint16_t value) {
+  out[at] = static_cast<std::uint8_t>(value);
+  out[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
 inline void Put32(Bytes& out, std::size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }

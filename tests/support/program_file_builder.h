@@ -55,17 +55,20 @@ inline ProgramResources OneIconPerGroup(int count) {
   return resources;
 }
 
-inline Bytes ProgramFile(const ProgramResources& resources) {
-  // The resource section: root, two type directories, a language directory per resource, the
-  // data entries, then the data.
+// A resource directory's 16-byte header announcing `ids` id entries.
+inline void ResourceDirectoryHeader(Bytes& out, std::size_t ids) {
+  for (int i = 0; i < 3; ++i) Append32(out, 0);
+  Append16(out, 0);
+  Append16(out, static_cast<std::uint32_t>(ids));
+}
+
+// The resource section: root, two type directories, a language directory per resource, the data
+// entries, then the data.
+inline Bytes ResourceSection(const ProgramResources& resources) {
   const std::vector<std::pair<std::uint32_t, const std::vector<std::pair<std::uint16_t, Bytes>>*>> types = {
       {3, &resources.icons}, {14, &resources.groups}};
   const std::size_t resourceCount = resources.icons.size() + resources.groups.size();
-  const auto directory = [](Bytes& out, std::size_t ids) {
-    for (int i = 0; i < 3; ++i) Append32(out, 0);
-    Append16(out, 0);
-    Append16(out, static_cast<std::uint32_t>(ids));
-  };
+  const auto directory = ResourceDirectoryHeader;
   std::uint32_t typeDirs = 16 + 2 * 8;
   std::uint32_t languageDirs = typeDirs + static_cast<std::uint32_t>(2 * 16 + resourceCount * 8);
   std::uint32_t dataEntries = languageDirs + static_cast<std::uint32_t>(resourceCount * 24);
@@ -106,9 +109,12 @@ inline Bytes ProgramFile(const ProgramResources& resources) {
       while (blobs.size() % 4 != 0) blobs.push_back(0);
     }
   }
-  section = section + blobs;
-  while (section.size() % 0x200 != 0) section.push_back(0);
+  return section + blobs;
+}
 
+// A 32-bit DLL whose one section holds `section` as its resources.
+inline Bytes ProgramFileAround(Bytes section) {
+  while (section.size() % 0x200 != 0) section.push_back(0);
   Bytes file(64, 0);
   file[0] = 'M';
   file[1] = 'Z';
@@ -144,6 +150,105 @@ inline Bytes ProgramFile(const ProgramResources& resources) {
   file = file + header;
   file.resize(ResourceFileOffset, 0);
   return file + section;
+}
+
+inline Bytes ProgramFile(const ProgramResources& resources) { return ProgramFileAround(ResourceSection(resources)); }
+
+// A resource section with icon 1 and `names` group names, all sharing one language directory of
+// `languages` entries. They lead to one data entry, or with `separateData` each language to its
+// own, one byte longer than the one before, over the same group: `claims` entries naming icon 1.
+inline Bytes SharedGroupSection(int names, int languages, int claims, bool separateData) {
+  const Bytes icon = PlainEntry(32, 32, 4);
+  std::vector<GroupEntry> entries(static_cast<std::size_t>(claims), GroupEntry{1, static_cast<std::uint32_t>(icon.size())});
+  const Bytes group = GroupDirectory(entries);
+  const std::uint32_t n = static_cast<std::uint32_t>(names);
+  const std::uint32_t m = static_cast<std::uint32_t>(languages);
+  const std::uint32_t groupType = 56, iconLanguage = 72 + 8 * n, groupLanguage = iconLanguage + 24;
+  const std::uint32_t iconData = groupLanguage + 16 + 8 * m, groupData = iconData + 16;
+  const std::uint32_t iconBlob = groupData + 16 * (separateData ? m : 1);
+  const std::uint32_t groupBlob = iconBlob + static_cast<std::uint32_t>((icon.size() + 3) & ~std::size_t{3});
+  Bytes section;
+  ResourceDirectoryHeader(section, 2);
+  for (const auto& [type, at] : {std::pair{3u, 32u}, {14u, groupType}}) {
+    Append32(section, type);
+    Append32(section, 0x80000000u | at);
+  }
+  ResourceDirectoryHeader(section, 1);
+  Append32(section, 1);
+  Append32(section, 0x80000000u | iconLanguage);
+  ResourceDirectoryHeader(section, n);
+  for (std::uint32_t i = 1; i <= n; ++i) {
+    Append32(section, i);
+    Append32(section, 0x80000000u | groupLanguage);
+  }
+  ResourceDirectoryHeader(section, 1);
+  Append32(section, 0x409);
+  Append32(section, iconData);
+  ResourceDirectoryHeader(section, m);
+  for (std::uint32_t j = 0; j < m; ++j) {
+    Append32(section, 0x409 + j);
+    Append32(section, groupData + (separateData ? 16 * j : 0));
+  }
+  const auto dataEntry = [&section](std::uint32_t at, std::size_t size) {
+    Append32(section, ResourceRva + at);
+    Append32(section, static_cast<std::uint32_t>(size));
+    Append32(section, 0);
+    Append32(section, 0);
+  };
+  dataEntry(iconBlob, icon.size());
+  for (std::uint32_t j = 0; j < (separateData ? m : 1); ++j) dataEntry(groupBlob, group.size() + j);
+  section = section + icon;
+  section.resize(groupBlob, 0);
+  section = section + group;
+  section.resize(section.size() + m, 0);
+  return section;
+}
+
+// 16-bit programs: the NE header at 64, its resource table right after it (offsets and lengths in
+// units of 16 bytes, as the shift word says), the resident names after the table, and `body`
+// from byte `bodyAt` on.
+inline constexpr std::size_t NeHeaderOffset = 64;
+inline constexpr std::size_t NeResourceTableAt = NeHeaderOffset + 0x24;
+inline constexpr std::size_t NeResidentNamesAt = NeHeaderOffset + 0x26;
+
+struct NeResource {
+  std::uint16_t id;
+  std::uint16_t offset;
+  std::uint16_t length;
+};
+
+struct NeType {
+  std::uint16_t type;
+  std::vector<NeResource> resources;
+};
+
+inline Bytes SixteenBitProgram(const std::vector<NeType>& types, std::size_t bodyAt, const Bytes& body) {
+  Bytes table;
+  Append16(table, 4);
+  for (const NeType& type : types) {
+    Append16(table, type.type);
+    Append16(table, static_cast<std::uint32_t>(type.resources.size()));
+    Append32(table, 0);
+    for (const NeResource& r : type.resources) {
+      Append16(table, r.offset);
+      Append16(table, r.length);
+      Append16(table, 0);
+      Append16(table, r.id);
+      Append32(table, 0);
+    }
+  }
+  Append16(table, 0);
+  Bytes file(NeHeaderOffset + 0x40, 0);
+  file[0] = 'M';
+  file[1] = 'Z';
+  Put32(file, 0x3C, NeHeaderOffset);
+  file[NeHeaderOffset] = 'N';
+  file[NeHeaderOffset + 1] = 'E';
+  Put16(file, NeResourceTableAt, 0x40);
+  Put16(file, NeResidentNamesAt, static_cast<std::uint16_t>(0x40 + table.size()));
+  file = file + table;
+  file.resize(std::max(bodyAt, file.size()), 0);
+  return file + body;
 }
 
 }  // namespace cursor_test

@@ -8,14 +8,17 @@
 #include "cursor/cursor_preview.h"
 #include "cursor/cursor_stamping.h"
 #include "fake_window.h"
+#include "output/bmp_format.h"
 #include "support/cursor_file_builder.h"
 #include "temp_folder.h"
+#include "ui/registry.h"
 #include "workspace/size_bar.h"
 
 namespace {
 
 constexpr Pixel White = MakePixel(255, 255, 255);
 constexpr Pixel Black = MakePixel(0, 0, 0);
+constexpr Pixel Red = MakePixel(255, 0, 0);
 
 // The cursor bar's preview, labels and stamping on a test window.
 class CursorBarTest : public testing::Test {
@@ -196,6 +199,86 @@ TEST_F(CursorHistoryTest, AListTooLargeToReadSurvivesTheClose) {
   EXPECT_EQ(List().Count(), 0);
   EXPECT_FALSE(history_.SaveHistory());
   EXPECT_EQ(ReadList(), oversized);
+}
+
+// A value of the user's pointer scheme, removed again afterwards.
+class SchemeValue {
+ public:
+  SchemeValue(const char* name, DWORD type, const std::string& value) : name_(name) {
+    const auto key = RegistryKey::Create(HKEY_CURRENT_USER, SchemeKey);
+    EXPECT_TRUE(key && RegSetValueExA(key->Get(), name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                                      static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS);
+  }
+  SchemeValue(const SchemeValue&) = delete;
+  SchemeValue& operator=(const SchemeValue&) = delete;
+  ~SchemeValue() {
+    if (const auto key = RegistryKey::Open(HKEY_CURRENT_USER, SchemeKey)) key->DeleteValue(name_);
+  }
+
+ private:
+  static constexpr const char* SchemeKey = "Control Panel\\Cursors";
+  const char* name_;
+};
+
+// Current systems write the scheme's paths as expandable strings, which are expanded; a plain
+// string is taken as it stands.
+TEST_F(CursorHistoryTest, SchemeRolesTakeExpandableStrings) {
+  CursorFile("blue [1].cur");
+  ASSERT_TRUE(SetEnvironmentVariableA("PIKTO_TEST_CURSORS", folder_.Path().c_str()));
+  const SchemeValue arrow("Arrow", REG_EXPAND_SZ, "%PIKTO_TEST_CURSORS%blue [1].cur");
+  const SchemeValue help("Help", REG_SZ, "%PIKTO_TEST_CURSORS%blue [1].cur");
+  ASSERT_TRUE(select_.Create(host_.Window().Handle(), {0, 90, 65, 200}, 32));
+  lists_.BuildSchemeList();
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"ＣＧロードに失敗しました"}) << "the plain string's file is not found";
+  EXPECT_EQ(workspace_.cursor.GetSize(), (Size{16, 16}));
+  EXPECT_EQ(workspace_.cursor.hotSpot, (Point{1, 2}));
+  SetEnvironmentVariableA("PIKTO_TEST_CURSORS", nullptr);
+}
+
+// A load that fails after a key-colour BMP cursor leaves that cursor as it was, colours and all:
+// a history item whose file is gone, and a pointer scheme role whose file is gone.
+TEST_F(CursorHistoryTest, AFailedLoadKeepsTheBitmapCursorsColours) {
+  const std::string bmp = folder_.Path("red (1).BMP");
+  const auto bytes = *EncodeBmp(PixelBuffer(16, 16, Red));
+  std::ofstream(bmp, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                             static_cast<std::streamsize>(bytes.size()));
+  const std::string gone = folder_.Path("gone [2].cur");
+  WriteList(bmp + "\r\n" + gone + "\r\n");
+  const SchemeValue arrow("Arrow", REG_SZ, gone);
+  workspace_.screenDepth = 32;  // the mask keeps the picture's colours: only OR gives them back
+  ASSERT_TRUE(select_.Create(host_.Window().Handle(), {0, 90, 65, 200}, 32));
+  lists_.BuildSchemeList();
+  history_.LoadHistory();
+  Picture white;
+  ASSERT_TRUE(white.Create({40, 40}));
+  FillPicture(white, RGB(255, 255, 255));
+  ASSERT_TRUE(workspace_.picture.Working().CopyFrom(white));
+  ASSERT_TRUE(workspace_.picture.SetBaseFromWorking());
+  // Stamped on white and erased again, as the user sees it.
+  const auto stamped = [&] {
+    stamping_.Image1MouseDown(MouseButton::Left, {4, 4});
+    const Pixel pixel = WorkingAt(4, 4);
+    stamping_.Image1MouseDown(MouseButton::Right, {4, 4});
+    return pixel;
+  };
+
+  List().Select(0);
+  history_.ComboBox_Icon_FileClick();
+  ASSERT_EQ(stamped(), Red);
+  host_.messages.clear();
+  List().Select(1);
+  history_.ComboBox_Icon_FileClick();
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"ＣＧロードに失敗しました"});
+  preview_.RenderCursorPreview();  // as the next re-show does
+  EXPECT_EQ(stamped(), Red) << "after the history item that failed";
+
+  List().Select(0);
+  history_.ComboBox_Icon_FileClick();
+  ASSERT_EQ(stamped(), Red);
+  select_.Select(0);
+  lists_.ComboBox_SelectClick();
+  EXPECT_EQ(host_.messages.size(), 2u);
+  EXPECT_EQ(stamped(), Red) << "after the scheme role that failed";
 }
 
 }  // namespace

@@ -119,7 +119,10 @@ TEST_F(LoadCursorEntryTest, ProgramFilesWithSeveralIcons) {
   Bytes crowded = ProgramFile(OneIconPerGroup(2));
   crowded[ResourceFileOffset + 14] = 0xFF;
   crowded[ResourceFileOffset + 15] = 0xFF;
-  for (const auto& [name, bytes] : {std::pair{"beyond.dll", beyond}, {"circular.exe", circular}, {"crowded.dll", crowded}}) {
+  // 512 names x 512 languages leading to one group of 512 icons, in 17 KB.
+  const Bytes shared = ProgramFileAround(SharedGroupSection(512, 512, 512, false));
+  for (const auto& [name, bytes] : {std::pair{"beyond.dll", beyond}, {"circular.exe", circular}, {"crowded.dll", crowded},
+                                    {"shared (512).dll", shared}}) {
     const std::string file = Write(name, bytes);
     EXPECT_LT(LoadCursorEntry(file, 0, cursor_, TrueColourScreen), 1) << name;
     EXPECT_EQ(CountCursorImages(file), 0) << name;
@@ -182,7 +185,42 @@ TEST_F(LoadCursorEntryTest, BitmapFailures) {
   EXPECT_EQ(Load("damaged.BMP", damaged, 0, 8), 1);
   EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{32, 32}));
   EXPECT_EQ(Load("damaged.BMP", damaged, 0, TrueColourScreen), -1);
-  EXPECT_EQ(Load("large.BMP", *EncodeBmp(PixelBuffer(257, 2, Red))), -1);
+
+  // Nothing beyond 256 x 256 on either route: on low-colour screens the pen glyph stands in.
+  for (const Size size : {Size{257, 2}, Size{2, 257}}) {
+    const Bytes large = *EncodeBmp(PixelBuffer(size.width, size.height, Red));
+    EXPECT_EQ(Load("large.BMP", large), -1) << size.width;
+    ASSERT_EQ(Load("large.BMP", large, 0, 8), 1);
+    EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{32, 32})) << size.width;
+  }
+  ASSERT_EQ(Load("largest.BMP", *EncodeBmp(PixelBuffer(256, 256, Red)), 0, 8), 1);
+  EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{256, 256}));
+}
+
+// The from-bitmap flag says how the images combine; a failed load leaves both, so a key-colour
+// BMP cursor keeps its colours instead of turning them with exclusive-or (red into near black).
+TEST_F(LoadCursorEntryTest, AFailedLoadLeavesABitmapCursorWhole) {
+  const Bytes bmp = *EncodeBmp(PixelBuffer(32, 32, Red));
+  Bytes mz = IconDirectory(1, {{PlainEntry(32, 32, 4)}});
+  mz[0] = 'M';
+  mz[1] = 'Z';
+  Bytes refused = IconDirectory(1, {{PlainEntry(32, 32, 4)}});
+  Put32(refused, 6 + 12, 0xFFFFFFF0);
+  Bytes unsound = ProgramFile(OneIconPerGroup(2));
+  Put32(unsound, SectionHeaderOffset + 16, 0x10000);
+  const struct {
+    const char* name;
+    Bytes bytes;
+    int index;
+  } failures[] = {
+      {"gone.cur", {}, 0}, {"mz (1).ico", mz, 0}, {"refused.ico", refused, 0}, {"second.BMP", bmp, 1}, {"unsound.dll", unsound, 0},
+  };
+  for (const auto& failure : failures) {
+    ASSERT_EQ(Load("red.BMP", bmp), 1);
+    const std::string file = failure.bytes.empty() ? Path(failure.name) : Write(failure.name, failure.bytes);
+    EXPECT_LT(LoadCursorEntry(file, failure.index, cursor_, TrueColourScreen), 1) << failure.name;
+    EXPECT_EQ(Stamped().At(3, 3), Red) << failure.name;
+  }
 }
 
 // Entries of 8 bits or less go through the 16 standard colours; deeper ones keep theirs.
