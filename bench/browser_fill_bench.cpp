@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   FileList list;
   const bool created = window && list.Create(window, {172, 27, 442, 173}, nullptr);
   int listed = 0, found = 0;
-  const TimesBeside times = MedianMsBeside([&] { listed = list.Fill(folder, "*.*"); },
+  const TimesBeside times = MedianMsBeside([&] { listed = list.Fill(folder, "*.*").value_or(-1); },
                                            [&] { found = CountFiles(folder); }, runs);
   const bool failed = !created || listed != FileCount || found != FileCount;
   std::printf("%d files: file list filled %8.1f ms   FindFirstFile/FindNextFile %8.1f ms   = %6.2f x the bare listing%s\n",

@@ -166,12 +166,7 @@ void TDIR2VIEWForm::SetFileMode(bool fileMode, bool overwriteQuestion, const std
 
 void TDIR2VIEWForm::SetMessageBoxTitle(const std::string& title) { MKBoxDlg1.Title = title; }
 
-void TDIR2VIEWForm::FocusFirstEdit() const { SetFocus(Panel_Edit_File.Visible() ? Edit_File.Handle() : Edit_Folder.Handle()); }
-
-void TDIR2VIEWForm::FormShow() {
-  DialogForm::FormShow();
-  FocusFirstEdit();
-}
+HWND TDIR2VIEWForm::FirstFocus() const { return view_ == View::Tree ? TreeView1 : ListBox1.Handle(); }
 
 void TDIR2VIEWForm::SetHeaderText(const std::string& text) const {
   HDITEMA section{};
@@ -184,7 +179,7 @@ void TDIR2VIEWForm::ComboBox_KAKUChange() {
   const int index = ComboBox_KAKU.Selected();
   if (index < 0 || static_cast<std::size_t>(index) >= filters_.size()) return;
   patterns_ = filters_[static_cast<std::size_t>(index)].patterns;
-  if (!listedFolder_.empty() && !FillFiles(listedFolder_)) ShowFileListError();
+  if (!listedFolder_.empty() && !FillFiles(listedFolder_, Listing::SameFolder)) ShowFileListError();
 }
 
 void TDIR2VIEWForm::ListView1Click() {

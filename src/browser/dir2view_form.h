@@ -40,7 +40,6 @@ class TDIR2VIEWForm : public DialogForm {
   void SetFileMode(bool fileMode, bool overwriteQuestion, const std::string& defaultExtension);
   void SetFileNameText(const std::string& name) const { Edit_File.SetText(name); }
   void SetMessageBoxTitle(const std::string& title);
-  void FocusFirstEdit() const;
 
   // Results and state for the component and for tests.
   const std::string& ResultFolder() const { return resultFolder_; }
@@ -54,7 +53,8 @@ class TDIR2VIEWForm : public DialogForm {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void FormShow() override;
+  // The keyboard serves the folder pane shown.
+  HWND FirstFocus() const override;
 
  private:
   enum class View { Tree, List };
@@ -69,7 +69,10 @@ class TDIR2VIEWForm : public DialogForm {
   bool FillFolderPane(const std::string& path);
   bool FillFolderList(const std::string& path);
   bool FillTree(const std::string& path);
-  bool FillFiles(const std::string& folder);
+  // Lists the folder's files; a new visit goes into the folder history, a listing of the same
+  // folder with another filter does not.
+  enum class Listing { NewVisit, SameFolder };
+  bool FillFiles(const std::string& folder, Listing listing = Listing::NewVisit);
   void ShowFileListError();
   void GoToFolderOrProgram(const std::string& path);
   // Handlers.

@@ -273,13 +273,15 @@ void TDIR2VIEWForm::TreeView1Change() {
 
 void TDIR2VIEWForm::HeaderControl1SectionClick() {
   HourglassGuard hourglass;
+  const bool paneFocused = GetFocus() == FirstFocus();
   view_ = view_ == View::Tree ? View::List : View::Tree;
   ListBox1.SetShown(view_ == View::List);
   ShowWindow(TreeView1, view_ == View::Tree ? SW_SHOW : SW_HIDE);
+  if (paneFocused) SetFocus(FirstFocus());
   if (!FillFolderPane(currentFolder_)) MKBoxDlg1.ShowMsg("フォルダーチェンジ・エラー");
 }
 
-bool TDIR2VIEWForm::FillFiles(const std::string& folder) {
+bool TDIR2VIEWForm::FillFiles(const std::string& folder, Listing listing) {
   HourglassGuard hourglass;
   ListView1.SetNameCaption(WorkingCaption(FileCaption));
   std::string listed = RemoveTrailingSeparator(folder);
@@ -288,9 +290,11 @@ bool TDIR2VIEWForm::FillFiles(const std::string& folder) {
     return false;
   }
   listedFolder_ = listed;
-  history_.Append(listed);
+  if (listing == Listing::NewVisit) history_.Append(listed);
   Button_HF.SetEnabled(history_.CanGoBack());
-  const int count = ListView1.Fill(listed, patterns_);
-  ListView1.SetNameCaption(CountCaption(count, FileCaption));
+  // Nothing when a fill started meanwhile has listed its own folder and counted it.
+  if (const std::optional<int> count = ListView1.Fill(listed, patterns_)) {
+    ListView1.SetNameCaption(CountCaption(*count, FileCaption));
+  }
   return true;
 }

@@ -75,7 +75,8 @@ void FileList::SetColours(COLORREF background, COLORREF text) const {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-int FileList::Fill(const std::string& folder, const std::string& patterns) {
+std::optional<int> FileList::Fill(const std::string& folder, const std::string& patterns) {
+  const unsigned fill = ++fills_;
   const DayNames dayNames = ShortDayNames();
   SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(window_);
@@ -92,7 +93,13 @@ int FileList::Fill(const std::string& folder, const std::string& patterns) {
                         AttributeText(found.dwFileAttributes)},
                        (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0,
                        (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0});
-      if (rows_.size() % 1000 == 0) Application::ProcessMessages();
+      if (rows_.size() % 1000 == 0) {
+        Application::ProcessMessages();
+        if (fills_ != fill) {
+          FindClose(search);
+          return std::nullopt;
+        }
+      }
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }

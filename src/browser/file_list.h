@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,10 @@ class FileList : public WindowView {
   // Column widths follow the list's width.
   void SetBounds(const Bounds& bounds);
 
-  // Lists the files of `folder` for the patterns (cut at ";"), sorted by name; the count.
-  int Fill(const std::string& folder, const std::string& patterns);
+  // Lists the files of `folder` for the patterns (cut at ";"), sorted by name; the count. Past
+  // every 1000 files pending messages run; when one of them starts a fill of its own, that one's
+  // rows stand and this one ends at once, leaving the list alone: nothing.
+  std::optional<int> Fill(const std::string& folder, const std::string& patterns);
   void SetNameCaption(const std::string& caption) const;
   void SetColours(COLORREF background, COLORREF text) const;
   // ListView1ColumnClick; ignored while a sort runs.
@@ -42,6 +45,7 @@ class FileList : public WindowView {
   HFONT RowFont(bool bold, bool italic, bool struck);
 
   std::vector<Row> rows_;
+  unsigned fills_ = 0;  // fills started, to tell a running fill whether a newer one took over
   SortFlags sortFlags_;
   bool sorting_ = false;
   HFONT font_ = nullptr;

@@ -47,6 +47,8 @@ bool TSNBox::Build(const SNBoxRequest& request) {
 
   SetStandardColor(request.standardColor);
   Edit1.SetText(request.text);
+  // Selected, so that what the user types at once replaces the proposal.
+  SendMessageA(Edit1.Handle(), EM_SETSEL, 0, -1);
   history_ = request.history;
   MoveToTop(history_, request.text);
   ShowHistory(history_.empty() ? -1 : 0);

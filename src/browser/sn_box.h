@@ -35,6 +35,7 @@ class TSNBox : public DialogForm {
 
  protected:
   bool HandleDialogKey(const MSG& message) override;
+  HWND FirstFocus() const override { return Edit1.Handle(); }
 
  private:
   void Button1Click();

@@ -39,6 +39,16 @@ void DialogForm::TakeMainWindowColours() {
 
 void DialogForm::FormShow() { SetForegroundWindow(Handle()); }
 
+bool DialogForm::RestoreFocus() {
+  for (HWND control : {lastFocus_, FirstFocus()}) {
+    if (control && IsChild(Handle(), control) && IsWindowVisible(control) && IsWindowEnabled(control)) {
+      SetFocus(control);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool DialogForm::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
 
 LRESULT DialogForm::ControlColours(HDC dc, bool field) const {
@@ -69,6 +79,17 @@ LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       EndModal(ClosedResult);
       return 0;
+    // As a dialog box does, the window hands the keyboard on to a control instead of keeping it.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wParam) && RestoreFocus()) {  // not while minimised
+        return 0;
+      }
+      return DefaultMessage(message, wParam, lParam);
+    case WM_SETFOCUS:
+      if (RestoreFocus()) return 0;
+      return DefaultMessage(message, wParam, lParam);
     default:
       return DefaultMessage(message, wParam, lParam);
   }

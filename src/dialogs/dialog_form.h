@@ -25,11 +25,17 @@ class DialogForm : public Form {
   void TakeMainWindowColours();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
+  // The control the keyboard serves when the window is activated and none of its controls had
+  // the focus before; null leaves the focus with the window.
+  virtual HWND FirstFocus() const { return nullptr; }
 
   FontHandle font_;
 
  private:
   LRESULT ControlColours(HDC dc, bool field) const;
+  // Gives the focus to the control that had it when the window was left, else to FirstFocus.
+  bool RestoreFocus();
+  HWND lastFocus_ = nullptr;
 
   COLORREF colour_;
   COLORREF fontColour_;

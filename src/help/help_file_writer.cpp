@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
-#include <tuple>
 
-#include "common/shift_jis.h"
 #include "help/btree_writer.h"
 #include "help/context_hash.h"
 #include "help/help_container.h"
@@ -140,22 +138,24 @@ HelpBytes ContextNumberFile(const HelpDocument& document, const std::vector<std:
 }
 
 struct Keyword {
-  std::string folded;  // ASCII letters in lower case: the index sorts without regard to case
   std::string text;
   std::uint32_t offset;
 };
 
-// |KWBTREE, |KWDATA and |KWMAP.
+// |KWBTREE, |KWDATA and |KWMAP. The keys are of type "z", which viewers compare as strcmp does:
+// the one key type whose order lies in the bytes alone. The case-insensitive types are ordered
+// by the viewer's character tables or the system's locale, which a file written beforehand
+// cannot follow on every system.
 std::optional<std::vector<InternalFile>> KeywordFiles(const HelpDocument& document,
                                                       const std::vector<std::uint32_t>& offsets) {
   std::vector<Keyword> keywords;
   for (std::size_t i = 0; i < document.topics.size(); ++i) {
     for (const std::string& keyword : document.topics[i].keywords) {
-      keywords.push_back({AsciiLowerCase(keyword), keyword, offsets[i]});
+      keywords.push_back({keyword, offsets[i]});
     }
   }
-  std::sort(keywords.begin(), keywords.end(),
-            [](const Keyword& a, const Keyword& b) { return std::tie(a.folded, a.text) < std::tie(b.folded, b.text); });
+  // Byte by byte, as unsigned values; the source gives no keyword twice.
+  std::sort(keywords.begin(), keywords.end(), [](const Keyword& a, const Keyword& b) { return a.text < b.text; });
   std::vector<BTreeEntry> entries;
   HelpBytes data;
   for (const Keyword& keyword : keywords) {
@@ -167,7 +167,7 @@ std::optional<std::vector<InternalFile>> KeywordFiles(const HelpDocument& docume
     AppendU32(data, keyword.offset);
     entries.push_back(std::move(entry));
   }
-  const auto tree = WriteBTree(entries, "F24", BTreeKind::Data);
+  const auto tree = WriteBTree(entries, "z24", BTreeKind::Data);
   if (!tree) return std::nullopt;
   HelpBytes map;
   AppendU16(map, static_cast<std::uint32_t>(tree->leafPages.size()));

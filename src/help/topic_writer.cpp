@@ -60,15 +60,19 @@ HelpBytes RecordBytes(std::uint8_t type, const HelpBytes& data1, const HelpBytes
   return out;
 }
 
-Record TopicHeader(const HelpTopic& topic, std::size_t index) {
+Record HeaderRecord(const HelpBytes& title, std::size_t index) {
   HelpBytes data1;
   for (int field = 0; field < 7; ++field) AppendU32(data1, None);  // filled once laid out
-  HelpBytes title;
-  AppendStringZ(title, topic.title);
-  for (const std::string& macro : topic.macros) AppendStringZ(title, macro);  // the viewer runs them after the title
   Record record{RecordBytes(TopicHeaderRecord, data1, title), index, true, 0, 0, 0};
   PutU32(record.bytes, HeaderTopicNumber, static_cast<std::uint32_t>(index));
   return record;
+}
+
+Record TopicHeader(const HelpTopic& topic, std::size_t index) {
+  HelpBytes title;
+  AppendStringZ(title, topic.title);
+  for (const std::string& macro : topic.macros) AppendStringZ(title, macro);  // the viewer runs them after the title
+  return HeaderRecord(title, index);
 }
 
 // The text is a list of strings, each followed by one formatting command: a string ends where
@@ -138,6 +142,9 @@ std::vector<Record> Records(const HelpDocument& document) {
       records.push_back(TextRecordOf(LookOf(paragraph.style), paragraph.runs, t));
     }
   }
+  // An empty header ends the chain, as help compilers write it: a viewer that takes the last
+  // record for the end of the topics would otherwise drop the last paragraph.
+  records.push_back(HeaderRecord({}, document.topics.size()));
   return records;
 }
 
@@ -169,7 +176,9 @@ class Layout {
       }
       record.block = blocks_ - 1;
       record.position = BlockHeaderBytes + record.block * WindowBytes + static_cast<std::uint32_t>(used);
-      if (record.topicHeader) topicOffsets_[record.topic] = record.block * CharactersPerBlock + characters;
+      if (record.topicHeader && record.topic < topicCount) {
+        topicOffsets_[record.topic] = record.block * CharactersPerBlock + characters;
+      }
       characters += record.characters;
       used += record.bytes.size();
     }
@@ -215,7 +224,7 @@ class Layout {
     PutU32(bytes, HeaderBrowseBack, None);
     PutU32(bytes, HeaderBrowseForward, None);
     PutU32(bytes, HeaderNonScroll, None);
-    PutU32(bytes, HeaderScroll, records_[header + 1].position);  // the title's record follows every header
+    PutU32(bytes, HeaderScroll, header + 1 < end ? records_[header + 1].position : None);  // the title's record, if any
     PutU32(bytes, HeaderNextTopic, end < records_.size() ? records_[end].position : None);
   }
 

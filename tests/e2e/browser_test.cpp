@@ -1,7 +1,7 @@
 // The folder browser seen from outside, in a host that drops in its component in folder mode:
-// the folder pane switched by its header, the file list sorted by a column, two new folders
-// named in the input box (the second with the first in its history) and 設定 handing the last
-// one back.
+// the keyboard in the folder tree at once, the folder pane switched by its header, the file list
+// sorted by a column, two new folders named on the keyboard in the input box (the second with
+// the first in its history) and Enter handing the last one back.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -161,24 +161,53 @@ HWND ShownWindow(const Process& process, const char* className) {
   return Shown(window) ? window : nullptr;
 }
 
-// Types into the edit as the keyboard would, after selecting what it holds.
-bool TypeInto(HWND edit, const std::string& text) {
-  PostMessageA(edit, EM_SETSEL, 0, -1);
-  for (char c : text) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
-  return WaitUntil([&] { return WindowText(edit) == text; });
+// A key pressed and let go on the keyboard, with Shift held for it when asked; it goes to
+// whatever has the focus.
+void PressKey(WORD key, bool shift = false) {
+  std::vector<INPUT> input;
+  const auto event = [&](WORD virtualKey, DWORD flags) {
+    INPUT one{};
+    one.type = INPUT_KEYBOARD;
+    one.ki.wVk = virtualKey;
+    one.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    one.ki.dwFlags = flags;
+    input.push_back(one);
+  };
+  if (shift) event(VK_SHIFT, 0);
+  event(key, 0);
+  event(key, KEYEVENTF_KEYUP);
+  if (shift) event(VK_SHIFT, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
-// NF, with the name typed into the input box and 登録 pressed; true once the box has gone.
+// Letters and digits typed on the keyboard.
+void TypeKeys(const std::string& text) {
+  for (const char c : text) {
+    const bool upper = c >= 'A' && c <= 'Z';
+    PressKey(static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c), upper);
+  }
+}
+
+// The window is the one the keyboard serves and shows its painted buttons.
+bool ReadyForKeys(HWND window) {
+  return WaitUntil([&] { return GetForegroundWindow() == window && ButtonsPainted(window); });
+}
+
+// NF, the name typed on the keyboard as soon as the input box shows and Enter pressed; true
+// once the box has gone.
 bool NewFolder(const Process& host, HWND browser, const std::string& name, const std::string& screenshot,
                const std::function<void(HWND box)>& beforeTyping = nullptr) {
   if (!PressButton(browser, "NF")) return false;
   HWND box = ShownWindow(host, "TSNBox");
-  if (!box) return false;
+  if (!box || !ReadyForKeys(box)) return false;
   EXPECT_EQ(WindowText(box), "新規作成フォルダー名を入力して下さい☆");
   if (beforeTyping) beforeTyping(box);
-  if (!TypeInto(ChildOfClass(box, "Edit"), name)) return false;
+  TypeKeys(name);
+  HWND edit = ChildOfClass(box, "Edit");
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == name; })) << "typed into the box: \"" << WindowText(edit) << "\"";
   if (!screenshot.empty()) ScreenshotOf(host, screenshot);
-  return PressButton(box, "登録") && WaitUntil([&] { return !IsWindow(box); });
+  PressKey(VK_RETURN);
+  return WaitUntil([&] { return !IsWindow(box); });
 }
 
 TEST(Browser, HeaderSwitchesTheViewColumnsSortNewFoldersAreEnteredAndTheLastIsChosen) {
@@ -204,7 +233,14 @@ TEST(Browser, HeaderSwitchesTheViewColumnsSortNewFoldersAreEnteredAndTheLastIsCh
   EXPECT_EQ(ListedNames(buffer, files), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
   EXPECT_EQ(HeaderText(buffer, fileHeader, 0), "3ｺ　ファイル名");
 
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == browser; }));
+  // The keyboard serves the folder tree at once: Down goes to the subfolder, Up back.
+  ASSERT_TRUE(ReadyForKeys(browser));
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(folderEdit) == folder.Path("Sub"); })) << WindowText(folderEdit);
+  PressKey(VK_UP);
+  EXPECT_TRUE(WaitUntil([&] {
+    return WindowText(folderEdit) == folder.Path("") && ListedNames(buffer, files).size() == 3;
+  })) << WindowText(folderEdit);
   // サイズ: ascending by the number first, then descending.
   struct Sorting {
     int column;
@@ -247,8 +283,9 @@ TEST(Browser, HeaderSwitchesTheViewColumnsSortNewFoldersAreEnteredAndTheLastIsCh
   }));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(folderEdit) == folder.Path("First\\Second"); })) << WindowText(folderEdit);
 
-  // 設定 hands the folder back.
-  ASSERT_TRUE(PressButton(browser, "設定"));
+  // Enter presses 設定, which hands the folder back.
+  ASSERT_TRUE(ReadyForKeys(browser));
+  PressKey(VK_RETURN);
   EXPECT_EQ(host.WaitForExit(), 1u);
   EXPECT_EQ(FileText(folder.ResultFile()), "1\n" + folder.Path("First\\Second") + "\n");
 }

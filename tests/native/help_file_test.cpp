@@ -57,26 +57,6 @@ int CompareBytes(ByteSpan a, ByteSpan b) {
 // Strings up to their NUL.
 int CompareNames(ByteSpan a, ByteSpan b) { return CompareBytes(a.first(a.size() - 1), b.first(b.size() - 1)); }
 
-int CompareFolded(ByteSpan a, ByteSpan b) {
-  auto fold = [](ByteSpan s) {
-    std::string text(s.begin(), s.end() - 1);
-    bool second = false;
-    for (char& c : text) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (second) {
-        second = false;
-      } else if ((byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0) {
-        second = true;
-      } else if (c >= 'A' && c <= 'Z') {
-        c = static_cast<char>(c - 'A' + 'a');
-      }
-    }
-    return text;
-  };
-  const int folded = fold(a).compare(fold(b));
-  return folded != 0 ? (folded < 0 ? -1 : 1) : CompareNames(a, b);
-}
-
 std::optional<std::size_t> Fixed(ByteSpan bytes, std::size_t at, std::size_t size) {
   return Holds(bytes, at, size) ? std::optional(size) : std::nullopt;
 }
@@ -101,8 +81,11 @@ const TreeFormat TitleFormat{[](ByteSpan b, std::size_t at) { return Fixed(b, at
                                return Holds(b, at, 4) && title ? std::optional(4 + *title) : std::nullopt;
                              },
                              [](ByteSpan a, ByteSpan b) { return U32(a, 0) < U32(b, 0) ? -1 : U32(a, 0) > U32(b, 0) ? 1 : 0; }};
+// Keys of type "z" are ordered as strcmp orders their bytes. The case-insensitive types ("i",
+// "F") are ordered by the viewer's character tables or the system's locale, which no order of
+// bytes fixed when the file is written matches on every system; the reader refuses them.
 const TreeFormat KeywordFormat{[](ByteSpan b, std::size_t at) { return StringThen(b, at, 0); },
-                               [](ByteSpan b, std::size_t at) { return StringThen(b, at, 6); }, CompareFolded};
+                               [](ByteSpan b, std::size_t at) { return StringThen(b, at, 6); }, CompareNames};
 
 struct Tree {
   std::vector<ByteSpan> entries;  // leaf entries in leaf order
@@ -204,8 +187,12 @@ class HelpReader {
       windows.push_back(Unpack(bytes.subspan(std::min<std::size_t>(12, bytes.size()))));
     }
     std::vector<Topic> topics;
+    // Every topic header names the next one; the chain ends with an empty header, which is no topic.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> headers;  // position, next topic
+    bool ended = false;
     std::uint32_t position = 12, previous = 0xFFFFFFFF, characters = 0, lastBlock = 0xFFFFFFFF;
     while (position != 0xFFFFFFFF) {
+      if (ended) Fault("records after the empty topic header that ends the chain");
       const std::uint32_t block = (position - 12) / 0x4000, at = (position - 12) % 0x4000;
       if (position < 12 || block >= windows.size() || !Holds(windows[block], at, 21)) return Fault("record outside the topic blocks"), topics;
       const ByteSpan record(windows[block].data() + at, windows[block].size() - at);
@@ -219,6 +206,11 @@ class HelpReader {
       if (length1 < 21 || size != length1 + length2 || !Holds(record, 0, size)) return Fault("record sizes do not add up"), topics;
       const ByteSpan data1 = record.subspan(21, length1 - 21), data2 = record.subspan(length1, length2);
       if (record[0x14] == 0x02) {
+        headers.emplace_back(position, U32(record, 0x2D));
+      }
+      if (record[0x14] == 0x02 && data2.empty()) {
+        ended = true;
+      } else if (record[0x14] == 0x02) {
         Topic topic{block * 0x8000 + characters, StringAt(data2, 0), {}, {}, {}};
         for (std::size_t at = topic.title.size() + 1; at < data2.size(); at += topic.macros.back().size() + 1) {
           topic.macros.push_back(StringAt(data2, at));
@@ -233,6 +225,12 @@ class HelpReader {
       const std::uint32_t next = U32(record, 0x0C);
       if (next != 0xFFFFFFFF && next <= position) return Fault("records do not move forward"), topics;
       position = next;
+    }
+    if (!ended) Fault("the topic chain does not end with an empty topic header");
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+      if (headers[i].second != (i + 1 < headers.size() ? headers[i + 1].first : 0xFFFFFFFF)) {
+        Fault("a topic header does not name the next one");
+      }
     }
     return topics;
   }
@@ -366,6 +364,7 @@ struct HelpContents {
   std::map<std::uint32_t, std::string> titles;                 // |TTLBTREE
   std::map<std::int32_t, std::uint32_t> numbers;               // |CTXOMAP: context number to topic offset
   std::map<std::string, std::vector<std::uint32_t>> keywords;  // keyword to topic offsets
+  std::string keywordStructure;  // as the tree's header declares its entries
   int keywordLevels = 0;
   int contextLevels = 0;
 
@@ -430,6 +429,10 @@ void ReadKeywords(HelpReader& reader, HelpContents& help) {
   const auto data = reader.File("|KWDATA");
   const auto map = reader.File("|KWMAP");
   if (!tree || !data || !map) return;
+  help.keywordStructure = StringAt(tree->first(std::min<std::size_t>(tree->size(), 22)), 6);
+  if (!help.keywordStructure.starts_with("z")) {
+    help.faults.push_back("|KWBTREE declares keys of type \"" + help.keywordStructure + "\", not ordered by their bytes");
+  }
   const Tree keywords = reader.ReadTree("|KWBTREE", *tree, KeywordFormat, 0x800);
   help.keywordLevels = keywords.levels;
   for (const ByteSpan entry : keywords.entries) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,16 @@ namespace {
 HWND Visible(const char* className) {
   HWND window = FindWindowA(className, nullptr);
   return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+std::vector<std::string> ListView1Names(HWND list) {
+  std::vector<std::string> shown;
+  for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+    char text[MAX_PATH] = {};
+    ListView_GetItemText(list, i, 0, text, sizeof text);
+    shown.push_back(text);
+  }
+  return shown;
 }
 
 void Press(HWND window, const std::string& caption) { SendMessageA(FindChild(window, "TColorBtn", caption), BM_CLICK, 0, 0); }
@@ -120,9 +132,7 @@ TEST_F(BrowserTest, NewFolderIsCreatedAndOpenedAndAFullFolderIsNotDeleted) {
   Open();
   ASSERT_TRUE(form_.GoToFolder(Folder("X")));
   std::string prompt;
-  Scheduled::After(300, [&] {
-    HWND box = Visible("TSNBox");
-    ASSERT_NE(box, nullptr);
+  Scheduled::WhenShown("TSNBox", [&](HWND box) {
     prompt = TextOf(FindChild(box, "Static"));
     SetWindowTextA(FindChild(box, "Edit"), "New");
     Press(box, "登録");
@@ -144,15 +154,7 @@ TEST_F(BrowserTest, FileListFiltersCountsAndSortsSizesByNumber) {
   Open();
   ASSERT_TRUE(form_.GoToFolder(Folder()));
   HWND list = FindChild(form_.Handle(), WC_LISTVIEWA);
-  const auto names = [list] {
-    std::vector<std::string> shown;
-    for (int i = 0; i < ListView_GetItemCount(list); ++i) {
-      char text[MAX_PATH] = {};
-      ListView_GetItemText(list, i, 0, text, sizeof text);
-      shown.push_back(text);
-    }
-    return shown;
-  };
+  const auto names = [list] { return ListView1Names(list); };
   EXPECT_EQ(names(), (std::vector<std::string>{"a9.bmp", "b10.bmp", "c.jpg"}));
   char caption[64] = {};
   LVCOLUMNA column{};
@@ -189,9 +191,7 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   dialog.Title = "登録先";
   dialog.Directory = temp_.Path("X\\gone\\deeper");
   std::string caption, folder;
-  Scheduled::After(800, [&] {
-    HWND browser = Visible("TDIR2VIEWForm");
-    ASSERT_NE(browser, nullptr);
+  Scheduled::WhenShown("TDIR2VIEWForm", [&](HWND browser) {
     caption = TextOf(browser);
     folder = TextOf(FindChild(browser, "Edit"));
     Press(browser, "中止");
@@ -202,12 +202,12 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   EXPECT_EQ(dialog.Directory, temp_.Path("X\\gone\\deeper"));  // cancelled: left alone
 
   dialog.Directory = Folder("表\\ソ");
-  Scheduled::After(800, [&] { Press(Visible("TDIR2VIEWForm"), "設定"); });
+  Scheduled::WhenShown("TDIR2VIEWForm", [](HWND browser) { Press(browser, "設定"); });
   EXPECT_EQ(dialog.SelectFolder(), 1);
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 
   // Closed by the window's own close button.
-  Scheduled::After(800, [&] { PostMessageA(Visible("TDIR2VIEWForm"), WM_CLOSE, 0, 0); });
+  Scheduled::WhenShown("TDIR2VIEWForm", [](HWND browser) { PostMessageA(browser, WM_CLOSE, 0, 0); });
   EXPECT_EQ(dialog.SelectFolder(), 2);
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 }
@@ -293,29 +293,86 @@ TEST_F(BrowserTest, FileModeRefusesARelativePathWithAFolderAndTakesABareName) {
   EXPECT_EQ(form_.ResultFolder(), Folder());
 }
 
-TEST_F(BrowserTest, TwentyThousandFilesAreListedAndCounted) {
-  const std::string many = temp_.Path("Many");
-  ASSERT_TRUE(CreateDirectoryA(many.c_str(), nullptr));
-  constexpr int Count = 20000;
-  for (int i = 0; i < Count; ++i) {
-    CloseHandle(CreateFileA((many + "\\f" + std::to_string(i) + ".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+// More files than the list's step of 1000, after which it lets pending messages run.
+class ManyFiles {
+ public:
+  static constexpr int Count = 1100;
+  explicit ManyFiles(std::string folder) : folder_(std::move(folder)) {
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    for (int i = 0; i < Count; ++i) Touch(Name(i));
+    Touch("notes.txt");
   }
+  ~ManyFiles() {
+    SetCurrentDirectoryA("C:\\");
+    for (int i = 0; i < Count; ++i) DeleteFileA((folder_ + "\\" + Name(i)).c_str());
+    DeleteFileA((folder_ + "\\notes.txt").c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+  const std::string& Folder() const { return folder_; }
+
+ private:
+  static std::string Name(int i) { return "f" + std::to_string(i) + ".bmp"; }
+  void Touch(const std::string& name) const {
+    CloseHandle(CreateFileA((folder_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  }
+  std::string folder_;
+};
+
+// What the user does while a long list fills (another folder, another filter) takes over: the
+// list then holds one folder's files, each once, a row leads to a file that is there, and the
+// filter adds no second visit of the folder to the history HF goes back through.
+TEST_F(BrowserTest, AFolderOrFilterChosenWhileAManyFileFolderIsListedTakesOverTheList) {
+  const ManyFiles many(Folder("Many"));
   Open();
-  EXPECT_TRUE(form_.GoToFolder(many));
+  form_.SetFileMode(true, false, "");
   HWND list = FindChild(form_.Handle(), WC_LISTVIEWA);
-  EXPECT_EQ(ListView_GetItemCount(list), Count);
-  SetCurrentDirectoryA("C:\\");
-  for (int i = 0; i < Count; ++i) DeleteFileA((many + "\\f" + std::to_string(i) + ".bmp").c_str());
-  RemoveDirectoryA(many.c_str());
+  HWND filter = FindChild(form_.Handle(), "ComboBox", "Pictures (*.bmp;*.jpg)");
+  ASSERT_NE(filter, nullptr);
+  const auto chooseFilter = [&](int index, bool posted) {
+    SendMessageA(filter, CB_SETCURSEL, index, 0);
+    const WPARAM change = MAKEWPARAM(0, CBN_SELCHANGE);
+    if (posted) {
+      PostMessageA(form_.Handle(), WM_COMMAND, change, reinterpret_cast<LPARAM>(filter));
+    } else {
+      SendMessageA(form_.Handle(), WM_COMMAND, change, reinterpret_cast<LPARAM>(filter));
+    }
+  };
+  struct Case {
+    const char* during;
+    std::function<void()> act;  // posted: it runs once the list lets messages run
+    std::string listed;
+    int rows;
+    std::string back;  // where HF goes then
+  };
+  const Case cases[] = {
+      {"BF", [&] { PostMessageA(FindChild(form_.Handle(), "TColorBtn", "BF"), BM_CLICK, 0, 0); }, Folder(), 3, Folder("Many")},
+      {"ALL files", [&] { chooseFilter(1, true); }, Folder("Many"), ManyFiles::Count + 1, Folder("Y")},
+  };
+  for (const Case& c : cases) {
+    chooseFilter(0, false);
+    ASSERT_TRUE(form_.GoToFolder(Folder("Y")));
+    Application::ProcessMessages();
+    c.act();
+    ASSERT_TRUE(form_.GoToFolder(many.Folder()));
+    EXPECT_EQ(form_.ListedFolder(), c.listed) << c.during;
+    const std::vector<std::string> names = ListView1Names(list);
+    EXPECT_EQ(static_cast<int>(names.size()), c.rows) << c.during;
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << c.during << ": a file twice";
+    ListView_SetItemState(list, ListView_GetItemCount(list) - 1, LVIS_SELECTED, LVIS_SELECTED);
+    NMHDR fileClick{list, 0, static_cast<UINT>(NM_CLICK)};
+    SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&fileClick));
+    const std::string chosen = TextOf(FindChild(FindChild(form_.Handle(), "TPanel"), "Edit"));
+    EXPECT_NE(GetFileAttributesA(chosen.c_str()), INVALID_FILE_ATTRIBUTES) << c.during << ": " << chosen;
+    Press(form_.Handle(), "HF");
+    EXPECT_EQ(form_.ListedFolder(), c.back) << c.during;
+  }
 }
 
 TEST_F(BrowserTest, ComponentStartsNearAnOverlongDirectoryAndInTheProgramsFolderWithoutAnyChoice) {
   TDIR2OPENDLG dialog;
   std::vector<std::string> folders;
   const auto cancel = [&] {
-    Scheduled::After(800, [&] {
-      HWND browser = Visible("TDIR2VIEWForm");
-      ASSERT_NE(browser, nullptr);
+    Scheduled::WhenShown("TDIR2VIEWForm", [&](HWND browser) {
       folders.push_back(TextOf(FindChild(browser, "Edit")));
       Press(browser, "中止");
     });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,8 +59,7 @@ TEST(SNBox, CancelledTextStillBecomesTheEnteredTextAtTheTopOfTheHistory) {
   InputBoxMain main;
   TSNBoxDlg dlg;
   dlg.HistoryList = {"Work", "Old"};
-  Scheduled::After(400, [] {
-    ASSERT_NE(TheBox(), nullptr);
+  Scheduled::WhenShown("TSNBox", [](HWND) {
     Type("old");
     Press("中止");
   });
@@ -84,9 +84,8 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
     int selected = -2;
     bool historyHiddenAtStart = false, shownByH = false, hiddenByOff = false, stillOpenWhenEmpty = false;
   } seen;
-  Scheduled::After(400, [&] {
-    HWND box = TheBox();
-    ASSERT_NE(box, nullptr);
+  std::function<void()> afterTheHistoryDropped;
+  Scheduled::WhenShown("TSNBox", [&](HWND box) {
     GetClientRect(box, &seen.client);
     RECT r{};
     GetWindowRect(box, &r);
@@ -101,8 +100,10 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
     Press("H");
     seen.shownByH = HistoryShown() && GetFocus() == HistoryList();
     SendMessageA(HistoryList(), CB_SHOWDROPDOWN, TRUE, 0);
+    // Once the dropped list is painted: a timer comes after the paints.
+    Scheduled::After(20, [&] { afterTheHistoryDropped(); });
   });
-  Scheduled::After(900, [&] {
+  afterTheHistoryDropped = [&] {
     Screenshot("input-box-history");
     SendMessageA(HistoryList(), CB_SHOWDROPDOWN, FALSE, 0);
     Press("off");
@@ -113,7 +114,7 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
     Press("H");
     Choose(2);  // Old
     Press("登録");
-  });
+  };
   EXPECT_EQ(dlg.Execute("C:\\Data\\     "), 1);
   EXPECT_EQ(seen.client.right, 419);
   EXPECT_EQ(seen.client.bottom, 95);
@@ -136,7 +137,7 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
   dlg.Title.clear();
   List items;
   std::string caption;
-  Scheduled::After(400, [&] {
+  Scheduled::WhenShown("TSNBox", [&](HWND) {
     items = HistoryItems();
     caption = TextOf(TheBox());
     EXPECT_EQ(EditText(), "Old");
@@ -149,17 +150,36 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
   EXPECT_EQ(dlg.HistoryList, (List{"新しいフォルダー", "Old", "Pictures", "Work"}));
 }
 
-TEST(SNBox, EnterConfirmsEscapeCancels) {
+// A key pressed and let go on the keyboard; it goes to whatever has the focus.
+void Key(WORD key) {
+  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+// Runs the keys once the box shows and the keyboard serves it; a box still open once they are
+// handled is closed, so that a fault ends the call.
+void TypeWhenShown(std::function<void()> keys) {
+  Scheduled::WhenShown("TSNBox", [keys = std::move(keys)](HWND box) {
+    keys();
+    Scheduled::After(50, [box] {
+      if (IsWindow(box)) PostMessageA(box, WM_CLOSE, 0, 0);
+    });
+  });
+}
+
+TEST(SNBox, KeysTypedAtOnceReplaceTheProposalEnterConfirmsEscapeCancels) {
   InputBoxMain main;
   TSNBoxDlg dlg;
-  Scheduled::After(400, [] {
-    Type("x");
-    PostMessageA(FindChild(TheBox(), "Edit"), WM_KEYDOWN, VK_RETURN, 0);
+  dlg.EnteredText = "Old";
+  TypeWhenShown([] {
+    for (const WORD key : std::initializer_list<WORD>{'N', 'E', 'W', VK_RETURN}) Key(key);
   });
   EXPECT_EQ(dlg.Execute("p"), 1);
-  Scheduled::After(400, [] { PostMessageA(FindChild(TheBox(), "Edit"), WM_KEYDOWN, VK_ESCAPE, 0); });
+  EXPECT_EQ(dlg.EnteredText, "new");
+  TypeWhenShown([] { Key(VK_ESCAPE); });
   EXPECT_EQ(dlg.Execute("p"), 3);
-  EXPECT_EQ(dlg.HistoryList, List{"x"});
+  EXPECT_EQ(dlg.EnteredText, "new");
+  EXPECT_EQ(dlg.HistoryList, (List{"new", "Old"}));
 }
 
 }  // namespace

@@ -13,6 +13,16 @@ class Scheduled {
     Actions()[id] = std::move(action);
   }
 
+  // Runs the action on the top-level window of the class once it shows and the keyboard serves
+  // it (it is the foreground window).
+  static void WhenShown(const char* className, std::function<void(HWND)> action) {
+    After(20, [className, action = std::move(action)]() mutable {
+      HWND window = FindWindowA(className, nullptr);
+      if (window && IsWindowVisible(window) && GetForegroundWindow() == window) return action(window);
+      WhenShown(className, std::move(action));
+    });
+  }
+
  private:
   static std::map<UINT_PTR, std::function<void()>>& Actions() {
     static std::map<UINT_PTR, std::function<void()>> actions;
