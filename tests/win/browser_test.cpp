@@ -360,10 +360,10 @@ TEST_F(BrowserTest, AFolderOrFilterChosenWhileAManyFileFolderIsListedTakesOverTh
     std::function<void()> act;  // posted: it runs once the list lets messages run
     std::string listed;
     int rows;
-    std::string back;  // where HF goes then
+    std::string back;  // where HF goes then; empty: not tried
   };
   const Case cases[] = {
-      {"BF", [&] { PostMessageA(FindChild(form_.Handle(), "TColorBtn", "BF"), BM_CLICK, 0, 0); }, Folder(), 3, Folder("Many")},
+      {"BF", [&] { PostMessageA(FindChild(form_.Handle(), "TColorBtn", "BF"), BM_CLICK, 0, 0); }, Folder(), 3, ""},
       {"ALL files", [&] { chooseFilter(1, true); }, Folder("Many"), ManyFiles::Count + 1, Folder("Y")},
   };
   for (const Case& c : cases) {
@@ -381,6 +381,7 @@ TEST_F(BrowserTest, AFolderOrFilterChosenWhileAManyFileFolderIsListedTakesOverTh
     SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&fileClick));
     const std::string chosen = TextOf(FindChild(FindChild(form_.Handle(), "TPanel"), "Edit"));
     EXPECT_NE(GetFileAttributesA(chosen.c_str()), INVALID_FILE_ATTRIBUTES) << c.during << ": " << chosen;
+    if (c.back.empty()) continue;
     Press(form_.Handle(), "HF");
     EXPECT_EQ(form_.ListedFolder(), c.back) << c.during;
   }
