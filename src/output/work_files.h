@@ -10,5 +10,6 @@ inline constexpr const char* HistorySnapshotFile = "PKT_M0$$.BMP";
 inline constexpr const char* CursorHistoryListFile = "PIKTO_I0.LST";
 // The file history list.
 inline constexpr const char* FileHistoryListFile = "PIKTO_HS.LST";
-// In the Windows folder: the picture made the desktop's wallpaper.
+// The picture made the desktop's wallpaper: in the Windows folder, or where a standard user may
+// write (UserWorkFolder, else the program folder).
 inline constexpr const char* WallpaperFile = "WALLPK$$.BMP";
