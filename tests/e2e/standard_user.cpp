@@ -69,28 +69,42 @@ LSTATUS WINAPI RefusingCreateKey(HKEY root, LPCSTR path, DWORD reserved, LPSTR t
   return realRegCreateKeyEx(root, path, reserved, type, options, access, security, key, disposition);
 }
 
+// The access check comes after the key is found: a missing key is not found, for anyone.
+LSTATUS RefusedKey(HKEY root, LPCSTR path) {
+  HKEY key = nullptr;
+  if (realRegOpenKeyEx(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return ERROR_FILE_NOT_FOUND;
+  RegCloseKey(key);
+  return ERROR_ACCESS_DENIED;
+}
+
 LSTATUS WINAPI RefusingOpenKey(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY key) {
-  if ((access & WriteAccess) && AdministratorsKey(root, path)) return ERROR_ACCESS_DENIED;
+  if ((access & WriteAccess) && AdministratorsKey(root, path)) return RefusedKey(root, path);
   return realRegOpenKeyEx(root, path, options, access, key);
 }
 
 LSTATUS WINAPI RefusingDeleteTree(HKEY root, LPCSTR path) {
-  return AdministratorsKey(root, path) ? ERROR_ACCESS_DENIED : realRegDeleteTree(root, path);
+  return AdministratorsKey(root, path) ? RefusedKey(root, path) : realRegDeleteTree(root, path);
 }
 
 LSTATUS WINAPI RefusingDeleteKey(HKEY root, LPCSTR path) {
-  return AdministratorsKey(root, path) ? ERROR_ACCESS_DENIED : realRegDeleteKey(root, path);
+  return AdministratorsKey(root, path) ? RefusedKey(root, path) : realRegDeleteKey(root, path);
 }
 
 HANDLE WINAPI RefusingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
                          DWORD flags, HANDLE templateFile) {
   const bool writes = (access & (GENERIC_WRITE | GENERIC_ALL | FILE_WRITE_DATA | FILE_APPEND_DATA | DELETE)) ||
                       disposition != OPEN_EXISTING;
-  if (writes && AdministratorsFile(path)) return Refused(INVALID_HANDLE_VALUE);
+  if (writes && AdministratorsFile(path) && (disposition != OPEN_EXISTING || Exists(path))) {
+    return Refused(INVALID_HANDLE_VALUE);
+  }
   return realCreateFile(path, access, share, security, disposition, flags, templateFile);
 }
 
-BOOL WINAPI RefusingDeleteFile(LPCSTR path) { return AdministratorsFile(path) ? Refused(FALSE) : realDeleteFile(path); }
+bool Exists(LPCSTR path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
+  return AdministratorsFile(path) && Exists(path) ? Refused(FALSE) : realDeleteFile(path);
+}
 
 BOOL WINAPI RefusingMoveFile(LPCSTR from, LPCSTR to, DWORD flags) {
   if ((flags & MOVEFILE_DELAY_UNTIL_REBOOT) || AdministratorsFile(from) || AdministratorsFile(to)) return Refused(FALSE);
@@ -101,7 +115,9 @@ BOOL WINAPI RefusingCreateDirectory(LPCSTR path, LPSECURITY_ATTRIBUTES security)
   return AdministratorsFile(path) ? Refused(FALSE) : realCreateDirectory(path, security);
 }
 
-BOOL WINAPI RefusingRemoveDirectory(LPCSTR path) { return AdministratorsFile(path) ? Refused(FALSE) : realRemoveDirectory(path); }
+BOOL WINAPI RefusingRemoveDirectory(LPCSTR path) {
+  return AdministratorsFile(path) && Exists(path) ? Refused(FALSE) : realRemoveDirectory(path);
+}
 
 void BecomeStandardUser() {
   realRegCreateKeyEx = ReplaceImport("advapi32.dll", "RegCreateKeyExA", RefusingCreateKey);
