@@ -1,10 +1,12 @@
 #include "setup/shell_link.h"
 
 #include "common/path_helpers.h"
+#include "ui/win32.h"
+// After <windows.h>; before ui/com_ptr.h, whose item-list owner needs it.
+#include <shlobj.h>
+
 #include "ui/com_ptr.h"
 #include "ui/wide_text.h"
-// After <windows.h>, which ui/com_ptr.h brings.
-#include <shlobj.h>
 
 std::string StartupFolder() {
   char folder[MAX_PATH] = {};

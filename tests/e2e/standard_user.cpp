@@ -47,6 +47,8 @@ bool AdministratorsFile(const char* path) {
   return false;
 }
 
+bool Exists(LPCSTR path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
 template <typename Result>
 Result Refused(Result result) {
   SetLastError(ERROR_ACCESS_DENIED);
@@ -99,8 +101,6 @@ HANDLE WINAPI RefusingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECUR
   }
   return realCreateFile(path, access, share, security, disposition, flags, templateFile);
 }
-
-bool Exists(LPCSTR path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
   return AdministratorsFile(path) && Exists(path) ? Refused(FALSE) : realDeleteFile(path);
