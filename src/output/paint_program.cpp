@@ -67,10 +67,10 @@ bool PaintProgram::Start(const std::string& program) {
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
     return false;
   }
-  CloseHandle(started.hThread);
+  const KernelHandle thread(started.hThread);
   // Held until the next start, so that its id stays the paint program's and no other's.
   paintProcess_ = KernelHandle(started.hProcess);
-  // As the system's program start does: on until the program waits for its first input.
+  // As WinExec waits: until the program is ready for input, so that its window is there to paste.
   WaitForInputIdle(started.hProcess, StartWaitMs);
   return true;
 }
