@@ -88,18 +88,8 @@ class FileMenuWalk {
  public:
   explicit FileMenuWalk(HWND main) : main_(main), sizeBar_(SizeBar(main)) {}
 
-  // The File menu's submenu at `position` (they have no mnemonics), opened from the keyboard.
-  bool OpenSubmenu(int position) const {
-    if (!OpenBarMenu(main_, 'F')) return false;
-    for (int i = 0; i < position; ++i) PostMessageA(main_, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageA(main_, WM_KEYDOWN, VK_RIGHT, 1);
-    return WaitUntil([&] { return OpenMenuPopups(main_) == 2; }, 3000);
-  }
-  bool ChooseInSubmenu(int position, char mnemonic) const {
-    if (!OpenSubmenu(position)) return false;
-    PostMessageA(main_, WM_CHAR, static_cast<WPARAM>(std::tolower(static_cast<unsigned char>(mnemonic))), 1);
-    return true;
-  }
+  bool OpenSubmenu(int position) const { return OpenFileSubmenu(main_, position); }
+  bool ChooseInSubmenu(int position, char mnemonic) const { return ChooseInFileSubmenu(main_, position, mnemonic); }
   bool Shows(const std::string& sizeText) const {
     return WaitUntil([&] { return WindowText(sizeBar_) == sizeText && IsWindowVisible(main_); });
   }
