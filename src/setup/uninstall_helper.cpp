@@ -7,6 +7,7 @@
 #include "common/path_helpers.h"
 #include "setup/file_system.h"
 #include "setup/setup_window.h"
+#include "setup/uninstall_rules.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 
@@ -47,10 +48,15 @@ void SetupWindow::ReadHandover() {
 
 void SetupWindow::Timer3Timer() {
   Timer3.SetEnabled(false);
-  // Until the uninstalled program has ended its file stays locked: try again in a second.
+  // Until the uninstalled program has ended its file stays locked: try again in a second. A file
+  // that never goes (read-only, a denying permission) must not keep this hidden window, which
+  // makes every later start of the program say it is running, for ever.
   if (FileExists(programFile_) && !DeleteFileA(programFile_.c_str())) {
-    Timer3.SetEnabled(true);
-    return;
+    if (++deleteTries_ < HelperDeleteTries) {
+      Timer3.SetEnabled(true);
+      return;
+    }
+    return EndWithMessage("[ " + programFile_ + " ]\nファイルの削除に失敗しました・・・\n手動で削除して下さい。");
   }
   if (removeFolders_) RemoveProgramFolders();
   EndWithMessage("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
