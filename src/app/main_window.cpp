@@ -55,6 +55,7 @@ bool MainWindow::Create() {
     return false;
   }
   Application::SetMainWindow(Handle());
+  SetProgramIcons();
   MainMenu1.AttachTo(Handle());
   FormCreate();
   Show();

@@ -17,6 +17,7 @@
 #include "setup/shell_folders.h"
 #include "setup/shell_link.h"
 #include "setup/shell_registry.h"
+#include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
 #include "ui/application.h"
 #include "ui/registry.h"
@@ -97,40 +98,56 @@ bool SetupWindow::WriteValue(HKEY root, const std::string& key, const std::strin
   return false;
 }
 
-void SetupWindow::RegisterInGroups(const std::string& group, const std::string& targetProgram) {
+bool SetupWindow::RegisterInGroups(const std::string& group, const std::string& targetProgram) {
   Application::ProcessMessages();
-  const std::string groupFolder = AddTrailingSeparator(ShellFolderPath("Programs")) + group;
-  if (!FolderExists(groupFolder)) CreateDirectoryA(groupFolder.c_str(), nullptr);
-  // Program Manager's answers are not examined: the installation goes on either way.
-  SendProgmanCommand(CreateGroupCommand(group));
-  SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
-  if (!CheckBoxST.Checked()) return;
+  // Without a known programs folder Program Manager makes the group's folder itself.
+  const std::string groupFolder = GroupFolder(ShellFolderPath("Programs"), group);
+  if (!groupFolder.empty() && !FolderExists(groupFolder)) CreateDirectoryA(groupFolder.c_str(), nullptr);
+  if (!RegisterInGroup(group, targetProgram)) return false;
+  if (!CheckBoxST.Checked()) return true;
   const std::string startup = StartUpGroupName();
   if (startup.empty()) {
     // Current profiles name no start-up group: the shortcut goes into the user's start-up folder.
     const std::string folder = StartupFolder();
     if (folder.empty()) {
-      MKBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+      MKBoxDlg1.ShowMsg(StartUpGroupFault(startup));
     } else if (!CreateShellLink(folder + ProgramTitle + ".lnk", targetProgram, ProgramTitle)) {
       MKBoxDlg1.ShowMsg(std::string(ProgramTitle) + "\nスタートアップへの登録に失敗しました・・・");
     }
-    return;
+    return true;
   }
-  SendProgmanCommand(CreateGroupCommand(startup));
-  SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+  if (const std::string fault = StartUpGroupFault(startup); !fault.empty()) {
+    MKBoxDlg1.ShowMsg(fault);
+    return true;
+  }
+  return RegisterInGroup(startup, targetProgram);
+}
+
+bool SetupWindow::RegisterInGroup(const std::string& group, const std::string& targetProgram) {
+  std::string error = SendProgmanCommand(CreateGroupCommand(group));
+  // An item without its group would land in whichever group Program Manager opened last.
+  if (error.empty()) error = SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+  if (error.empty()) return true;
+  MKBoxDlg1.ShowMsg(GroupCommandFailedText(group, error, "グループへの登録に失敗しました・・・"));
+  return false;
 }
 
 void SetupWindow::Button3Click() {
   Button3.Hide();
   ScreenCursor::SetBusy(true);
   Application::ProcessMessages();
-  const auto refuse = [this](const char* text) {
+  const auto refuse = [this](const std::string& text) {
     Button3.Show();
     MessageBeep(MB_ICONEXCLAMATION);
     MKBoxDlg1.ShowMsg(text);
     ScreenCursor::SetBusy(false);
   };
-  if (ComboBox1.Text().empty()) return refuse("グループ名を設定して下さい。");
+  // The group is checked before anything is made, copied or written, and again when it is read
+  // for good: the box stays usable while the files are copied.
+  const auto groupFault = [](const std::string& group) {
+    return group.empty() ? std::string("グループ名を設定して下さい。") : GroupNameError(group);
+  };
+  if (const std::string fault = groupFault(ComboBox1.Text()); !fault.empty()) return refuse(fault);
   if (Edit1.Text().empty()) return refuse("フォルダーを設定して下さい。");
 
   const std::string folder = AddTrailingSeparator(Absolute(Edit1.Text()));
@@ -145,6 +162,7 @@ void SetupWindow::Button3Click() {
 
   Application::ProcessMessages();
   const std::string group = ComboBox1.Text();
+  if (const std::string fault = groupFault(group); !fault.empty()) return refuse(fault);
   const std::string program = target + ProgramFileName;
   // From here on there is no stop of its own: a value that cannot be written ends the run with
   // "Version" unwritten and 設定 hidden, so only closing is left.
@@ -152,7 +170,9 @@ void SetupWindow::Button3Click() {
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Group", group)) {
     return ScreenCursor::SetBusy(false);
   }
-  RegisterInGroups(group, program);
+  // A group the item did not get into is no finished installation: 設定 comes back for
+  // another group, and "Version" stays unwritten.
+  if (!RegisterInGroups(group, program)) return StopInstalling();
   const UninstallEntryWritten entry = WriteUninstallEntry(program, InstalledBytes(target));
   if (!entry.root) {
     MKBoxDlg1.ShowMsg("'" + entry.failedValue + "' の設定に失敗しました");

@@ -53,6 +53,7 @@ bool SetupWindow::Create() {
   const Bounds initial{0, 0, frame.right - frame.left, frame.bottom - frame.top};
   if (!CreateWindowOfClass(ClassName, ProgramTitle, style, WS_EX_TOPMOST, initial, nullptr)) return false;
   Application::SetMainWindow(Handle());
+  SetProgramIcons();
   FormCreate();
   return true;
 }
@@ -82,6 +83,7 @@ void SetupWindow::CreateControls() {
   Button3.OnClick = [this] { Button3Click(); };
   Button3.BringToTop();
   Button2.Create(self, {358, 140, 90, 25}, "中止");
+  Button2.SetCancel(true);
   Button2.OnClick = [this] { Button2Click(); };
 
   hints_.Add(Edit1.Handle(), "登録するフォルダーの設定");
@@ -136,6 +138,8 @@ void SetupWindow::FormCreate() {
     previousGroup_ = key->ReadString("Group").value_or("");
   }
   Edit1.SetText(proposedFolder_);
+  // What the user types at once replaces the proposal.
+  SendMessageA(Edit1.Handle(), EM_SETSEL, 0, -1);
   Application::ProcessMessages();
   // Closed meanwhile: nothing is left to fill.
   if (!IsWindow(Handle())) return;
@@ -187,9 +191,13 @@ void SetupWindow::Button4Click() {
   SetFocus(Edit1.Handle());
 }
 
+// Each box unticks the other as a click would, so the other's colours go with it.
 void SetupWindow::CheckBoxBkColorClick() {
   HourglassGuard hourglass;
-  if (CheckBoxBkColor.Checked()) QUILO_COLOR.SetChecked(false);
+  if (CheckBoxBkColor.Checked() && QUILO_COLOR.Checked()) {
+    QUILO_COLOR.SetChecked(false);
+    QUILO_COLORClick();
+  }
   InvalidateRect(Edit1.Handle(), nullptr, TRUE);
   InvalidateRect(ComboBox1.Handle(), nullptr, TRUE);
 }
@@ -197,14 +205,18 @@ void SetupWindow::CheckBoxBkColorClick() {
 void SetupWindow::QUILO_COLORClick() {
   HourglassGuard hourglass;
   if (QUILO_COLOR.Checked()) {
-    CheckBoxBkColor.SetChecked(false);
     colour_ = QuiloGreen;
     fontColour_ = White;
+    if (CheckBoxBkColor.Checked()) {
+      CheckBoxBkColor.SetChecked(false);
+      CheckBoxBkColorClick();
+    }
   } else {
     colour_ = SystemColourValue(COLOR_BTNFACE);
     fontColour_ = SystemColourValue(COLOR_WINDOWTEXT);
   }
-  Redraw();
+  // The labels and boxes take the colours when they paint again.
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void SetupWindow::TimerErOutTimer() {
@@ -241,6 +253,16 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetDCBrushColor(dc, Colour());
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
+    case WM_ACTIVATE:
+      // As in a dialog the focus comes back where it was, the first time into the folder box,
+      // so what the user types at once goes there.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (IsChild(Handle(), GetFocus())) focused_ = GetFocus();
+      } else if (!HIWORD(wParam)) {
+        SetFocus(IsWindow(focused_) && IsWindowVisible(focused_) ? focused_ : Edit1.Handle());
+        return 0;
+      }
+      return DefaultMessage(message, wParam, lParam);
     case WM_CLOSE:
       FormCloseQuery();
       return DefaultMessage(message, wParam, lParam);

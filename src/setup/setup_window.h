@@ -58,13 +58,15 @@ class SetupWindow : public Form {
   bool MakeFolders(const std::string& folder);
   bool CopyProgramFiles(const std::string& targetFolder);
   bool WriteValue(HKEY root, const std::string& key, const std::string& name, const std::string& value);
-  void RegisterInGroups(const std::string& group, const std::string& targetProgram);
+  bool RegisterInGroups(const std::string& group, const std::string& targetProgram);
+  bool RegisterInGroup(const std::string& group, const std::string& targetProgram);
   // 設定 comes back: the installation stopped.
   void StopInstalling();
 
   // The uninstall (uninstall_steps.cpp): the questions, the removals, the helper copy started.
   void Timer1Timer();
-  void RemoveFromGroup(const std::string& group);
+  // `shortcut`: the item's file, whose staying behind makes a refused command worth telling.
+  void RemoveFromGroup(const std::string& group, const std::string& shortcut);
   // The helper copy is there (placed now, or an equal one was); false when it could not be copied.
   bool PlaceHelper(const std::string& helperPath);
   void WriteHandover();
@@ -89,6 +91,9 @@ class SetupWindow : public Form {
   // The helper's hand-over: the program file to delete and whether its folders go too.
   std::string programFile_;
   bool removeFolders_ = true;
+  int deleteTries_ = 0;
+  // The control that had the focus when the window was last deactivated.
+  HWND focused_ = nullptr;
   FontHandle font_;
   Hints hints_;
   Label Label1;

@@ -56,10 +56,16 @@ void ShortcutCommands::MICON_SETClick(bool add) {
     }
     return;
   }
-  // Program Manager only opens a group that is there already.
-  SendProgmanCommand(CreateGroupCommand(group));
-  const std::string error = SendProgmanCommand(add ? AddItemCommand(ExecutablePath(), ProgramTitle)
-                                                   : DeleteItemCommand(ProgramTitle));
+  if (const std::string fault = StartUpGroupFault(group); !fault.empty()) {
+    window_.ShowMsg(fault);
+    return;
+  }
+  // Program Manager only opens a group that is there already; an item command without its
+  // group open would act on whichever group it opened last.
+  std::string error = SendProgmanCommand(CreateGroupCommand(group));
+  if (error.empty()) {
+    error = SendProgmanCommand(add ? AddItemCommand(ExecutablePath(), ProgramTitle) : DeleteItemCommand(ProgramTitle));
+  }
   if (!error.empty()) window_.ShowMsg(error);
   Application::ProcessMessages();
 }

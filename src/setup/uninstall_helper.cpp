@@ -9,6 +9,7 @@
 #include "setup/handover_record.h"
 #include "setup/removal_at_restart.h"
 #include "setup/setup_window.h"
+#include "setup/uninstall_rules.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 
@@ -49,10 +50,16 @@ void SetupWindow::ReadHandover() {
 
 void SetupWindow::Timer3Timer() {
   Timer3.SetEnabled(false);
-  // Until the uninstalled program has ended its file stays locked: try again in a second.
+  // Until the uninstalled program has ended its file stays locked: try again in a second. A file
+  // that never goes (read-only, a denying permission) must not keep this hidden window, which
+  // makes every later start of the program say it is running, for ever.
   if (FileExists(programFile_) && !DeleteFileA(programFile_.c_str())) {
-    Timer3.SetEnabled(true);
-    return;
+    if (++deleteTries_ < HelperDeleteTries) {
+      Timer3.SetEnabled(true);
+      return;
+    }
+    RemoveAtRestart(ExecutablePath());
+    return EndWithMessage("[ " + programFile_ + " ]\nファイルの削除に失敗しました・・・\n手動で削除して下さい。");
   }
   if (removeFolders_) RemoveProgramFolders();
   // The helper cannot delete itself while it runs; it goes when Windows next starts.

@@ -29,6 +29,10 @@ std::optional<ColourValue> ParseColourRecord(std::string_view text);
 // An existing helper copy is replaced when its size is unknown (0) or larger than the program's.
 bool ReplaceExistingHelper(std::uint64_t helperSize, std::uint64_t programSize);
 
+// The helper tries to delete the program file once a second this many times (a minute) before it
+// gives up and names the file.
+inline constexpr int HelperDeleteTries = 60;
+
 // The helper's command line: its path and "/DeleteFile", each in double quotes.
 std::string HelperCommandLine(const std::string& helperPath);
 

@@ -17,6 +17,7 @@
 #include "setup/setup_window.h"
 #include "setup/shell_link.h"
 #include "setup/shell_registry.h"
+#include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
 #include "ui/application.h"
 #include "ui/handles.h"
@@ -60,19 +61,21 @@ void SetupWindow::Timer1Timer() {
   if (!RemoveUninstallEntry()) {
     MKBoxDlg1.ShowMsg("Windows のプログラム一覧から削除できませんでした・・・\n（管理者として実行すると削除できます）");
   }
-  {
-    const auto settings = RegistryKey::Open(HKEY_CURRENT_USER, SettingsKeyPath);
-    RemoveFromGroup(settings ? settings->ReadString("Group").value_or("") : "");
+  std::string group;
+  if (const auto settings = RegistryKey::Open(HKEY_CURRENT_USER, SettingsKeyPath)) {
+    group = settings->ReadString("Group").value_or("");
   }
+  const ShortcutPaths shortcuts = BuildShortcutPaths(ShellFolderPath("Programs"), ShellFolderPath("Desktop"),
+                                                     ShellFolderPath("Startup"), group, ProgramTitle);
+  RemoveFromGroup(group, shortcuts.group);
   const std::string startupGroup = StartUpGroupName();
-  RemoveFromGroup(startupGroup);
+  RemoveFromGroup(startupGroup, shortcuts.startup);
   // Without a start-up group the installation put the shortcut into the start-up folder.
   if (const std::string folder = StartupFolder(); startupGroup.empty() && !folder.empty()) {
     DeleteFileA((folder + ProgramTitle + ".lnk").c_str());
   }
   Application::ProcessMessages();
-  const std::string desktop = ShellFolderPath("Desktop");
-  if (!desktop.empty()) DeleteFileA((AddTrailingSeparator(desktop) + ProgramTitle + ".lnk").c_str());
+  if (!shortcuts.desktop.empty()) DeleteFileA(shortcuts.desktop.c_str());
 
   // The program file itself is left to the helper.
   const std::string folder = ExecutableFolder();
@@ -114,11 +117,20 @@ void SetupWindow::Timer1Timer() {
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-void SetupWindow::RemoveFromGroup(const std::string& group) {
+void SetupWindow::RemoveFromGroup(const std::string& group, const std::string& shortcut) {
   if (group.empty()) return;
-  // Program Manager's answers are not examined: the uninstall goes on either way.
-  SendProgmanCommand(ShowGroupCommand(group));
-  SendProgmanCommand(DeleteItemCommand(ProgramTitle));
+  // The uninstall goes on either way; the user learns what stays.
+  if (const std::string fault = GroupNameError(group); !fault.empty()) {
+    MKBoxDlg1.ShowMsg(fault + "\nグループからの削除を中止しました・・・");
+    return;
+  }
+  std::string error = SendProgmanCommand(ShowGroupCommand(group));
+  // Without its group opened, DeleteItem would act on whichever group Program Manager opened last.
+  if (error.empty()) error = SendProgmanCommand(DeleteItemCommand(ProgramTitle));
+  // Program Manager also refuses to delete an item that is not there: only one left behind counts.
+  if (!error.empty() && FileExists(shortcut)) {
+    MKBoxDlg1.ShowMsg(GroupCommandFailedText(group, error, "グループからの削除に失敗しました・・・"));
+  }
 }
 
 bool SetupWindow::PlaceHelper(const std::string& helperPath) {

@@ -29,6 +29,15 @@ void Form::RegisterWindowClass(const char* className, HICON icon, UINT style) {
   RegisterClassExA(&windowClass);
 }
 
+void Form::SetProgramIcons() const {
+  const HINSTANCE module = GetModuleHandleA(nullptr);
+  const auto icon = [&](int width, int height) {
+    return reinterpret_cast<LPARAM>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, LR_SHARED));
+  };
+  SendMessageA(window_, WM_SETICON, ICON_BIG, icon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, icon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+}
+
 bool Form::CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,
                                const Bounds& b, HWND parent, HMENU menu) {
   CreateWindowExA(exStyle, className, caption.c_str(), style, b.left, b.top, b.width, b.height, parent, menu,

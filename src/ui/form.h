@@ -38,6 +38,10 @@ class Form : public WindowView {
   // Registers the window class once; the class name is what FindWindowA looks for.
   static void RegisterWindowClass(const char* className, HICON icon = nullptr, UINT style = 0);
 
+  // Gives the window the program's icon (resource 1) in both sizes: a class icon alone leaves
+  // WM_GETICON without an answer, and windows that copy their owner's icon need one.
+  void SetProgramIcons() const;
+
  protected:
   bool CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,
                            const Bounds& bounds, HWND parent, HMENU menu = nullptr);

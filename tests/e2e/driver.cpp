@@ -308,19 +308,22 @@ std::string CentredDefaultBounds() {
   return std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2) + ",445,300";
 }
 
-std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
+namespace {
+
+// menu_probe.dll's answer to a request posted to the window, read inside its process.
+std::optional<std::string> AskProbe(HWND window, const char* requestName, LPARAM detail, DWORD timeoutMs) {
   ModuleHandle probe(LoadLibraryA((OwnFolder() + "menu_probe.dll").c_str()), FreeLibrary);
-  if (!probe) return {};
+  if (!probe) return std::nullopt;
   const auto hookProc = reinterpret_cast<HOOKPROC>(GetProcAddress(probe.get(), MenuProbeHookName));
   std::optional<std::string> answer;
   const WindowHandle reply = CreateMenuReplyWindow(answer);
-  if (!hookProc || !reply) return {};
+  if (!hookProc || !reply) return std::nullopt;
   // Wine loads a hook library into the process of the hooked thread.
   const HookHandle hook(
-      SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(mainWindow, nullptr)),
+      SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(window, nullptr)),
       UnhookWindowsHookEx);
-  if (!hook) return {};
-  PostMessageA(mainWindow, RegisterWindowMessageA(MenuDumpMessage), reinterpret_cast<WPARAM>(reply.get()), 0);
+  if (!hook) return std::nullopt;
+  PostMessageA(window, RegisterWindowMessageA(requestName), reinterpret_cast<WPARAM>(reply.get()), detail);
   WaitUntil(
       [&] {
         MSG message;
@@ -328,8 +331,17 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
         return answer.has_value();
       },
       timeoutMs);
+  return answer;
+}
+
+}  // namespace
+
+std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
+  const std::optional<std::string> answer = AskProbe(mainWindow, MenuDumpMessage, 0, timeoutMs);
   return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
 }
+
+bool HasIcon(HWND window, WPARAM kind) { return AskProbe(window, IconQueryMessage, static_cast<LPARAM>(kind), 5000) == "1"; }
 
 int OpenMenuPopups(HWND mainWindow) { return static_cast<int>(ShownMenuPopups(mainWindow).size()); }
 
@@ -369,6 +381,58 @@ COLORREF ScreenPixel(int x, int y) {
   const COLORREF colour = GetPixel(screen, x, y);
   ReleaseDC(nullptr, screen);
   return colour;
+}
+
+int PixelsOfColour(const RECT& area, COLORREF colour) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return 0;
+  // One copy of the area rather than a round trip per pixel.
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  int count = 0;
+  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  for (int i = 0; i < width * height; ++i) count += (pixels[i] & 0xFFFFFF) == wanted;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+void PressKey(WORD virtualKey) {
+  INPUT input[2] = {};
+  for (INPUT& event : input) {
+    event.type = INPUT_KEYBOARD;
+    event.ki.wVk = virtualKey;
+  }
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+void TypeText(const std::string& asciiText) {
+  for (const char c : asciiText) {
+    INPUT input[2] = {};
+    for (INPUT& event : input) {
+      event.type = INPUT_KEYBOARD;
+      event.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(c));
+      event.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+  }
+}
+
+HWND FocusedWindow(HWND window) {
+  GUITHREADINFO info{sizeof info};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 bool ButtonsPainted(HWND window) {

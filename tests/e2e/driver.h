@@ -40,6 +40,15 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 // The child windows of a window, all depths.
 std::vector<HWND> Descendants(HWND window);
 
+// How many pixels of a screen rectangle show exactly this colour.
+int PixelsOfColour(const RECT& area, COLORREF colour);
+
+// The keyboard as the user types on it: every key goes to whatever window has the focus.
+void PressKey(WORD virtualKey);
+void TypeText(const std::string& asciiText);
+// The window that holds the keyboard focus in the thread of `window`; null when none does.
+HWND FocusedWindow(HWND window);
+
 // A running copy of the program.
 class Process {
  public:
@@ -149,6 +158,9 @@ struct MenuLine {
 // Every entry of the window's menu bar, depth first, read inside the program's process by
 // menu_probe.dll; empty when no answer came in time.
 std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs = 5000);
+// The window answers WM_GETICON for this kind (ICON_BIG, ICON_SMALL) with an icon; asked inside
+// its process.
+bool HasIcon(HWND window, WPARAM kind);
 // Opens the menu-bar menu with this mnemonic as Alt+letter does; true once its pop-up shows.
 bool OpenBarMenu(HWND mainWindow, char mnemonic);
 // Leaves the menu mode with Escape; true once no menu is open any more.

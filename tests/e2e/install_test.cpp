@@ -1,7 +1,8 @@
 // The program's whole life seen from outside: started from a download folder it installs itself,
 // the next start opens the main window, and the uninstall entry, run as Windows runs it, removes
-// everything through the helper copy. Also the installation that stops at a missing file and the
-// uninstall that keeps the user's files.
+// everything through the helper copy. Also the installation that stops at a missing file, the
+// uninstall that keeps the user's files, and group names that Program Manager must get quoted or
+// not at all.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -101,6 +102,20 @@ struct Installer {
   }
 };
 
+// Tab moves the focus on until it reaches the control; false when it never does.
+bool TabTo(HWND window, HWND control) {
+  for (int presses = 0; presses < 12; ++presses) {
+    if (FocusedWindow(window) == control) return true;
+    const HWND before = FocusedWindow(window);
+    PressKey(VK_TAB);
+    WaitUntil([&] { return FocusedWindow(window) != before; }, 2000);
+  }
+  return FocusedWindow(window) == control;
+}
+
+// The pixels of the window's first label that show in this colour.
+int LabelPixels(HWND window, COLORREF colour) { return PixelsOfColour(WindowRect(ChildOfClass(window, "Static")), colour); }
+
 HWND OpenInstaller(const Process& process) {
   HWND window = process.WaitForWindow(SetupClass);
   // The group list comes from Program Manager once the window shows.
@@ -133,6 +148,8 @@ TEST(Install, TheWholeLife) {
   HWND browser = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (browser = setup.FindWindowOfClass("TDIR2VIEWForm")) && ButtonsPainted(browser); }));
   EXPECT_EQ(WindowText(browser), "登録先フォルダーの選択");
+  // It shows the program's icon, which it takes from the installer window.
+  EXPECT_TRUE(HasIcon(browser, ICON_BIG));
   ASSERT_TRUE(PressButton(browser, "設定"));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(browser) && WindowText(installer.folder) == "C:\\"; }))
       << WindowText(installer.folder);
@@ -174,6 +191,8 @@ TEST(Install, TheWholeLife) {
     const Process installed = StartCommandLine("\"" + target + "PIKTORAN.EXE\"", target);
     HWND main = StartedMainWindow(installed);
     ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(HasIcon(main, ICON_BIG));
+    EXPECT_TRUE(HasIcon(main, ICON_SMALL));
     ASSERT_TRUE(ChooseMenuEntry(main, "OD"));
     EXPECT_TRUE(WaitUntil([&] { return FileExists(desktopShortcut); }));
     // Without its version number the next start is the installer's again.
@@ -191,7 +210,9 @@ TEST(Install, TheWholeLife) {
     HWND window = OpenInstaller(again);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(Installer(window).group), Group);
-    ASSERT_TRUE(PressButton(window, "中止"));
+    // Escape is 中止's key.
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) == Installer(window).folder; }));
+    PressKey(VK_ESCAPE);
     ASSERT_TRUE(Answer("登録を中止します。", "ＯＫ"));
     EXPECT_EQ(again.WaitForExit(), 0u);
   }
@@ -228,6 +249,95 @@ TEST(Install, TheWholeLife) {
   EXPECT_FALSE(KeyExists(HKEY_USERS, HandoverKey));
   EXPECT_TRUE(FileExists("C:\\windows\\unin_quilo000.exe"));
   SetStartupGroup(nullptr);
+}
+
+TEST(Install, GroupNamesGoQuotedOrNotAtAll) {
+  constexpr const char* Tools = "Tools (64-bit)";
+  constexpr const char* Forged = "x,1)][DeleteGroup(Other";
+  const std::string programs = ShellFolder("Programs");
+  const std::string toolsFolder = programs + "\\" + Tools;
+  const std::string toolsShortcut = toolsFolder + "\\ピクトラン.lnk";
+  // Another program's group, which no command of ours may touch.
+  const std::string otherFile = programs + "\\Other\\Other.lnk";
+  CreateDirectoryA((programs + "\\Other").c_str(), nullptr);
+  std::ofstream(otherFile) << "another program";
+  // A folder where the item's shortcut goes: Program Manager refuses the item.
+  CreateDirectoryA(toolsFolder.c_str(), nullptr);
+  CreateDirectoryA(toolsShortcut.c_str(), nullptr);
+  SetStartupGroup(nullptr);
+  Program download;
+  // The maker's colours: white letters on green.
+  Program::SetSetting("QUILO_COLOR", "1");
+  // Typed in full; no blank in it (see InstallFolder).
+  const std::string target = "C:\\ToolsE2E\\PIKTORAN";
+
+  const Process setup = download.Start();
+  HWND window = OpenInstaller(setup);
+  ASSERT_NE(window, nullptr);
+  const Installer installer(window);
+  EXPECT_TRUE(HasIcon(window, ICON_BIG));
+  EXPECT_TRUE(HasIcon(window, ICON_SMALL));
+  // The user types at once, into the folder box.
+  ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) == installer.folder; }));
+  TypeText(target);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(installer.folder) == target; })) << WindowText(installer.folder);
+  // 標準色 gives up the maker's colours, the white letters too.
+  EXPECT_TRUE(WaitUntil([&] { return LabelPixels(window, RGB(255, 255, 255)) > 0; }));
+  PostMessageA(installer.CheckBox("標準色"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return LabelPixels(window, RGB(255, 255, 255)) == 0; }));
+  Screenshot("installer-standard-colours");
+  // Enter is 設定's key.
+  ASSERT_TRUE(TabTo(window, ChildOfClass(installer.group, "Edit")));
+  TypeText(Forged);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(installer.group) == Forged; })) << WindowText(installer.group);
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(Answer(std::string("[ ") + Forged + " ]\nグループ名に \" [ ] の文字は使えません・・・", "ＯＫ",
+                     "installer-group-refused"));
+  EXPECT_FALSE(FileExists(target));
+
+  // Quoted, the name with parentheses is one group; the item that cannot be made is reported.
+  SetText(installer.group, Tools);
+  ASSERT_TRUE(TabTo(window, ChildOfClass(installer.group, "Edit")));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(Answer(target + "\nフォルダーを作成します", "はい"));
+  ASSERT_TRUE(Answer("[ Tools (64-bit) ]\nDDE:送信に失敗しました・・・\nグループへの登録に失敗しました・・・", "ＯＫ",
+                     "installer-item-refused"));
+  EXPECT_TRUE(CloseFolderWindow(Tools));
+  EXPECT_EQ(Program::Setting("Version"), std::nullopt);
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(FindButton(window, "設定")); }));
+
+  RemoveDirectoryA(toolsShortcut.c_str());
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer("登録完了です。\n\n[ Tools (64-bit) ]\nグループに登録しました☆☆\nお疲れ様☆☆", "ＯＫ"));
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  EXPECT_TRUE(CloseFolderWindow(Tools));
+  EXPECT_TRUE(FileExists(toolsShortcut));
+  EXPECT_EQ(Program::Setting("Version"), "17");
+  EXPECT_EQ(Program::Setting("BackColor"), "1");
+  EXPECT_EQ(Program::Setting("QUILO_COLOR"), "0");
+
+  // A stored group that would smuggle in a second command is sent nowhere.
+  Program::SetSetting("Group", Forged);
+  const Process uninstall = StartCommandLine(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString"), target);
+  ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer(std::string("[ ") + Forged + " ]\nグループ名に \" [ ] の文字は使えません・・・\nグループからの削除を中止しました・・・",
+                     "ＯＫ", "uninstall-group-refused"));
+  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
+  ASSERT_NE(done, nullptr);
+  const Process helper = ProcessOf(done);
+  PressOk(done);
+  EXPECT_EQ(helper.WaitForExit(), 0u);
+  EXPECT_EQ(FileText(otherFile), "another program");
+  EXPECT_FALSE(FileExists("C:\\ToolsE2E"));
+
+  DeleteFileA(toolsShortcut.c_str());
+  RemoveDirectoryA(toolsFolder.c_str());
+  DeleteFileA(otherFile.c_str());
+  RemoveDirectoryA((programs + "\\Other").c_str());
 }
 
 TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
@@ -273,6 +383,25 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   }
   EXPECT_TRUE(FileExists("C:\\windows\\notepad.exe"));
   EXPECT_FALSE(KeyExists(HKEY_USERS, HandoverKey));
+
+  // A program file that can never go: after a minute the helper says so and ends, so it does
+  // not block every later start.
+  const std::string stuck = installed.Folder() + "stuck\\PIKTORAN.EXE";
+  CreateDirectoryA((installed.Folder() + "stuck").c_str(), nullptr);
+  std::ofstream(stuck) << "read-only";
+  SetFileAttributesA(stuck.c_str(), FILE_ATTRIBUTE_READONLY);
+  HKEY record = nullptr;
+  RegCreateKeyExA(HKEY_USERS, HandoverKey, 0, nullptr, 0, KEY_WRITE, nullptr, &record, nullptr);
+  RegSetValueExA(record, "File", 0, REG_SZ, reinterpret_cast<const BYTE*>(stuck.c_str()),
+                 static_cast<DWORD>(stuck.size() + 1));
+  RegCloseKey(record);
+  const Process helper = StartCommandLine("C:\\windows\\unin_quilo000.exe \"/DeleteFile\"", "C:\\windows\\");
+  HWND kept = WaitForBoxSaying("[ " + stuck + " ]\nファイルの削除に失敗しました・・・\n手動で削除して下さい。", 90000);
+  ASSERT_NE(kept, nullptr);
+  PressOk(kept);
+  EXPECT_EQ(helper.WaitForExit(), 0u);
+  EXPECT_TRUE(FileExists(stuck));
+  SetFileAttributesA(stuck.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(Install, AMissingHelpFileStopsAfterTheFirstTwoCopies) {

@@ -1,5 +1,6 @@
-// Test-only hook library: runs inside PIKTORAN's process, reads the menu bar of the window that
-// receives MenuDumpMessage and sends it to the reply window named in wParam.
+// Test-only hook library: runs inside PIKTORAN's process, reads the menu bar (or the icons) of the
+// window that receives MenuDumpMessage (IconQueryMessage) and sends it to the reply window named
+// in wParam.
 #include <windows.h>
 
 #include <string>
@@ -35,10 +36,15 @@ void DumpMenu(HMENU menu, int depth, std::string& dump) {
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuProbeHook(int code, WPARAM removal, LPARAM data) {
   static const UINT request = RegisterWindowMessageA(MenuDumpMessage);
+  static const UINT iconQuery = RegisterWindowMessageA(IconQueryMessage);
   auto* message = reinterpret_cast<MSG*>(data);
-  if (code == HC_ACTION && removal == PM_REMOVE && message->message == request) {
+  if (code == HC_ACTION && removal == PM_REMOVE && (message->message == request || message->message == iconQuery)) {
     std::string dump;
-    if (HMENU bar = GetMenu(message->hwnd)) DumpMenu(bar, 0, dump);
+    if (message->message == iconQuery) {
+      dump = SendMessageA(message->hwnd, WM_GETICON, message->lParam, 0) ? "1" : "0";
+    } else if (HMENU bar = GetMenu(message->hwnd)) {
+      DumpMenu(bar, 0, dump);
+    }
     COPYDATASTRUCT copy{MenuDumpTag, static_cast<DWORD>(dump.size()), dump.data()};
     SendMessageA(reinterpret_cast<HWND>(message->wParam), WM_COPYDATA, reinterpret_cast<WPARAM>(message->hwnd),
                  reinterpret_cast<LPARAM>(&copy));

@@ -12,6 +12,10 @@ inline constexpr unsigned long MenuDumpTag = 0x554E454D;  // "MENU"
 inline constexpr char MenuFlagSeparator = 'S';
 inline constexpr char MenuFlagChecked = 'C';
 inline constexpr char MenuFlagGrayed = 'G';
+// The same exchange for IconQueryMessage, with ICON_BIG or ICON_SMALL in lParam: the answer is 1
+// when the window's WM_GETICON gives that icon, else 0 (Wine leaves another process's WM_GETICON
+// unanswered).
+inline constexpr const char* IconQueryMessage = "PIKTORAN_E2E_ICON_QUERY";
 // Name of the hook procedure the library exports.
 inline constexpr const char* MenuProbeHookName = "MenuProbeHook";
 

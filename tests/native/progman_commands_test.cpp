@@ -24,12 +24,56 @@ TEST(ProgmanCommands, TheGroupsReplySplitsAtControlCharacters) {
   for (const Case& c : cases) EXPECT_EQ(SplitGroupsReply(c.reply), c.groups) << c.reply;
 }
 
-TEST(ProgmanCommands, TitlesGoBetweenQuotesAndGroupNamesAsTheyAre) {
-  EXPECT_EQ(CreateGroupCommand("QUILO SOFT32"), "[CreateGroup(QUILO SOFT32)]\r\n");
-  EXPECT_EQ(ShowGroupCommand("StartUp"), "[ShowGroup(StartUp,1)]\r\n");
-  EXPECT_EQ(AddItemCommand("C:\\Program Files\\PIKTO\\PIKTORAN.EXE", "ピクトラン"),
-            "[AddItem(\"C:\\Program Files\\PIKTO\\PIKTORAN.EXE\",\"ピクトラン\")]\r\n");
-  EXPECT_EQ(DeleteItemCommand("My Title"), "[DeleteItem(\"My Title\")]\r\n");
+TEST(ProgmanCommands, EveryArgumentGoesBetweenQuotes) {
+  struct Case {
+    std::string command;
+    std::string sent;
+  };
+  const Case cases[] = {
+      {CreateGroupCommand("QUILO SOFT32"), "[CreateGroup(\"QUILO SOFT32\")]\r\n"},
+      // Unquoted, the parentheses would end the name and the command would be refused.
+      {CreateGroupCommand("Tools (64-bit)"), "[CreateGroup(\"Tools (64-bit)\")]\r\n"},
+      {ShowGroupCommand("StartUp"), "[ShowGroup(\"StartUp\",1)]\r\n"},
+      {ShowGroupCommand("x,1"), "[ShowGroup(\"x,1\",1)]\r\n"},
+      {AddItemCommand("C:\\Program Files\\PIKTO\\PIKTORAN.EXE", "ピクトラン"),
+       "[AddItem(\"C:\\Program Files\\PIKTO\\PIKTORAN.EXE\",\"ピクトラン\")]\r\n"},
+      {DeleteItemCommand("My Title"), "[DeleteItem(\"My Title\")]\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.command, c.sent);
+}
+
+TEST(ProgmanCommands, GroupNamesThatQuotesCannotCarryAreRefused) {
+  const std::string quoteOrBracket = "グループ名に \" [ ] の文字は使えません・・・";
+  struct Case {
+    std::string name;
+    std::string error;  // empty: the name may be sent
+  };
+  const Case cases[] = {
+      {"Tools (64-bit)", ""},
+      {"QUILO SOFT32", ""},
+      {"a,b; c's {d}", ""},
+      {"Accessories\\System Tools", ""},
+      {"Version 1.7", ""},
+      // The second byte of ー (81 5B) and of ソ (83 5C) is no bracket and no separator.
+      {"ツール・ソフト", ""},
+      {"スーパー", ""},
+      {"x,1)][DeleteGroup(Other", "[ x,1)][DeleteGroup(Other ]\n" + quoteOrBracket},
+      {"Tools\"", "[ Tools\" ]\n" + quoteOrBracket},
+      {"[Games", "[ [Games ]\n" + quoteOrBracket},
+      {"Games]", "[ Games] ]\n" + quoteOrBracket},
+      {"a\r\nb", "[ a??b ]\nグループ名に制御文字は使えません・・・"},
+      {"tab\there", "[ tab?here ]\nグループ名に制御文字は使えません・・・"},
+      {" Games", "[  Games ]\nグループ名の先頭と末尾に空白は使えません・・・"},
+      {"Games ", "[ Games  ]\nグループ名の先頭と末尾に空白は使えません・・・"},
+      {"..", "[ .. ]\nグループ名に .. は使えません・・・"},
+      {"..\\Startup", "[ ..\\Startup ]\nグループ名に .. は使えません・・・"},
+      {"Tools\\..\\..", "[ Tools\\..\\.. ]\nグループ名に .. は使えません・・・"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GroupNameError(c.name), c.error) << c.name;
+  // The start-up group's name from the registry passes the same check, and must be known.
+  EXPECT_EQ(StartUpGroupFault("StartUp"), "");
+  EXPECT_EQ(StartUpGroupFault("Start[Up"), "[ Start[Up ]\n" + quoteOrBracket);
+  EXPECT_EQ(StartUpGroupFault(""), "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
 }
 
 }  // namespace
