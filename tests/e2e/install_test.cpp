@@ -317,12 +317,19 @@ TEST(Install, GroupNamesGoQuotedOrNotAtAll) {
   EXPECT_EQ(Program::Setting("BackColor"), "1");
   EXPECT_EQ(Program::Setting("QUILO_COLOR"), "0");
 
-  // A stored group that would smuggle in a second command is sent nowhere.
+  // A stored group that would smuggle in a second command is sent nowhere. The start-up group's
+  // item that Program Manager cannot delete (read-only) is reported.
   Program::SetSetting("Group", Forged);
+  SetStartupGroup("StartUp");
+  const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
+  std::ofstream(startupShortcut) << "kept";
+  SetFileAttributesA(startupShortcut.c_str(), FILE_ATTRIBUTE_READONLY);
   const Process uninstall = StartCommandLine(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString"), target);
   ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
   ASSERT_TRUE(Answer(std::string("[ ") + Forged + " ]\nグループ名に \" [ ] の文字は使えません・・・\nグループからの削除を中止しました・・・",
                      "ＯＫ", "uninstall-group-refused"));
+  ASSERT_TRUE(Answer("[ StartUp ]\nDDE:送信に失敗しました・・・\nグループからの削除に失敗しました・・・", "ＯＫ"));
+  EXPECT_TRUE(CloseFolderWindow("StartUp"));
   ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
   ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
@@ -334,6 +341,9 @@ TEST(Install, GroupNamesGoQuotedOrNotAtAll) {
   EXPECT_EQ(FileText(otherFile), "another program");
   EXPECT_FALSE(FileExists("C:\\ToolsE2E"));
 
+  SetFileAttributesA(startupShortcut.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(startupShortcut.c_str());
+  SetStartupGroup(nullptr);
   DeleteFileA(toolsShortcut.c_str());
   RemoveDirectoryA(toolsFolder.c_str());
   DeleteFileA(otherFile.c_str());
