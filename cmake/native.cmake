@@ -6,7 +6,7 @@ add_link_options(${sanitizers})
 # The picture codecs use Debian's libjpeg-turbo, the same version the Windows tree builds.
 find_package(JPEG REQUIRED)
 include(cmake/logic.cmake)
-include(GoogleTest)
+include(cmake/suite_tests.cmake)
 
 add_subdirectory(tests/native)
 add_subdirectory(fuzz)
