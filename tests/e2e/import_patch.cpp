@@ -28,5 +28,7 @@ bool InsideProgram() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, sizeof path);
   const char* name = std::strrchr(path, '\\');
-  return lstrcmpiA(name ? name + 1 : path, "PIKTORAN.EXE") == 0;
+  name = name ? name + 1 : path;
+  // The uninstall's helper copy is the program too.
+  return lstrcmpiA(name, "PIKTORAN.EXE") == 0 || lstrcmpiA(name, "unin_quilo000.exe") == 0;
 }

@@ -21,5 +21,6 @@ Function* ReplaceImport(const char* library, const char* function, Function* rep
   return original;
 }
 
-// True inside PIKTORAN.EXE (the hook library is also loaded by the test program that sets it).
+// True inside PIKTORAN.EXE or its uninstall helper copy (the hook library is also loaded by the
+// test program that sets it).
 bool InsideProgram();
