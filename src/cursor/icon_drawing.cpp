@@ -63,12 +63,16 @@ class IconSurface {
 
 }  // namespace
 
-std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
+std::optional<EntryDrawings> DrawIconOverBlackAndWhite(HICON icon, Size size, EntryDrawing drawing) {
   const IconSurface surface(size, drawing == EntryDrawing::SixteenColours);
-  const PixelBuffer overBlack = surface.DrawOver(icon, false);
-  const PixelBuffer overWhite = surface.DrawOver(icon, true);
-  if (overBlack.Empty() || overWhite.Empty()) return std::nullopt;
-  return drawing == EntryDrawing::Blended ? SplitBlended(overBlack, overWhite)
-                                          : SplitOverBlackAndWhite(overBlack, overWhite);
+  EntryDrawings drawings{surface.DrawOver(icon, false), surface.DrawOver(icon, true)};
+  if (drawings.overBlack.Empty() || drawings.overWhite.Empty()) return std::nullopt;
+  return drawings;
 }
 
+std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
+  const std::optional<EntryDrawings> drawings = DrawIconOverBlackAndWhite(icon, size, drawing);
+  if (!drawings) return std::nullopt;
+  return drawing == EntryDrawing::Blended ? SplitBlended(drawings->overBlack, drawings->overWhite)
+                                          : SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cursor/cursor_file.h"
+#include "cursor/entry_drawing.h"
 #include "cursor/glyphs.h"
 #include "ui/file_bytes.h"
 #include "cursor/icon_drawing.h"
@@ -84,16 +85,22 @@ int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& curso
   return ProgramFileResult(true, 0);
 }
 
-int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
-  const PreparedEntry prepared = PrepareCursorEntry(file, index);
-  if (prepared.result < 1) return prepared.result;
-  const IconEntry& entry = *prepared.entry;
+// A PNG entry needs a PNG decoder, which the system has.
+std::optional<MaskAndColour> SystemDrawnPictures(const IconEntry& entry) {
   const IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(entry.iconFile.data() + IconFileHeaderBytes),
                                                  static_cast<DWORD>(entry.iconFile.size() - IconFileHeaderBytes), TRUE,
                                                  IconFormatVersion, entry.size.width, entry.size.height,
                                                  LR_DEFAULTCOLOR));
-  if (!icon) return -prepared.result;
-  const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), entry.size, entry.drawing);
+  if (!icon) return std::nullopt;
+  return DrawIconApart(icon.Get(), entry.size, entry.drawing);
+}
+
+int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
+  const PreparedEntry prepared = PrepareCursorEntry(file, index);
+  if (prepared.result < 1) return prepared.result;
+  const IconEntry& entry = *prepared.entry;
+  const std::optional<MaskAndColour> pictures =
+      entry.drawing == EntryDrawing::Blended ? SystemDrawnPictures(entry) : EntryPictures(entry);
   if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
   cursor.hotSpot = prepared.hotSpot;
   cursor.sourceFile = fileName;
