@@ -81,9 +81,15 @@ bool Picture::CopyFrom(const Picture& other) {
     Clear();
     return true;
   }
+  GdiFlush();
+  // Same size: copied in place, which cannot fail and spares a new bitmap (its memory is zeroed
+  // page by page on first touch, which costs more than the copy).
+  if (size_ == other.size_) {
+    std::memcpy(bits_, other.bits_, ByteCount(size_));
+    return true;
+  }
   Picture copy;
   if (!copy.Create(other.size_)) return false;
-  GdiFlush();
   std::memcpy(copy.bits_, other.bits_, ByteCount(other.size_));
   *this = std::move(copy);
   return true;
