@@ -57,9 +57,27 @@ void ReplaceWhiteByBlack(Picture& picture) {
 // The fourth byte cleared, as a blit through a mask clears it; read only where it is clear already,
 // as it mostly is, so the pass costs a read of the memory, not a write.
 void ClearFourthBytes(Pixel* pixels, int count) {
-  for (int x = 0; x < count; ++x) {
-    if (pixels[x] > WhitePixel) pixels[x] &= WhitePixel;
+  // Sixteen pixels at a time, ORed together, which the compiler does in a few vector steps.
+  constexpr int Block = 16;
+  int x = 0;
+  for (; x + Block <= count; x += Block) {
+    Pixel any = 0;
+    for (int i = 0; i < Block; ++i) any |= pixels[x + i];
+    if (any > WhitePixel) {
+      for (int i = 0; i < Block; ++i) pixels[x + i] &= WhitePixel;
+    }
   }
+  for (; x < count; ++x) pixels[x] &= WhitePixel;
+}
+
+// The colours of `count` pixels, their fourth byte cleared.
+void CopyColours(const Pixel* from, Pixel* to, int count) {
+  constexpr int Block = 16;  // a fixed count the compiler turns into vector steps
+  int x = 0;
+  for (; x + Block <= count; x += Block) {
+    for (int i = 0; i < Block; ++i) to[x + i] = from[x + i] & WhitePixel;
+  }
+  for (; x < count; ++x) to[x] = from[x] & WhitePixel;
 }
 
 // In one pass over the memory, what the blits of the figure variant leave: the picture ANDed with
@@ -81,22 +99,28 @@ void ComposeThroughMask(Picture& working, const Picture& second, const FigureMas
     ClearFourthBytes(to, covered.left);
     ClearFourthBytes(to + covered.Right(), width - covered.Right());
     const std::uint8_t* keep = outer.Row(y);
-    const Pixel* from = second.Row(y - corner.y);
-    int x = covered.left;
-    while (x < covered.Right()) {
-      const std::uint8_t bits = keep[x / 8];
-      const int run = std::min(8 - x % 8, covered.Right() - x);
-      // Whole bytes of one kind, the common case away from the figure's edge, go as runs.
-      if (bits == 0xFF) {
-        ClearFourthBytes(to + x, run);
-      } else if (bits == 0) {
-        for (int i = x; i < x + run; ++i) to[i] = from[i - corner.x] & WhitePixel;
+    const Pixel* from = second.Row(y - corner.y) + (covered.left - corner.x);
+    Pixel* part = to + covered.left;
+    // Runs of whole mask bytes of one kind, the common case away from the figure's edge, go as
+    // long runs; only the bytes the edge passes through are taken bit by bit.
+    int x = 0;
+    while (x < covered.width) {
+      const int at = covered.left + x;
+      const std::uint8_t bits = keep[at / 8];
+      int end = std::min(x + 8 - at % 8, covered.width);
+      if (bits == 0xFF || bits == 0) {
+        while (end < covered.width && keep[(covered.left + end) / 8] == bits) end = std::min(end + 8, covered.width);
+        if (bits != 0) {
+          ClearFourthBytes(part + x, end - x);
+        } else {
+          CopyColours(from + x, part + x, end - x);
+        }
       } else {
-        for (int i = x; i < x + run; ++i) {
-          to[i] = (bits & (0x80 >> (i % 8))) ? to[i] & WhitePixel : from[i - corner.x] & WhitePixel;
+        for (int i = x; i < end; ++i) {
+          part[i] = (bits & (0x80 >> ((covered.left + i) % 8))) ? part[i] & WhitePixel : from[i] & WhitePixel;
         }
       }
-      x += run;
+      x = end;
     }
   }
 }
