@@ -1,22 +1,12 @@
 #include "edit/figure_mask.h"
 
 #include "edit/draw_shape.h"
+#include "ui/picture.h"
 
 bool FigureMask::Draw(Size size, int shape, int divisor, const Bounds& part) {
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[2];
-  } info{};
-  info.header.biSize = sizeof info.header;
-  info.header.biWidth = size.width;
-  info.header.biHeight = -size.height;  // top-down
-  info.header.biPlanes = 1;
-  info.header.biBitCount = 1;
-  info.header.biCompression = BI_RGB;
-  info.header.biClrUsed = 2;
-  info.colours[1] = {255, 255, 255, 0};
+  constexpr Pixel BlackAndWhite[] = {0, 0xFFFFFF};
   void* bits = nullptr;
-  BitmapHandle bitmap(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+  BitmapHandle bitmap = CreateTopDownDib(size, 1, BlackAndWhite, bits);
   if (!bitmap || !bits) return false;
   {
     const MemoryDc dc(CreateCompatibleDC(nullptr));
