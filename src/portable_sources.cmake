@@ -41,6 +41,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/file_history_list.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program_path.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/cursor/entry_drawing.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/icon_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/animation_file.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/key_colour.cpp

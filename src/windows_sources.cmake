@@ -38,6 +38,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/edit/picture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/colour_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/draw_shape.cpp
+  ${CMAKE_SOURCE_DIR}/src/edit/figure_mask.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/arrangement_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/composition_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp

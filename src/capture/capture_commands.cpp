@@ -63,7 +63,9 @@ void CaptureCommands::ShowSettings() {
 void CaptureCommands::MPIKTOClick() {
   pending_ = true;
   window_.HideForWork();
-  workspace_.picture.Working().Clear();
+  // The working picture is emptied; its bitmap waits as the captured bitmap, which the copy
+  // reuses when the size has not changed.
+  workspace_.picture.Scratch(0) = std::move(workspace_.picture.Working());
   window_.RefreshPicture();
   const int seconds = DelaySeconds(workspace_.settings.timerIndex);
   Timer1.SetInterval(seconds > 0 ? static_cast<UINT>(seconds) * 1000 : NoDelayIntervalMs);
@@ -86,7 +88,6 @@ void CaptureCommands::Timer1Timer() {
   window_.ShowSizeText(CaptureSizeLabel);
 
   Picture& captured = workspace_.picture.Scratch(0);
-  captured.Clear();
   const Point pointer = ReadPointerPosition();
   const MainSettings& s = workspace_.settings;
   const auto type = static_cast<CaptureType>(s.captureType);
@@ -94,6 +95,7 @@ void CaptureCommands::Timer1Timer() {
   try {
     area = DetermineCaptureArea(type, QueryCaptureScene(type, window_.Window().Handle(), pointer, s.kotei, s.leftUp));
   } catch (const std::bad_alloc&) {
+    captured.Clear();
     window_.ShowMsg("メモリー不足です・・・\n取り込みサイズを小さくして下さい☆☆☆");
     window_.Window().Show();
     return;

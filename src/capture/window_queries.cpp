@@ -1,5 +1,7 @@
 #include "capture/window_queries.h"
 
+#include <algorithm>
+
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/physical_pixels.h"
@@ -69,8 +71,13 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
 }
 
 bool CopyScreen(const Bounds& rectangle, Picture& into) {
-  into.Clear();
-  if (!into.Create({rectangle.width, rectangle.height})) return false;
+  // A picture of the rectangle's size is copied into as it is: every pixel is overwritten, and a
+  // new bitmap of a screen's size costs more than the copy itself (its memory is zeroed page by
+  // page on first touch).
+  if (into.GetSize() != Size{rectangle.width, rectangle.height}) {
+    into.Clear();
+    if (!into.Create({rectangle.width, rectangle.height})) return false;
+  }
   const PhysicalPixelsScope physical;
   WindowDc screen(nullptr);
   MemoryDc memory(CreateCompatibleDC(screen.Get()));
@@ -82,5 +89,7 @@ bool CopyScreen(const Bounds& rectangle, Picture& into) {
                     SRCCOPY) != FALSE;
   }
   GdiFlush();
+  // As a new picture would be: black.
+  if (!copied) std::fill_n(into.Pixels(), static_cast<std::size_t>(into.Width()) * into.Height(), Pixel{0});
   return copied;
 }

@@ -14,5 +14,6 @@ Point ReadPointerPosition();
 CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer, const Bounds& fixedRectangle,
                                Size topLeftSize);
 
-// Copies the screen rectangle into `into` (a new picture of its size); false when that failed.
+// Copies the screen rectangle into `into`, which becomes a picture of its size (one of that size
+// already is reused); false when that failed.
 bool CopyScreen(const Bounds& rectangle, Picture& into);

@@ -68,6 +68,8 @@ void CursorLists::MakeItemPicture(Picture& picture) const {
 // Both images again as fresh pictures at the AND image's size.
 void CursorLists::Redraw(CurrentCursor& cursor) const {
   const Size size = cursor.andMask.GetSize();
+  // Our pictures are all of one pixel format: only a colour image of another size changes.
+  if (cursor.xorColour.GetSize() == size) return;
   Picture mask, colour;
   if (!mask.Create(size) || !colour.Create(size)) return;
   CopyRectangle(cursor.andMask, mask, {0, 0, size.width, size.height});
@@ -196,13 +198,13 @@ void CursorLists::ComboBox_SelectClick() {
 void CursorLists::ComboBox_IconClick() {
   const int index = lists_.ComboBox_Icon.Selected();
   if (index < 0 || listedFile_.empty()) return;
-  LoadListedImage(listedFile_, index);
+  LoadListedImage(CursorFileBytes(listedFile_), index);
   preview_.ShowHotSpot();
   preview_.RenderCursorPreview();
   LayoutCursorBoxes();
 }
 
-bool CursorLists::LoadListedImage(const std::string& file, int index) {
+bool CursorLists::LoadListedImage(const CursorFileBytes& file, int index) {
   CurrentCursor& cursor = workspace_.cursor;
   if (LoadCursorEntry(file, index, cursor, workspace_.screenDepth) < 1) return false;
   Redraw(cursor);
@@ -217,7 +219,9 @@ bool CursorLists::LoadListedImage(const std::string& file, int index) {
 void CursorLists::ListFileImages(std::string file) {
   // Counted, not probed with a load of entry 200: that load would reset the current cursor's hot
   // spot and source file, and would make entry 200 of a larger file the current cursor.
-  const int count = CountCursorImages(file);
+  // The file is read once for all its images.
+  const CursorFileBytes bytes(file);
+  const int count = CountCursorImages(bytes);
   if (count < 2 || count > ImageListLimit) return;
   imagePictures_.clear();
   largest_ = {};
@@ -225,7 +229,7 @@ void CursorLists::ListFileImages(std::string file) {
   list.Clear();
   for (int i = 0; i <= ImageListLimit; ++i) {
     try {
-      if (!LoadListedImage(file, i)) break;
+      if (!LoadListedImage(bytes, i)) break;
     } catch (const std::bad_alloc&) {
       window_.ShowMsg(ToDecimal(i));
       break;

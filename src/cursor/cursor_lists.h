@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cursor/cursor_preview.h"
+#include "cursor/load_cursor_entry.h"
 #include "ui/controls.h"
 
 // The four picture lists of the cursor bar: the image list of a multi-image file
@@ -35,7 +36,7 @@ class CursorLists {
 
   // Fills the image list from a file with two or more images; otherwise it stays.
   void ListFileImages(std::string file);  // a copy: the load it starts clears the source file
-  bool LoadListedImage(const std::string& file, int index);
+  bool LoadListedImage(const CursorFileBytes& file, int index);
   void LayoutCursorBoxes() const;
 
  private:

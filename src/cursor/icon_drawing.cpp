@@ -1,6 +1,7 @@
 #include "cursor/icon_drawing.h"
 
 #include "ui/handles.h"
+#include "ui/picture.h"
 
 namespace {
 
@@ -8,26 +9,11 @@ namespace {
 // colour is drawn as the nearest of them.
 class IconSurface {
  public:
-  IconSurface(Size size, bool sixteenColours) : size_(size), sixteenColours_(sixteenColours) {
-    struct {
-      BITMAPINFOHEADER header;
-      RGBQUAD colours[16];
-    } info{};
-    info.header.biSize = sizeof info.header;
-    info.header.biWidth = size.width;
-    info.header.biHeight = -size.height;  // top-down
-    info.header.biPlanes = 1;
-    info.header.biBitCount = sixteenColours ? 4 : 32;
-    info.header.biCompression = BI_RGB;
-    if (sixteenColours) {
-      info.header.biClrUsed = 16;
-      for (std::size_t i = 0; i < 16; ++i) {
-        const Pixel p = SixteenColourPalette[i];
-        info.colours[i] = {static_cast<BYTE>(BlueOf(p)), static_cast<BYTE>(GreenOf(p)), static_cast<BYTE>(RedOf(p)), 0};
-      }
-    }
-    bitmap_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0));
-  }
+  IconSurface(Size size, bool sixteenColours)
+      : size_(size),
+        sixteenColours_(sixteenColours),
+        bitmap_(sixteenColours ? CreateTopDownDib(size, 4, SixteenColourPalette, bits_)
+                               : CreateTopDownDib(size, 32, {}, bits_)) {}
 
   // The icon drawn at its own size over a black or a white fill; empty when drawing fails.
   PixelBuffer DrawOver(HICON icon, bool white) const {
@@ -63,12 +49,16 @@ class IconSurface {
 
 }  // namespace
 
-std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
+std::optional<EntryDrawings> DrawIconOverBlackAndWhite(HICON icon, Size size, EntryDrawing drawing) {
   const IconSurface surface(size, drawing == EntryDrawing::SixteenColours);
-  const PixelBuffer overBlack = surface.DrawOver(icon, false);
-  const PixelBuffer overWhite = surface.DrawOver(icon, true);
-  if (overBlack.Empty() || overWhite.Empty()) return std::nullopt;
-  return drawing == EntryDrawing::Blended ? SplitBlended(overBlack, overWhite)
-                                          : SplitOverBlackAndWhite(overBlack, overWhite);
+  EntryDrawings drawings{surface.DrawOver(icon, false), surface.DrawOver(icon, true)};
+  if (drawings.overBlack.Empty() || drawings.overWhite.Empty()) return std::nullopt;
+  return drawings;
 }
 
+std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
+  const std::optional<EntryDrawings> drawings = DrawIconOverBlackAndWhite(icon, size, drawing);
+  if (!drawings) return std::nullopt;
+  return drawing == EntryDrawing::Blended ? SplitBlended(drawings->overBlack, drawings->overWhite)
+                                          : SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cursor/cursor_file.h"
+#include "cursor/entry_drawing.h"
 #include "cursor/glyphs.h"
 #include "ui/file_bytes.h"
 #include "cursor/icon_drawing.h"
@@ -54,8 +55,22 @@ class MappedFile {
 
 bool ProgramFileIsSound(const std::string& fileName) { return ProgramIconsAreSound(MappedFile(fileName).Bytes()); }
 
+// Pictures of the same size take the pixels in place, which cannot fail and spares making two
+// bitmaps per entry when a list loads a file's images one after another.
+bool CopyPixelsInto(const PixelBuffer& buffer, Picture& picture) {
+  if (picture.GetSize() != Size{buffer.width, buffer.height}) return false;
+  std::copy(buffer.pixels.begin(), buffer.pixels.end(), picture.Pixels());
+  return true;
+}
+
 // The cursor's images are replaced only when both new ones could be made.
 bool TakePictures(const MaskAndColour& pictures, CurrentCursor& cursor) {
+  const Size size{pictures.andMask.width, pictures.andMask.height};
+  if (cursor.andMask.GetSize() == size && cursor.xorColour.GetSize() == size &&
+      Size{pictures.xorColour.width, pictures.xorColour.height} == size) {
+    GdiFlush();
+    return CopyPixelsInto(pictures.andMask, cursor.andMask) && CopyPixelsInto(pictures.xorColour, cursor.xorColour);
+  }
   Picture andMask;
   Picture xorColour;
   if (!andMask.Assign(pictures.andMask) || !xorColour.Assign(pictures.xorColour)) return false;
@@ -84,16 +99,22 @@ int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& curso
   return ProgramFileResult(true, 0);
 }
 
-int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
-  const PreparedEntry prepared = PrepareCursorEntry(file, index);
-  if (prepared.result < 1) return prepared.result;
-  const IconEntry& entry = *prepared.entry;
+// A PNG entry needs a PNG decoder, which the system has.
+std::optional<MaskAndColour> SystemDrawnPictures(const IconEntry& entry) {
   const IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(entry.iconFile.data() + IconFileHeaderBytes),
                                                  static_cast<DWORD>(entry.iconFile.size() - IconFileHeaderBytes), TRUE,
                                                  IconFormatVersion, entry.size.width, entry.size.height,
                                                  LR_DEFAULTCOLOR));
-  if (!icon) return -prepared.result;
-  const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), entry.size, entry.drawing);
+  if (!icon) return std::nullopt;
+  return DrawIconApart(icon.Get(), entry.size, entry.drawing);
+}
+
+int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
+  const PreparedEntry prepared = PrepareCursorEntry(file, index);
+  if (prepared.result < 1) return prepared.result;
+  const IconEntry& entry = *prepared.entry;
+  const std::optional<MaskAndColour> pictures =
+      entry.drawing == EntryDrawing::Blended ? SystemDrawnPictures(entry) : EntryPictures(entry);
   if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
   cursor.hotSpot = prepared.hotSpot;
   cursor.sourceFile = fileName;
@@ -137,21 +158,43 @@ int LoadBitmapCursor(const std::string& fileName, ByteSpan file, int index, Curr
 
 }  // namespace
 
-int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth) {
+CursorFileBytes::CursorFileBytes(std::string fileName) : name(std::move(fileName)) {
+  if (!IsProgramFileName(name)) bytes = ReadWholeFile(name, MaxCursorFileBytes);
+}
+
+int LoadCursorEntry(const CursorFileBytes& file, int index, CurrentCursor& cursor, int screenDepth) {
   cursor.hotSpot = {};
   cursor.sourceFile.clear();
   try {
-    if (IsProgramFileName(fileName)) return LoadProgramIcon(fileName, index, cursor);
-    const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
-    if (!file) return 0;
-    switch (CursorFileKindOf(*file)) {
+    if (IsProgramFileName(file.name)) return LoadProgramIcon(file.name, index, cursor);
+    if (!file.bytes) return 0;
+    switch (CursorFileKindOf(*file.bytes)) {
       case CursorFileKind::Bitmap:
-        return LoadBitmapCursor(fileName, *file, index, cursor, screenDepth);
+        return LoadBitmapCursor(file.name, *file.bytes, index, cursor, screenDepth);
       case CursorFileKind::ProgramImage:
         return 0;
       default:
-        return LoadIconEntry(fileName, *file, index, cursor);
+        return LoadIconEntry(file.name, *file.bytes, index, cursor);
     }
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth) {
+  try {
+    return LoadCursorEntry(CursorFileBytes(fileName), index, cursor, screenDepth);
+  } catch (const std::bad_alloc&) {
+    cursor.hotSpot = {};
+    cursor.sourceFile.clear();
+    return 0;
+  }
+}
+
+int CountCursorImages(const CursorFileBytes& file) {
+  try {
+    if (IsProgramFileName(file.name)) return ProgramFileIsSound(file.name) ? ProgramIconCount(file.name) : 0;
+    return file.bytes ? CountImagesInCursorFile(*file.bytes) : 0;
   } catch (const std::bad_alloc&) {
     return 0;
   }
@@ -159,9 +202,7 @@ int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& curso
 
 int CountCursorImages(const std::string& fileName) {
   try {
-    if (IsProgramFileName(fileName)) return ProgramFileIsSound(fileName) ? ProgramIconCount(fileName) : 0;
-    const std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(fileName, MaxCursorFileBytes);
-    return file ? CountImagesInCursorFile(*file) : 0;
+    return CountCursorImages(CursorFileBytes(fileName));
   } catch (const std::bad_alloc&) {
     return 0;
   }

@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cursor/current_cursor.h"
 
@@ -11,6 +14,18 @@
 // they are left as the route leaves them (a BMP that fails on a screen of 8 bits or less empties them).
 int LoadCursorEntry(const std::string& fileName, int index, CurrentCursor& cursor, int screenDepth);
 
+// A cursor file read once for several entries, as the image list loads all of a file's images:
+// the whole file, except for program files, which the system reads itself.
+struct CursorFileBytes {
+  explicit CursorFileBytes(std::string fileName);
+  std::string name;
+  std::optional<std::vector<std::uint8_t>> bytes;  // nullopt for a program file or a file that cannot be read
+};
+
+// The same as above, from the bytes read before.
+int LoadCursorEntry(const CursorFileBytes& file, int index, CurrentCursor& cursor, int screenDepth);
+
 // How many images LoadCursorEntry can read from the file: the system's icon count for program files (.EXE/.DLL),
 // our own count for every other kind (directory entries, animation frames, 1 for a BMP); 0 when none.
 int CountCursorImages(const std::string& fileName);
+int CountCursorImages(const CursorFileBytes& file);

@@ -39,7 +39,7 @@ class CompositionCommands {
   // the picture as it was.
   void Compose();
   void ComposeOnWhite(Point corner, Picture& whiteMask, Picture& composite);
-  void ComposeInFigure(Point corner, Picture& mask);
+  void ComposeInFigure(Point corner);
 
   Workspace& workspace_;
   MainWindowServices& window_;

@@ -42,23 +42,30 @@ void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int d
 
 void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int divisor,
                std::span<const Bounds> parts) {
-  if (picture.Empty() || parts.empty()) return;
-  const ShapeFigure figure = ShapeGeometry(shape, picture.GetSize(), a, b, divisor);
+  if (picture.Empty()) return;
   {
     PictureDc canvas(picture);
-    // Clipping leaves every pixel inside the parts as the whole figure has it.
-    using RegionHandle = UniqueHandle<HRGN, GdiObjectTraits>;
-    const RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
-    for (const Bounds& part : parts) {
-      const RegionHandle rectangle(CreateRectRgn(part.left, part.top, part.Right(), part.Bottom()));
-      CombineRgn(clip.Get(), clip.Get(), rectangle.Get(), RGN_OR);
-    }
-    SelectClipRgn(canvas.Get(), clip.Get());
-    const UniqueHandle<HPEN, GdiObjectTraits> pen(CreatePen(PS_SOLID, 1, colour));
-    const BrushHandle brush(CreateSolidBrush(colour));
-    SelectedObject selectedPen(canvas.Get(), pen.Get());
-    SelectedObject selectedBrush(canvas.Get(), brush.Get());
-    DrawFigure(canvas.Get(), figure);
+    DrawShape(canvas.Get(), picture.GetSize(), shape, a, b, colour, divisor, parts);
   }
   GdiFlush();
+}
+
+void DrawShape(HDC dc, Size size, int shape, int a, int b, COLORREF colour, int divisor,
+               std::span<const Bounds> parts) {
+  if (parts.empty()) return;
+  const ShapeFigure figure = ShapeGeometry(shape, size, a, b, divisor);
+  // Clipping leaves every pixel inside the parts as the whole figure has it.
+  using RegionHandle = UniqueHandle<HRGN, GdiObjectTraits>;
+  const RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+  for (const Bounds& part : parts) {
+    const RegionHandle rectangle(CreateRectRgn(part.left, part.top, part.Right(), part.Bottom()));
+    CombineRgn(clip.Get(), clip.Get(), rectangle.Get(), RGN_OR);
+  }
+  SelectClipRgn(dc, clip.Get());
+  const UniqueHandle<HPEN, GdiObjectTraits> pen(CreatePen(PS_SOLID, 1, colour));
+  const BrushHandle brush(CreateSolidBrush(colour));
+  SelectedObject selectedPen(dc, pen.Get());
+  SelectedObject selectedBrush(dc, brush.Get());
+  DrawFigure(dc, figure);
+  SelectClipRgn(dc, nullptr);
 }

@@ -16,3 +16,5 @@ void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int d
 // untouched, for a caller that reads the figure in a few places of a large picture.
 void DrawShape(Picture& picture, int shape, int a, int b, COLORREF colour, int divisor,
                std::span<const Bounds> parts);
+// The same on any device context of a picture of `size`, e.g. a one-bit mask.
+void DrawShape(HDC dc, Size size, int shape, int a, int b, COLORREF colour, int divisor, std::span<const Bounds> parts);

@@ -13,14 +13,12 @@ namespace {
 
 using Index = std::ptrdiff_t;
 
-// Quarter turns walk the picture in tiles of 16 source columns × 256 source rows. Each tile is
-// turned into a small buffer in 4 × 4 register blocks, then written out as 16 destination runs
-// of 1 KiB. So every cache line is read whole and written whole at once: writing a turned
-// picture pixel by pixel, or in short pieces at a row's distance, is several times slower,
-// worst of all where a row is a power of two bytes long and the pieces fight for the same
-// cache sets.
-constexpr Index TileColumns = 16;
-constexpr Index TileRows = 256;
+// Quarter turns walk the picture in strips of 64 source rows, left to right, in 4 × 4 register
+// blocks. Each block column of a strip lands as 64 contiguous pixels in 4 destination rows, so the
+// stores to one destination row follow each other and fill whole cache lines, while the strip's
+// rows are read as 64 forward streams the prefetcher keeps up with. Buffering tiles in between,
+// or writing short pieces at a row's distance, measured up to twice as slow.
+constexpr Index StripRows = 64;
 // From this size on the destination bypasses the cache: it would not stay there anyway, and
 // streaming stores spare reading every line before overwriting it.
 constexpr Index StreamingBytes = Index{1} << 20;
@@ -59,60 +57,59 @@ inline void Transpose4(const Pixel* r0, const Pixel* r1, const Pixel* r2, const 
   c3 = _mm_unpackhi_epi64(ab1, cd1);
 }
 
-void QuarterTurn(const Pixel* src, Index w, Index h, Pixel* dst, bool right) {
-  const Index w4 = w & ~Index{3};
-  const Index h4 = h & ~Index{3};
-  const bool streaming = w * h * Index{sizeof(Pixel)} >= StreamingBytes;
-  // The tile as it lands in the destination: TileColumns rows of up to TileRows pixels.
-  alignas(64) Pixel tile[TileColumns * TileRows];
-  for (Index ty = 0; ty < h4; ty += TileRows) {
-    const Index tyEnd = std::min(ty + TileRows, h4);
-    const Index rows = tyEnd - ty;
-    for (Index tx = 0; tx < w4; tx += TileColumns) {
-      const Index txEnd = std::min(tx + TileColumns, w4);
-      for (Index y = ty; y < tyEnd; y += 4) {
-        const Pixel* s = src + y * w;
+template <bool Streaming>
+inline void Put(Pixel* p, __m128i v) {
+  if constexpr (Streaming) {
+    _mm_stream_si128(reinterpret_cast<__m128i*>(p), v);
+  } else {
+    Store(p, v);
+  }
+}
+
+template <bool Streaming>
+void QuarterTurnBlocks(const Pixel* src, Index w, Index h, Pixel* dst, bool right, Index w4, Index h4) {
+  for (Index strip = 0; strip < h4; strip += StripRows) {
+    const Index stripEnd = std::min(strip + StripRows, h4);
+    for (Index x = 0; x < w4; x += 4) {
+      for (Index y = strip; y < stripEnd; y += 4) {
+        const Pixel* s = src + y * w + x;
+        __m128i c0, c1, c2, c3;
         if (right) {
-          // Rows taken bottom-up, so each column comes out in destination order: source column
-          // x is tile row x - tx, source rows y+3..y its columns from tyEnd-4-y on.
-          Pixel* t = tile + (tyEnd - 4 - y);
-          for (Index x = tx; x < txEnd; x += 4) {
-            __m128i c0, c1, c2, c3;
-            Transpose4(s + 3 * w + x, s + 2 * w + x, s + w + x, s + x, c0, c1, c2, c3);
-            Pixel* r = t + (x - tx) * TileRows;
-            Store(r, c0);
-            Store(r + TileRows, c1);
-            Store(r + 2 * TileRows, c2);
-            Store(r + 3 * TileRows, c3);
-          }
+          // Rows taken bottom-up, so each column comes out in destination order: source column x
+          // is destination row x, source rows y+3..y its columns H-4-y on.
+          Transpose4(s + 3 * w, s + 2 * w, s + w, s, c0, c1, c2, c3);
+          Pixel* d = dst + x * h + (h - 4 - y);
+          Put<Streaming>(d, c0);
+          Put<Streaming>(d + h, c1);
+          Put<Streaming>(d + 2 * h, c2);
+          Put<Streaming>(d + 3 * h, c3);
         } else {
-          // Source column x is tile row txEnd-1-x, source rows y..y+3 its columns from y-ty on.
-          Pixel* t = tile + (y - ty);
-          for (Index x = tx; x < txEnd; x += 4) {
-            __m128i c0, c1, c2, c3;
-            Transpose4(s + x, s + w + x, s + 2 * w + x, s + 3 * w + x, c0, c1, c2, c3);
-            Pixel* r = t + (txEnd - 1 - x) * TileRows;
-            Store(r, c0);
-            Store(r - TileRows, c1);
-            Store(r - 2 * TileRows, c2);
-            Store(r - 3 * TileRows, c3);
-          }
-        }
-      }
-      // Tile row k is destination row tx+k from column H-tyEnd (right), or row W-txEnd+k from
-      // column ty (left).
-      for (Index k = 0; k < txEnd - tx; ++k) {
-        Pixel* d = right ? dst + (tx + k) * h + (h - tyEnd) : dst + (w - txEnd + k) * h + ty;
-        const Pixel* t = tile + k * TileRows;
-        if (streaming && reinterpret_cast<std::uintptr_t>(d) % 16 == 0) {
-          for (Index i = 0; i < rows; i += 4) _mm_stream_si128(reinterpret_cast<__m128i*>(d + i), Load(t + i));
-        } else {
-          for (Index i = 0; i < rows; i += 4) Store(d + i, Load(t + i));
+          // Source column x is destination row W-1-x, source rows y..y+3 its columns y on.
+          Transpose4(s, s + w, s + 2 * w, s + 3 * w, c0, c1, c2, c3);
+          Pixel* d = dst + (w - 1 - x) * h + y;
+          Put<Streaming>(d, c0);
+          Put<Streaming>(d - h, c1);
+          Put<Streaming>(d - 2 * h, c2);
+          Put<Streaming>(d - 3 * h, c3);
         }
       }
     }
   }
-  if (streaming) _mm_sfence();  // streamed stores are seen before anyone reads the picture
+}
+
+void QuarterTurn(const Pixel* src, Index w, Index h, Pixel* dst, bool right) {
+  const Index w4 = w & ~Index{3};
+  const Index h4 = h & ~Index{3};
+  // Streaming stores need 16-byte aligned places: every block's is when the destination is and its
+  // rows are a multiple of 4 pixels long.
+  const bool streaming = w * h * Index{sizeof(Pixel)} >= StreamingBytes && h % 4 == 0 &&
+                         reinterpret_cast<std::uintptr_t>(dst) % 16 == 0;
+  if (streaming) {
+    QuarterTurnBlocks<true>(src, w, h, dst, right, w4, h4);
+    _mm_sfence();  // streamed stores are seen before anyone reads the picture
+  } else {
+    QuarterTurnBlocks<false>(src, w, h, dst, right, w4, h4);
+  }
   QuarterTurnPlain(src, w, h, dst, right, w4, w, 0, h);   // right-hand columns
   QuarterTurnPlain(src, w, h, dst, right, 0, w4, h4, h);  // bottom rows
 }
@@ -126,10 +123,8 @@ void ReverseRow(const Pixel* row, Index w, Pixel* out) {
 }
 #else
 void QuarterTurn(const Pixel* src, Index w, Index h, Pixel* dst, bool right) {
-  for (Index ty = 0; ty < h; ty += TileRows) {
-    for (Index tx = 0; tx < w; tx += TileColumns) {
-      QuarterTurnPlain(src, w, h, dst, right, tx, std::min(tx + TileColumns, w), ty, std::min(ty + TileRows, h));
-    }
+  for (Index strip = 0; strip < h; strip += StripRows) {
+    QuarterTurnPlain(src, w, h, dst, right, 0, w, strip, std::min(strip + StripRows, h));
   }
 }
 

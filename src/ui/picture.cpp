@@ -81,9 +81,15 @@ bool Picture::CopyFrom(const Picture& other) {
     Clear();
     return true;
   }
+  GdiFlush();
+  // Same size: copied in place, which cannot fail and spares a new bitmap (its memory is zeroed
+  // page by page on first touch, which costs more than the copy).
+  if (size_ == other.size_) {
+    std::memcpy(bits_, other.bits_, ByteCount(size_));
+    return true;
+  }
   Picture copy;
   if (!copy.Create(other.size_)) return false;
-  GdiFlush();
   std::memcpy(copy.bits_, other.bits_, ByteCount(other.size_));
   *this = std::move(copy);
   return true;
@@ -178,4 +184,25 @@ bool Picture::TakeFromClipboard(HWND owner) {
   for (std::size_t i = 0; i < count; ++i) copy.bits_[i] &= 0x00FFFFFF;
   *this = std::move(copy);
   return true;
+}
+
+BitmapHandle CreateTopDownDib(Size size, int bitCount, std::span<const Pixel> palette, void*& bits) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  if (palette.size() > 256) return {};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = size.width;
+  info.header.biHeight = -size.height;  // top-down
+  info.header.biPlanes = 1;
+  info.header.biBitCount = static_cast<WORD>(bitCount);
+  info.header.biCompression = BI_RGB;
+  info.header.biClrUsed = static_cast<DWORD>(palette.size());
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    const Pixel p = palette[i];
+    info.colours[i] = {static_cast<BYTE>(BlueOf(p)), static_cast<BYTE>(GreenOf(p)), static_cast<BYTE>(RedOf(p)), 0};
+  }
+  bits = nullptr;
+  return BitmapHandle(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <span>
+
 #include "common/geometry.h"
 #include "common/pixels.h"
 #include "ui/handles.h"
@@ -63,3 +65,8 @@ class PictureDc {
   MemoryDc dc_;
   SelectedObject selected_;
 };
+
+// A top-down DIB section of `bitCount` bits with `palette` (up to 256 colours) as its colour
+// table, for drawing at fewer bits than a Picture has; null when it cannot be made. `bits`
+// receives its memory.
+BitmapHandle CreateTopDownDib(Size size, int bitCount, std::span<const Pixel> palette, void*& bits);

@@ -94,7 +94,7 @@ TEST(Transform, UndoneByItsCounterpart) {
             Transformed(s, TransformKind::Rotate180));
 }
 
-// Sizes around the 4-pixel blocks and 64-pixel tiles of the fast path, and random ones.
+// Sizes around the 4-pixel blocks and 64-row strips of the fast path, and random ones.
 TEST(Transform, MatchesTheTableOnManySizes) {
   std::mt19937 random(20240611);
   std::vector<std::pair<int, int>> sizes = {{4, 4}, {8, 4}, {4, 8}, {64, 64}, {65, 64}, {64, 65}, {128, 3},

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "edit/composition_commands.h"
+#include "edit/composition_corner.h"
+#include "edit/draw_shape.h"
 #include "fake_window.h"
 #include "output/picture_files.h"
 #include "temp_folder.h"
@@ -106,6 +108,62 @@ TEST_F(CompositionCommandsTest, AFigureKeepsTheCornersAndStaysCentredWhenThePict
   EXPECT_EQ(At(8, 15), Blue);
   EXPECT_EQ(At(20, 15), Blue);
   EXPECT_EQ(At(38, 15), Red);
+}
+
+// The figure variant as its blits describe it, on 32-bit pictures: the composite ANDed with the
+// inner mask (the figure white on black), ORed into the picture ANDed with the outer mask.
+PixelBuffer ComposedByBlits(const Picture& working, const Picture& second, int shape, int sizeStep, Point corner) {
+  const Size size = working.GetSize();
+  const auto combine = [](Picture& target, const Picture& source, DWORD rop, Point at) {
+    {
+      PictureDc to(target), from(source);
+      BitBlt(to.Get(), at.x, at.y, source.Width(), source.Height(), from.Get(), 0, 0, rop);
+    }
+    GdiFlush();
+  };
+  const auto mask = [&](Pixel fill, COLORREF figure) {
+    Picture m;
+    EXPECT_TRUE(m.Assign(PixelBuffer(size.width, size.height, fill)));
+    DrawShape(m, shape, 0, 0, figure, ShapeDivisor(sizeStep));
+    return m;
+  };
+  Picture result, composite;
+  EXPECT_TRUE(result.CopyFrom(working) && composite.CopyFrom(working));
+  combine(composite, second, SRCCOPY, corner);
+  combine(composite, mask(Black, RGB(255, 255, 255)), SRCAND, {});
+  combine(result, mask(White, RGB(0, 0, 0)), SRCAND, {});
+  combine(result, composite, SRCPAINT, {});
+  return result.ToPixelBuffer();
+}
+
+// Every figure and size step on an odd-sized picture, the second picture off centre and larger
+// than the picture on one side: the one-pass composition leaves what the blits leave.
+TEST_F(CompositionCommandsTest, EveryFigureComposesAsItsBlits) {
+  const auto gradient = [](int w, int h, int seed) {
+    PixelBuffer p(w, h);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) p.At(x, y) = MakePixel(x * 7 + seed, y * 5 + seed, (x ^ y) + seed);
+    }
+    return p;
+  };
+  Picture second;
+  ASSERT_TRUE(second.Assign(gradient(131, 41, 90)));
+  ASSERT_TRUE(WriteBmpFile(second, file_));
+  ASSERT_TRUE(composition_.LoadSecondPicture(file_));
+  workspace_.settings.hoseiOn = true;
+  workspace_.settings.centre = {-9, 7};
+  const PixelBuffer start = gradient(97, 61, 3);
+  for (int shape = 1; shape <= 7; ++shape) {
+    for (int sizeStep = 0; sizeStep < 5; sizeStep += 2) {
+      Picture& working = workspace_.picture.Working();
+      ASSERT_TRUE(working.Assign(start));
+      const PixelBuffer expected = ComposedByBlits(working, composition_.SecondPicture(), shape, sizeStep,
+                                                   SecondPictureCorner({97, 61}, {131, 41}, {-9, 7}));
+      workspace_.settings.sizeIndex = sizeStep;
+      Compose(shape);
+      ASSERT_EQ(workspace_.picture.Working().ToPixelBuffer(), expected) << "shape " << shape << " step " << sizeStep;
+    }
+  }
 }
 
 TEST_F(CompositionCommandsTest, TheWhiteVariantStartsFromTheBasePicture) {

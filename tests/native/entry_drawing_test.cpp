@@ -1,0 +1,58 @@
+#include "cursor/entry_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/cursor_file_builder.h"
+
+namespace {
+
+using namespace cursor_test;
+
+constexpr Pixel Black = MakePixel(0, 0, 0);
+constexpr Pixel White = MakePixel(255, 255, 255);
+constexpr Pixel Maroon = MakePixel(128, 0, 0);
+constexpr Pixel Cyan = MakePixel(0, 255, 255);
+
+IconEntry Entry(int bitCount, const std::vector<Pixel>& palette, std::uint32_t colour, bool seeThrough) {
+  const Bytes image = EntryImage({2, 2, static_cast<std::uint16_t>(bitCount)}, palette, Uniform(2, 1, bitCount, colour),
+                                 Uniform(2, 1, 1, seeThrough ? 3 : 0));
+  return *RebuildIconEntry(image, static_cast<std::uint32_t>(image.size()));
+}
+
+// One pixel of each kind, over black and over white. On the 16-colour surface the colour goes to
+// the nearest of the 16 first, and an inverted pixel is its index's complement (maroon, index 1,
+// inverts to cyan, index 14), not the colour's.
+TEST(EntryDrawing, OpaqueSeeThroughAndInvertingPixels) {
+  const std::vector<Pixel> palette = {Black, White, MakePixel(140, 10, 5)};
+  const struct {
+    int bitCount;
+    std::uint32_t colour;
+    bool seeThrough;
+    Pixel overBlack, overWhite;
+  } cases[] = {
+      {1, 1, false, White, White},                          // opaque white
+      {1, 0, true, Black, White},                           // see-through
+      {1, 1, true, White, Black},                           // inverting
+      {8, 2, false, Maroon, Maroon},                        // nearest of the 16
+      {8, 2, true, Maroon, Cyan},                           // inverted by index
+      {24, 0x8C0A05, true, MakePixel(140, 10, 5), MakePixel(115, 245, 250)},  // inverted by colour
+      {16, 0xFF0808, false, MakePixel(255, 8, 8), MakePixel(255, 8, 8)},       // five bits widened
+      {32, 0xFF345678, false, MakePixel(0x34, 0x56, 0x78), MakePixel(0x34, 0x56, 0x78)},
+  };
+  for (const auto& c : cases) {
+    const std::optional<EntryDrawings> drawn = DrawEntry(Entry(c.bitCount, palette, c.colour, c.seeThrough));
+    ASSERT_TRUE(drawn) << c.bitCount;
+    EXPECT_EQ(drawn->overBlack, PixelBuffer(2, 1, c.overBlack)) << c.bitCount << " " << c.colour;
+    EXPECT_EQ(drawn->overWhite, PixelBuffer(2, 1, c.overWhite)) << c.bitCount << " " << c.colour;
+  }
+}
+
+TEST(EntryDrawing, RefusesWhatItCannotDraw) {
+  IconEntry cut = Entry(4, {}, 0, false);
+  cut.iconFile.pop_back();
+  EXPECT_FALSE(DrawEntry(cut));
+  const Bytes png = Png(4, 4, [](int, int) { return 0xFF000000u; });
+  EXPECT_FALSE(DrawEntry(*RebuildIconEntry(png, static_cast<std::uint32_t>(png.size()))));
+}
+
+}  // namespace
