@@ -5,6 +5,7 @@
 #include <array>
 
 #include "driver.h"
+#include "import_patch.h"
 #include "scaled_screen.h"
 #include "window_parts.h"
 #include "support/screenshot.h"
@@ -119,7 +120,7 @@ TEST(Capture, OnAScaledScreenAWindowAndTheWholeScreenAreCapturedWhole) {
   Program program;
   Program::SetSetting("Version", "17");
   Program::SetSetting("GType", "3");
-  HookLibrary scaledScreen("scaled_screen.dll", ScaledScreenHookName);
+  HookLibrary scaledScreen("scaled_screen.dll", PatchingHookName);
   const Process process = scaledScreen.Start(program, {"/G"});
   HWND main = WaitForMainWindowPumping(process);
   ASSERT_NE(main, nullptr);

@@ -18,11 +18,4 @@ UINT_PTR WINAPI FastTimer(HWND window, UINT_PTR id, UINT interval, TIMERPROC pro
 
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH && InsideProgram()) realSetTimer = ReplaceImport("user32.dll", "SetTimer", FastTimer);
-  return TRUE;
-}
-
-extern "C" __declspec(dllexport) LRESULT CALLBACK FastTimersHook(int code, WPARAM removal, LPARAM data) {
-  return CallNextHookEx(nullptr, code, removal, data);
-}
+void PatchProgram() { realSetTimer = ReplaceImport("user32.dll", "SetTimer", FastTimer); }

@@ -2,5 +2,3 @@
 // The exchange between the e2e program and fast_timers.dll, a test-only hook library that makes
 // the program's timers (SetTimer) fire FastTimersFactor times sooner.
 inline constexpr unsigned FastTimersFactor = 20;
-// Name of the hook procedure the library exports; it only passes messages on.
-inline constexpr const char* FastTimersHookName = "FastTimersHook";

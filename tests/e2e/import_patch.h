@@ -21,6 +21,8 @@ Function* ReplaceImport(const char* library, const char* function, Function* rep
   return original;
 }
 
-// True inside PIKTORAN.EXE or its uninstall helper copy (the hook library is also loaded by the
-// test program that sets it).
-bool InsideProgram();
+// Each hook library defines what it replaces. import_patch.cpp calls it once the library is loaded
+// into PIKTORAN.EXE or its uninstall helper copy (not into the test program that sets the hook), and
+// exports the message hook procedure that loads the library, which only passes messages on.
+void PatchProgram();
+inline constexpr const char* PatchingHookName = "PatchingHook";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "import_patch.h"
 #include "fast_timers.h"
 #include "standard_user.h"
 #include "shell_parts.h"
@@ -82,6 +83,18 @@ Process ProcessOf(HWND window) {
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
   return Process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id), id);
+}
+
+// The uninstall's last two questions answered yes, then its helper's completion message.
+void UninstallToTheEnd(const Process& uninstall) {
+  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
+  ASSERT_NE(done, nullptr);
+  const Process helper = ProcessOf(done);
+  PressOk(done);
+  EXPECT_EQ(helper.WaitForExit(), 0u);
 }
 
 void SetText(HWND control, const std::string& text) {
@@ -331,14 +344,7 @@ TEST(Install, GroupNamesGoQuotedOrNotAtAll) {
                      "ＯＫ", "uninstall-group-refused"));
   ASSERT_TRUE(Answer("[ StartUp ]\nDDE:送信に失敗しました・・・\nグループからの削除に失敗しました・・・", "ＯＫ"));
   EXPECT_TRUE(CloseFolderWindow("StartUp"));
-  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
-  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
-  EXPECT_EQ(uninstall.WaitForExit(), 0u);
-  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
-  ASSERT_NE(done, nullptr);
-  const Process helper = ProcessOf(done);
-  PressOk(done);
-  EXPECT_EQ(helper.WaitForExit(), 0u);
+  UninstallToTheEnd(uninstall);
   EXPECT_EQ(FileText(otherFile), "another program");
   EXPECT_FALSE(FileExists("C:\\ToolsE2E"));
 
@@ -406,7 +412,7 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   RegSetValueExA(record, "File", 0, REG_SZ, reinterpret_cast<const BYTE*>(stuck.c_str()),
                  static_cast<DWORD>(stuck.size() + 1));
   RegCloseKey(record);
-  HookLibrary fastTimers("fast_timers.dll", FastTimersHookName);
+  HookLibrary fastTimers("fast_timers.dll", PatchingHookName);
   const Process helper = fastTimers.Start("C:\\windows\\unin_quilo000.exe \"/DeleteFile\"", "C:\\windows\\");
   HWND kept = WaitForBoxSaying("[ " + stuck + " ]\nファイルの削除に失敗しました・・・\n手動で削除して下さい。", 20000);
   ASSERT_NE(kept, nullptr);
@@ -483,11 +489,13 @@ std::string PendingDeletions() {
 // all of it through a helper in the temporary folder, which goes at the next restart.
 TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
   SetStartupGroup(nullptr);
-  DeleteFileA("C:\\windows\\unin_quilo000.exe");  // an administrator's earlier helper would serve
+  // What administrators' runs of other walks left in the Windows folder would serve or hide.
+  DeleteFileA("C:\\windows\\unin_quilo000.exe");
+  DeleteFileA("C:\\windows\\WALLPK$$.BMP");
   constexpr const char* Folder = "C:\\ピクト標準\\PIKTORAN";
   const std::string target = std::string(Folder) + "\\";
   const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
-  HookLibrary standardUser("standard_user.dll", StandardUserHookName);
+  HookLibrary standardUser("standard_user.dll", PatchingHookName);
   Program download;
   Program::SetSetting("EXEPATH", Folder);
 
@@ -539,14 +547,7 @@ TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
   EXPECT_EQ(uninstallCommand, "\"" + target + "PIKTORAN.EXE\" /uninstall");
   const Process uninstall = standardUser.Start(uninstallCommand, target);
   ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
-  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
-  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
-  EXPECT_EQ(uninstall.WaitForExit(), 0u);
-  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
-  ASSERT_NE(done, nullptr);
-  const Process helper = ProcessOf(done);
-  PressOk(done);
-  EXPECT_EQ(helper.WaitForExit(), 0u);
+  UninstallToTheEnd(uninstall);
   EXPECT_TRUE(CloseFolderWindow("QUILO SOFT32"));
 
   EXPECT_FALSE(FileExists("C:\\ピクト標準"));

@@ -92,21 +92,12 @@ FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
   return realGetProcAddress(module, name);
 }
 
-void ScaleTheScreen() {
+}  // namespace
+
+void PatchProgram() {
   realGetSystemMetrics = ReplaceImport("user32.dll", "GetSystemMetrics", ScaledMetrics);
   realGetWindowRect = ReplaceImport("user32.dll", "GetWindowRect", ScaledWindowRect);
   realGetCursorPos = ReplaceImport("user32.dll", "GetCursorPos", ScaledCursorPos);
   realWindowFromPoint = ReplaceImport("user32.dll", "WindowFromPoint", ScaledWindowFromPoint);
   realGetProcAddress = ReplaceImport("kernel32.dll", "GetProcAddress", LookUp);
-}
-
-}  // namespace
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH && InsideProgram()) ScaleTheScreen();
-  return TRUE;
-}
-
-extern "C" __declspec(dllexport) LRESULT CALLBACK ScaledScreenHook(int code, WPARAM removal, LPARAM data) {
-  return CallNextHookEx(nullptr, code, removal, data);
 }

@@ -15,5 +15,3 @@
 
 inline constexpr int ScaledScreenDpi = 144;
 inline constexpr int ScaledScreenBorder = 7;
-// Name of the hook procedure the library exports; it only passes messages on.
-inline constexpr const char* ScaledScreenHookName = "ScaledScreenHook";

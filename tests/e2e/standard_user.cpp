@@ -119,7 +119,9 @@ BOOL WINAPI RefusingRemoveDirectory(LPCSTR path) {
   return AdministratorsFile(path) && Exists(path) ? Refused(FALSE) : realRemoveDirectory(path);
 }
 
-void BecomeStandardUser() {
+}  // namespace
+
+void PatchProgram() {
   realRegCreateKeyEx = ReplaceImport("advapi32.dll", "RegCreateKeyExA", RefusingCreateKey);
   realRegOpenKeyEx = ReplaceImport("advapi32.dll", "RegOpenKeyExA", RefusingOpenKey);
   realRegDeleteTree = ReplaceImport("advapi32.dll", "RegDeleteTreeA", RefusingDeleteTree);
@@ -129,15 +131,4 @@ void BecomeStandardUser() {
   realMoveFileEx = ReplaceImport("kernel32.dll", "MoveFileExA", RefusingMoveFile);
   realCreateDirectory = ReplaceImport("kernel32.dll", "CreateDirectoryA", RefusingCreateDirectory);
   realRemoveDirectory = ReplaceImport("kernel32.dll", "RemoveDirectoryA", RefusingRemoveDirectory);
-}
-
-}  // namespace
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH && InsideProgram()) BecomeStandardUser();
-  return TRUE;
-}
-
-extern "C" __declspec(dllexport) LRESULT CALLBACK StandardUserHook(int code, WPARAM removal, LPARAM data) {
-  return CallNextHookEx(nullptr, code, removal, data);
 }

@@ -10,5 +10,3 @@
 //   program-files folders;
 // - a move put off until the next restart (MOVEFILE_DELAY_UNTIL_REBOOT), which only
 //   administrators may ask for.
-// Name of the hook procedure the library exports; it only passes messages on.
-inline constexpr const char* StandardUserHookName = "StandardUserHook";
