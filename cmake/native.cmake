@@ -7,6 +7,8 @@ add_link_options(${sanitizers})
 # tree builds.
 find_package(JPEG REQUIRED)
 find_package(PNG REQUIRED)
+# libpng's test pictures, which scripts/setup keeps beside the libraries it builds.
+set(PNGSUITE_DIR /var/cache/piktoran/pngsuite CACHE PATH "PngSuite from Debian's libpng sources")
 include(cmake/logic.cmake)
 include(GoogleTest)
 

@@ -11,6 +11,14 @@ namespace {
 
 constexpr std::size_t FirstOutputSize = 64 * 1024;
 
+// Ancillary chunks that do not change the pixels we show (gamma is left as stored). They are
+// skipped unread: a forged length would otherwise make the library allocate up to 2 GB for one.
+constexpr png_byte SkippedChunks[] = "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0"
+                                     "sBIT\0sCAL\0sPLT\0sRGB\0sTER\0tEXt\0tIME\0zTXt\0";
+constexpr int SkippedChunkCount = (sizeof SkippedChunks - 1) / 5;
+// What any chunk the library still reads may cost (a palette, a tRNS).
+constexpr png_alloc_size_t MaxChunkBytes = 1 << 20;
+
 // libpng's errors longjmp back to the setjmp of the running codec. No C++ object with a
 // destructor may live between that setjmp and the jump, so the codecs keep their state in
 // members and set the jump target in a function with trivial locals only.
@@ -168,6 +176,9 @@ class PngDecoder {
   bool Decompress() {
     if (setjmp(png_jmpbuf(png_))) return false;
     png_set_read_fn(png_, &input_, ReadInput);
+    png_set_keep_unknown_chunks(png_, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png_, PNG_HANDLE_CHUNK_NEVER, SkippedChunks, SkippedChunkCount);
+    png_set_chunk_malloc_max(png_, MaxChunkBytes);
     png_read_info(png_, info_);
     const png_uint_32 width = png_get_image_width(png_, info_);
     const png_uint_32 height = png_get_image_height(png_, info_);
