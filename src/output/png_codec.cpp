@@ -108,7 +108,8 @@ class PngEncoder {
     png_set_write_fn(png_, &output_, WriteOutput, FlushOutput);
     png_set_IHDR(png_, info_, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png_, PngCompressionLevel);
+    png_set_filter(png_, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_compression_level(png_, PngLevelFor(picture));
     png_write_info(png_, info_);
     // Our pixels are the bytes B, G, R, 0.
     png_set_bgr(png_);
@@ -223,6 +224,16 @@ class PngDecoder {
 };
 
 }  // namespace
+
+int PngLevelFor(const PixelBuffer& picture) {
+  std::int64_t repeated = 0, sampled = 0;
+  for (int y = 0; y < picture.height; y += 8) {
+    const Pixel* row = &picture.pixels[static_cast<std::size_t>(y) * picture.width];
+    for (int x = 1; x < picture.width; ++x) repeated += row[x] == row[x - 1];
+    sampled += picture.width - 1;
+  }
+  return repeated * 2 >= sampled ? PngFlatLevel : PngPhotoLevel;
+}
 
 std::optional<std::vector<std::uint8_t>> EncodePng(const PixelBuffer& picture, std::int64_t maxBytes) {
   return PngEncoder(maxBytes).Encode(picture);
