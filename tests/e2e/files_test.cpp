@@ -1,4 +1,4 @@
-// Saving the captured picture as BMP and JPEG through the real file dialogs, and loading the
+// Saving the captured picture as BMP, PNG and JPEG through the real file dialogs, and loading the
 // files back; a damaged file is reported and the program goes on.
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "png_files.h"
 #include "window_parts.h"
 #include "support/screenshot.h"
 // After <windows.h>, which driver.h brings.
@@ -18,6 +19,7 @@ namespace e2e {
 namespace {
 
 constexpr int PreviewPane = 0x4A1;
+constexpr int FileTypeCombo = 0x470;  // cmb1
 constexpr std::array<std::uint8_t, 2> ProgressiveFrame{0xFF, 0xC2};  // SOF2
 
 // Opens the File menu and chooses the entry with this mnemonic.
@@ -58,6 +60,31 @@ void Save(const Process& process, HWND main, char mnemonic, const std::string& t
   EXPECT_EQ(WindowText(dialog), title);
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
   EXPECT_TRUE(WaitUntil([&] { return FileExists(file); })) << file;
+}
+
+// The dialog's file types, and the one named chosen as a user picks it from the list.
+std::vector<std::string> FileTypes(HWND dialog) {
+  std::vector<std::string> types;
+  HWND combo = GetDlgItem(dialog, FileTypeCombo);
+  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    char text[256] = {};
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text)) {
+      SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    }
+    types.emplace_back(text);
+  }
+  return types;
+}
+
+bool ChooseFileType(HWND dialog, const std::string& type) {
+  const std::vector<std::string> types = FileTypes(dialog);
+  const auto found = std::find(types.begin(), types.end(), type);
+  if (found == types.end()) return false;
+  HWND combo = GetDlgItem(dialog, FileTypeCombo);
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(found - types.begin()), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  return true;
 }
 
 void Click(POINT at) {
@@ -102,6 +129,22 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
 
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
   EXPECT_TRUE(WaitUntil([&] { return FirstBytes(bmp, 2) == std::vector<std::uint8_t>{'B', 'M'}; }));
+  // The same dialog's PNG type: a name without an extension gets .PNG, and the file holds the
+  // same pixels as the BMP, as the system's own decoder reads them.
+  ChooseFileEntry(main, 'S');
+  HWND saveDialog = WaitForSystemDialog(process);
+  ASSERT_NE(saveDialog, nullptr);
+  EXPECT_EQ(FileTypes(saveDialog),
+            (std::vector<std::string>{"ＢＭＰ files (*.BMP)", "ＰＮＧ files (*.PNG)", "ALL files (*.*)"}));
+  ASSERT_TRUE(ChooseFileType(saveDialog, "ＰＮＧ files (*.PNG)"));
+  ASSERT_TRUE(AnswerFileDialog(saveDialog, program.Folder() + "SHOT2"));
+  const std::string png = program.Folder() + "SHOT2.PNG";
+  EXPECT_TRUE(WaitUntil([&] { return FirstBytes(png, 4) == std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'}; }));
+  const auto fromPng = SystemDecodedFile(png);
+  const auto fromBmp = SystemDecodedFile(bmp);
+  ASSERT_TRUE(fromPng && fromBmp);
+  EXPECT_EQ(fromPng->width, 1024);
+  EXPECT_TRUE(*fromPng == *fromBmp);
   // インターネット圧縮 on: a progressive file.
   ChooseFileEntry(main, 'O');
   ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 2; }));  // the submenu opens
@@ -136,9 +179,25 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
-  for (const std::string& file : {bmp, jpeg}) {
+  for (const std::string& file : {bmp, jpeg, png}) {
     SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    LoadPicture(process, main, file);
+    if (file == png) {
+      // Through the load dialog's PNG type, which lists the PNG file alone.
+      ChooseFileEntry(main, 'L');
+      HWND loadDialog = WaitForSystemDialog(process);
+      ASSERT_NE(loadDialog, nullptr);
+      const std::vector<std::string> types = FileTypes(loadDialog);
+      ASSERT_GE(types.size(), 2u);
+      EXPECT_EQ(types[types.size() - 2], "ＰＮＧ files (*.PNG)");
+      EXPECT_EQ(types.back(), "ALL files (*.*)");
+      ASSERT_TRUE(ChooseFileType(loadDialog, "ＰＮＧ files (*.PNG)"));
+      HWND files = FileList(loadDialog);
+      EXPECT_TRUE(WaitUntil([&] { return SendMessageA(files, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+      Screenshot("open-picture-dialog-png");
+      ASSERT_TRUE(AnswerFileDialog(loadDialog, file));
+    } else {
+      LoadPicture(process, main, file);
+    }
     EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
         << file << ": " << WindowText(sizeBar);
   }
