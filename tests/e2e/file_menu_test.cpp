@@ -225,7 +225,7 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   ASSERT_TRUE(PutPngAloneOnClipboard(RgbaPngFile(40, 30, std::vector<std::uint32_t>(40 * 30, 0xFFFF0000))));
   ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'D'));
   EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 40, 30"));
-  EXPECT_TRUE(ShowsRedPicture(main));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsRedPicture(main); }));
 
   // Menu loads go to the top of the history, a name equal but for case only once.
   LoadPicture(process, main, b);

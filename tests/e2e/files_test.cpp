@@ -62,17 +62,20 @@ void Save(const Process& process, HWND main, char mnemonic, const std::string& t
   EXPECT_TRUE(WaitUntil([&] { return FileExists(file); })) << file;
 }
 
-// The dialog's file types, and the one named chosen as a user picks it from the list.
+// The dialog's file types (their texts cross processes as UTF-16, and come back as Shift-JIS
+// here), and the one named chosen as a user picks it from the list.
 std::vector<std::string> FileTypes(HWND dialog) {
   std::vector<std::string> types;
   HWND combo = GetDlgItem(dialog, FileTypeCombo);
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    char text[256] = {};
-    if (SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text)) {
-      SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    wchar_t text[256] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 256) {
+      SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
     }
-    types.emplace_back(text);
+    char bytes[512] = {};
+    WideCharToMultiByte(932, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    types.emplace_back(bytes);
   }
   return types;
 }
@@ -83,7 +86,10 @@ bool ChooseFileType(HWND dialog, const std::string& type) {
   if (found == types.end()) return false;
   HWND combo = GetDlgItem(dialog, FileTypeCombo);
   SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(found - types.begin()), 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  // As the list tells its dialog when a user picks an entry.
+  for (const WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeCombo, notification), reinterpret_cast<LPARAM>(combo));
+  }
   return true;
 }
 
