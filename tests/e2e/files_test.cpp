@@ -14,6 +14,7 @@
 #include "support/screenshot.h"
 // After <windows.h>, which driver.h brings.
 #include <commctrl.h>
+#include <shlobj.h>
 
 namespace e2e {
 namespace {
@@ -91,6 +92,22 @@ bool ChooseFileType(HWND dialog, const std::string& type) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeCombo, notification), reinterpret_cast<LPARAM>(combo));
   }
   return true;
+}
+
+// Drops the file on the window as the shell hands a drop over: a DROPFILES block in the
+// receiving process's memory, posted as WM_DROPFILES.
+bool DropFile(const Process& process, HWND window, const std::string& file) {
+  std::vector<char> block(sizeof(DROPFILES) + file.size() + 2, '\0');
+  auto* header = reinterpret_cast<DROPFILES*>(block.data());
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  std::copy(file.begin(), file.end(), block.begin() + sizeof(DROPFILES));
+  HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process.Id());
+  if (!target) return false;
+  void* remote = VirtualAllocEx(target, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  const bool written = remote && WriteProcessMemory(target, remote, block.data(), block.size(), nullptr);
+  CloseHandle(target);
+  return written && PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 void Click(POINT at) {
@@ -266,6 +283,13 @@ TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   PressOk(box);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
   EXPECT_TRUE(process.Running());
+
+  // A PNG dropped on the window loads.
+  const std::string png = program.Folder() + "DROPPED.PNG";
+  WriteBytes(png, RgbaPngFile(24, 20, std::vector<std::uint32_t>(24 * 20, 0xFF00FF00)));
+  ASSERT_TRUE(DropFile(process, main, png));
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(SizeBar(main)) == "ＣＧロードサイズ 24, 20" && IsWindowVisible(main); }))
+      << WindowText(SizeBar(main));
   CloseAndWait(process, main);
 }
 
