@@ -29,6 +29,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/install_rules.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry_values.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_rules.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp

@@ -20,6 +20,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/scroll_box.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/system_function.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/timer.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/wide_text.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/window_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/windows_version.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
@@ -50,6 +51,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/list_file_store.cpp
   ${CMAKE_SOURCE_DIR}/src/output/clipboard_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/user_work_folder.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
@@ -83,6 +85,10 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_folders.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/shell_link.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/handover_record.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/removal_at_restart.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_images.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/folder_list_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/drive_list.cpp

@@ -94,9 +94,3 @@ void TSNBox::ComboBox1Click() {
   Edit1.SetText(chosen);
   Button4Click();
 }
-
-bool TSNBox::HandleDialogKey(const MSG& message) {
-  // While the history is dropped, Enter and Escape belong to it.
-  if (ComboBox1.ListShown()) return false;
-  return DialogForm::HandleDialogKey(message);
-}

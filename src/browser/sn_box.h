@@ -34,7 +34,6 @@ class TSNBox : public DialogForm {
   std::vector<std::string> FinalHistory() const;
 
  protected:
-  bool HandleDialogKey(const MSG& message) override;
   HWND FirstFocus() const override { return Edit1.Handle(); }
 
  private:

@@ -17,6 +17,8 @@ constexpr std::uint16_t NeGroupIconType = 0x800E;
 constexpr std::uint64_t GroupHeaderBytes = 6;
 constexpr std::uint64_t GroupEntryBytes = 14;
 constexpr std::uint64_t ResourceEntryBytes = 8;
+// Programs have a handful of sections and a data entry of at least 16 bytes per resource.
+constexpr std::uint64_t SectionStepsPerByte = 16;
 
 // Icon id -> size, and what the groups claim of them. Names and languages may lead to one group
 // many times; it is checked once. Groups of a sound file lie apart, so together they claim no more
@@ -85,7 +87,11 @@ class PortableExecutable {
   }
 
   // The bytes from `rva` to the end of the first section that holds it, as the system finds it.
-  std::optional<ByteSpan> From(std::uint32_t rva) const {
+  // Each look goes through the sections in turn; a file that makes them cost more than a few
+  // steps per byte has many sections and resources only to stall the check, and is refused.
+  std::optional<ByteSpan> From(std::uint32_t rva) {
+    searched_ += sections_.size();
+    if (searched_ > SectionStepsPerByte * file_.size()) return std::nullopt;
     for (const Section& s : sections_) {
       if (rva >= s.virtualAddress && std::uint64_t{rva} < std::uint64_t{s.virtualAddress} + s.rawSize) {
         const std::uint64_t into = rva - s.virtualAddress;
@@ -101,6 +107,7 @@ class PortableExecutable {
   ByteSpan file_;
   std::uint32_t resourceRva_ = 0;
   std::vector<Section> sections_;
+  std::uint64_t searched_ = 0;
 };
 
 struct ResourceEntry {
@@ -134,7 +141,7 @@ class ResourceTree {
     return entries;
   }
 
-  std::optional<ByteSpan> DataEntry(std::uint32_t at, const PortableExecutable& image) const {
+  std::optional<ByteSpan> DataEntry(std::uint32_t at, PortableExecutable& image) const {
     const std::optional<std::uint32_t> rva = ReadU32(area_, at);
     const std::optional<std::uint32_t> size = ReadU32(area_, std::uint64_t{at} + 4);
     if (!rva || !size) return std::nullopt;
@@ -149,7 +156,7 @@ class ResourceTree {
 };
 
 // Type -> name -> language -> data, every step the kind of entry it must be.
-bool PortableIconsAreSound(const PortableExecutable& image, std::uint64_t fileBytes) {
+bool PortableIconsAreSound(PortableExecutable& image, std::uint64_t fileBytes) {
   if (image.ResourceRva() == 0) return true;  // no resources: the system finds no icons
   const std::optional<ByteSpan> area = image.From(image.ResourceRva());
   if (!area) return false;
@@ -226,7 +233,7 @@ bool ProgramIconsAreSound(ByteSpan file) {
   if (!HasTag(file, 0, "MZ")) return IconFileIsSound(file);
   const std::uint32_t header = *ReadU32(file, 0x3C);
   if (HasTag(file, header, std::string_view("PE\0\0", 4))) {
-    const std::optional<PortableExecutable> image = PortableExecutable::Read(file, header);
+    std::optional<PortableExecutable> image = PortableExecutable::Read(file, header);
     return image && PortableIconsAreSound(*image, file.size());
   }
   if (HasTag(file, header, "NE")) return SixteenBitIconsAreSound(file, header);

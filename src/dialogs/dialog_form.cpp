@@ -5,10 +5,20 @@
 
 namespace {
 
-bool IsEdit(HWND control) {
+bool IsClass(HWND window, const char* className) {
   char name[16] = {};
-  GetClassNameA(control, name, sizeof name);
-  return lstrcmpiA(name, "Edit") == 0;
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
+bool IsEdit(HWND control) { return IsClass(control, "Edit"); }
+
+// The focused combo box (or the edit inside one) shows its list.
+bool DroppedListFocused() {
+  for (HWND window = GetFocus(); window; window = GetParent(window)) {
+    if (IsClass(window, "ComboBox")) return SendMessageA(window, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+  }
+  return false;
 }
 }  // namespace
 
@@ -49,7 +59,11 @@ bool DialogForm::RestoreFocus() {
   return false;
 }
 
-bool DialogForm::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
+bool DialogForm::HandleDialogKey(const MSG& message) {
+  // While a list is dropped, Enter and Escape close it, not the window.
+  if (DroppedListFocused()) return false;
+  return TColorBtn::HandleDialogKey(Handle(), message);
+}
 
 LRESULT DialogForm::ControlColours(HDC dc, bool field) const {
   const COLORREF background = field && standardColor_ ? GetSysColor(COLOR_WINDOW) : colour_;

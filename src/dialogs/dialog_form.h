@@ -3,8 +3,9 @@
 #include "ui/handles.h"
 
 // A modal window of the browse and input dialogs: it takes the main window's colour and font
-// colour when it paints, gives its edits and lists the field colour, lets its TColorBtns take
-// Enter, Escape and Tab, runs FormShow once it is on the screen, and closing it answers 2.
+// colour when it paints, gives its edits and lists the field colour, hands the keyboard to a
+// control whenever it is activated, lets its TColorBtns take Enter, Escape and Tab (but while a
+// dropped list has the focus), runs FormShow once it is on the screen, and closing it answers 2.
 class DialogForm : public Form {
  public:
   static constexpr int ClosedResult = 2;

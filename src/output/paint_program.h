@@ -2,31 +2,25 @@
 #include <string>
 
 #include "ui/command_table.h"
-#include "ui/handles.h"
-#include "ui/timer.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
-// 画像加工ソフト起動: the working picture goes to the clipboard, the paint program starts, and
-// keystrokes choose its Edit, Paste (and answer yes to enlarging its canvas).
+// 画像加工ソフト起動: the working picture goes to the clipboard and into a work file, and the
+// paint program starts with that file open. (Keystrokes that chose Edit, Paste no longer reach
+// anything: current paint programs have no Edit menu.)
 class PaintProgram {
  public:
-  PaintProgram(Workspace& workspace, MainWindowServices& window);
+  PaintProgram(Workspace& workspace, MainWindowServices& window) : workspace_(workspace), window_(window) {}
 
   void Bind(CommandTable& commands);
 
   void MPAINTClick();
-  // A second after the start: Edit, Paste; half a second later: the answer.
-  void Timer_PAINT0Timer();
-  void Timer_PAINTTimer();
 
  private:
-  // Starts the program shown; false when it cannot be started.
-  bool Start(const std::string& program);
+  // The working picture as the work file for the paint program; empty when it could not be
+  // written (the picture is still on the clipboard then).
+  std::string WritePictureFile() const;
 
   Workspace& workspace_;
   MainWindowServices& window_;
-  Timer Timer_PAINT0;
-  Timer Timer_PAINT;
-  KernelHandle paintProcess_;  // the paint program we started last
 };

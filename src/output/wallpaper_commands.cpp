@@ -5,6 +5,7 @@
 
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
+#include "output/user_work_folder.h"
 #include "output/work_files.h"
 #include "ui/application.h"
 #include "ui/registry.h"
@@ -44,19 +45,22 @@ void WallpaperCommands::SetWallpaper(const std::string& fileName) {
 }
 
 void WallpaperCommands::MKABE_SAVEClick() {
-  const std::string fileName = workspace_.windowsFolder + WallpaperFile;
   Application::ProcessMessages();
   if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
-  bool written = false;
-  try {
-    written = WriteBmpFile(workspace_.picture.Working(), fileName);
-  } catch (const std::bad_alloc&) {
+  // The Windows folder as ever; Windows refuses it to a standard user, who may write in the
+  // application data of their own, or else beside the program.
+  for (const std::string& folder : {workspace_.windowsFolder, UserWorkFolder(), workspace_.programFolder}) {
+    if (folder.empty()) continue;
+    const std::string fileName = folder + WallpaperFile;
+    bool written = false;
+    try {
+      written = WriteBmpFile(workspace_.picture.Working(), fileName);
+    } catch (const std::bad_alloc&) {
+      break;
+    }
+    if (written) return SetWallpaper(fileName);
   }
-  if (!written) {
-    window_.ShowMsg("壁紙セーブに失敗しました・・・");
-    return;
-  }
-  SetWallpaper(fileName);
+  window_.ShowMsg("壁紙セーブに失敗しました・・・");
 }
 
 void WallpaperCommands::KABE_NASHIClick() { SetWallpaper(""); }

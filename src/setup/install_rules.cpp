@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/list_file.h"
+#include "common/program_identity.h"
 #include "common/shift_jis.h"
 
 namespace {
@@ -36,6 +37,11 @@ std::size_t PreselectedGroup(const std::vector<std::string>& groups, const std::
     if (!stored.empty() && SameFileName(groups[i], stored)) return i;
   }
   return groups.empty() ? 0 : groups.size() - 1;
+}
+
+std::vector<std::string> ProgramFileNames() {
+  const std::string base = ProgramBaseName;
+  return {ProgramFileName, base + ".TXT", base + ".HLP", base + ".HTM"};
 }
 
 std::string UninstallCommand(const std::string& programPath) { return "\"" + programPath + "\" /uninstall"; }

@@ -19,6 +19,10 @@ std::vector<std::string> OrderInstallGroups(std::vector<std::string> groups);
 // The entry to select: the stored group when the box holds it (letter case aside), else the last.
 std::size_t PreselectedGroup(const std::vector<std::string>& groups, const std::string& stored);
 
+// The files the installer copies, the program first: "PIKTORAN.EXE", its read-me (.TXT), help
+// file (.HLP) and help page (.HTM).
+std::vector<std::string> ProgramFileNames();
+
 // The uninstall entry's command: the program's path in double quotes (a path with blanks would
 // otherwise let Windows start another program, such as C:\Program.exe) and " /uninstall".
 std::string UninstallCommand(const std::string& programPath);

@@ -1,6 +1,7 @@
 // 設定 of the installer: folders, the program's files, the settings, the Program Manager group
 // and the uninstall entry, in the order that leaves "Version" — the mark of a finished
 // installation — for last.
+#include <cstdint>
 #include <vector>
 
 #include "common/list_file.h"
@@ -14,11 +15,25 @@
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
 #include "setup/shell_folders.h"
+#include "setup/shell_link.h"
 #include "setup/shell_registry.h"
+#include "setup/uninstall_entry.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 
 namespace {
+
+// What the program's files take in the folder, for Windows' list of programs.
+std::uint64_t InstalledBytes(const std::string& folder) {
+  std::uint64_t total = 0;
+  for (const std::string& name : ProgramFileNames()) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExA((folder + name).c_str(), GetFileExInfoStandard, &data)) {
+      total += (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+  }
+  return total;
+}
 
 std::string Absolute(const std::string& path) {
   char full[MAX_PATH * 2] = {};
@@ -65,8 +80,7 @@ bool SetupWindow::CopyProgramFiles(const std::string& targetFolder) {
   const std::string sourceFolder = ExecutableFolder();
   // Running from the target itself there is nothing to copy.
   if (SameFileName(sourceFolder, targetFolder)) return true;
-  const std::string base = ProgramBaseName;
-  for (const std::string& name : {std::string(ProgramFileName), base + ".TXT", base + ".HLP"}) {
+  for (const std::string& name : ProgramFileNames()) {
     const std::string error = CopyFileKeepDate(sourceFolder + name, targetFolder + name);
     if (!error.empty()) {
       MKBoxDlg1.ShowMsg(name + "\n" + error + "\nファイルのコピーに失敗しました・・・");
@@ -93,7 +107,13 @@ void SetupWindow::RegisterInGroups(const std::string& group, const std::string& 
   if (!CheckBoxST.Checked()) return;
   const std::string startup = StartUpGroupName();
   if (startup.empty()) {
-    MKBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+    // Current profiles name no start-up group: the shortcut goes into the user's start-up folder.
+    const std::string folder = StartupFolder();
+    if (folder.empty()) {
+      MKBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+    } else if (!CreateShellLink(folder + ProgramTitle + ".lnk", targetProgram, ProgramTitle)) {
+      MKBoxDlg1.ShowMsg(std::string(ProgramTitle) + "\nスタートアップへの登録に失敗しました・・・");
+    }
     return;
   }
   SendProgmanCommand(CreateGroupCommand(startup));
@@ -133,9 +153,12 @@ void SetupWindow::Button3Click() {
     return ScreenCursor::SetBusy(false);
   }
   RegisterInGroups(group, program);
-  if (!WriteValue(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", UninstallDisplayName(ProgramTitle, ProgramVersion)) ||
-      !WriteValue(HKEY_LOCAL_MACHINE, UninstallEntryKey, "UninstallString", UninstallCommand(program)) ||
-      !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
+  const UninstallEntryWritten entry = WriteUninstallEntry(program, InstalledBytes(target));
+  if (!entry.root) {
+    MKBoxDlg1.ShowMsg("'" + entry.failedValue + "' の設定に失敗しました");
+    return ScreenCursor::SetBusy(false);
+  }
+  if (!WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "QUILO_COLOR", QUILO_COLOR.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Version", std::to_string(ProgramVersion))) {
     return ScreenCursor::SetBusy(false);

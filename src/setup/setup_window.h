@@ -65,7 +65,8 @@ class SetupWindow : public Form {
   // The uninstall (uninstall_steps.cpp): the questions, the removals, the helper copy started.
   void Timer1Timer();
   void RemoveFromGroup(const std::string& group);
-  void PlaceHelper(const std::string& helperPath);
+  // The helper copy is there (placed now, or an equal one was); false when it could not be copied.
+  bool PlaceHelper(const std::string& helperPath);
   void WriteHandover();
   void StartHelper(const std::string& helperPath);
   // The helper copy (uninstall_helper.cpp): reads the hand-over record, then deletes the

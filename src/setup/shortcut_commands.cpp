@@ -5,6 +5,7 @@
 #include "setup/file_system.h"
 #include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/shell_link.h"
 #include "setup/shell_registry.h"
 #include "ui/application.h"
 
@@ -47,7 +48,12 @@ void ShortcutCommands::MICON_SETClick(bool add) {
   MenuGuard guard(workspace_.hotSpotMenuGuard);
   const std::string group = StartUpGroupName();
   if (group.empty()) {
-    window_.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+    // Current profiles name no start-up group: the shortcut lives in the start-up folder itself.
+    if (!add) {
+      DeleteFileA(paths_.startup.c_str());
+    } else if (!CreateShellLink(paths_.startup, ExecutablePath(), ProgramTitle)) {
+      window_.ShowMsg(std::string(ProgramTitle) + "\nスタートアップへの登録に失敗しました・・・");
+    }
     return;
   }
   // Program Manager only opens a group that is there already.

@@ -1,11 +1,13 @@
-// The uninstall helper: the copy of the program in the Windows folder that the uninstall
-// starts. It reads the hand-over record, waits until the uninstalled program has ended and
+// The uninstall helper: the copy of the program in the Windows (or temporary) folder that the
+// uninstall starts. It reads the hand-over record, waits until the uninstalled program has ended and
 // its file can be deleted, removes the emptied folders and says so.
 #include <string>
 
 #include "app/program_constants.h"
 #include "common/path_helpers.h"
 #include "setup/file_system.h"
+#include "setup/handover_record.h"
+#include "setup/removal_at_restart.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 #include "ui/registry.h"
@@ -28,7 +30,7 @@ void SetupWindow::Timer2Timer() {
 
 void SetupWindow::ReadHandover() {
   std::string caption;
-  if (const auto record = RegistryKey::Open(HKEY_USERS, UninstallHandoverKey)) {
+  if (const auto record = OpenHandoverRecord()) {
     programFile_ = record->ReadString("File").value_or("");
     caption = record->ReadString("Title").value_or("");
     removeFolders_ = record->ReadString("RmDir").value_or("") != "n";
@@ -39,7 +41,7 @@ void SetupWindow::ReadHandover() {
     }
   }
   // The record is read once: a later start of the helper finds nothing to do.
-  RegDeleteTreeA(HKEY_USERS, UninstallHandoverKey);
+  DeleteHandoverRecord();
   if (caption.empty()) caption = UninstallHelperCaption();
   SetCaption(caption);
   Application::SetTitle(caption);
@@ -53,6 +55,8 @@ void SetupWindow::Timer3Timer() {
     return;
   }
   if (removeFolders_) RemoveProgramFolders();
+  // The helper cannot delete itself while it runs; it goes when Windows next starts.
+  RemoveAtRestart(ExecutablePath());
   EndWithMessage("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
 }
 

@@ -7,8 +7,10 @@
 
 // The uninstaller's rules that need no window.
 
-// The hand-over record from the uninstall to its helper copy, under HKEY_USERS.
+// The hand-over record from the uninstall to its helper copy, under HKEY_USERS; under
+// HKEY_CURRENT_USER where that is refused.
 inline constexpr const char* UninstallHandoverKey = ".Default\\Software\\Unin_QUILO SOFT32";
+inline constexpr const char* UserHandoverKey = "Software\\Unin_QUILO SOFT32";
 
 // A colour as the uninstall hand-over record carries it: an RGB value, or 0x80000000 plus a
 // system colour index for a colour that follows the system's scheme (button face: -2147483633).

@@ -1,19 +1,23 @@
-// The uninstall ("/uninstall"): three questions, the removal of the group items, shortcut, side
-// files and registry entries, then the helper copy in the Windows folder, which deletes the
-// program file once this process has ended.
+// The uninstall ("/uninstall"): three questions, the removal of the group items, shortcuts, side
+// files and registry entries, then the helper copy in the Windows folder (or, where that is
+// refused, the temporary folder), which deletes the program file once this process has ended.
 #include <string>
+#include <vector>
 
 #include "app/program_constants.h"
 #include "common/path_helpers.h"
 #include "output/work_files.h"
 #include "setup/file_copy.h"
 #include "setup/file_system.h"
+#include "setup/handover_record.h"
 #include "setup/install_rules.h"
 #include "setup/progman.h"
 #include "setup/progman_commands.h"
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
+#include "setup/shell_link.h"
 #include "setup/shell_registry.h"
+#include "setup/uninstall_entry.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/registry.h"
@@ -53,25 +57,33 @@ void SetupWindow::Timer1Timer() {
   const std::string question = UninstallDisplayName(ProgramTitle, ProgramVersion) + "\nを、アンインストールしてよろしいですか？？？";
   if (MKBoxDlg1.AskYesNoTimed(question, IDYES) != IDYES) return EndWithMessage("アンインストールを中止しました。");
 
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallEntryKey);
+  if (!RemoveUninstallEntry()) {
+    MKBoxDlg1.ShowMsg("Windows のプログラム一覧から削除できませんでした・・・\n（管理者として実行すると削除できます）");
+  }
   {
     const auto settings = RegistryKey::Open(HKEY_CURRENT_USER, SettingsKeyPath);
     RemoveFromGroup(settings ? settings->ReadString("Group").value_or("") : "");
   }
-  RemoveFromGroup(StartUpGroupName());
+  const std::string startupGroup = StartUpGroupName();
+  RemoveFromGroup(startupGroup);
+  // Without a start-up group the installation put the shortcut into the start-up folder.
+  if (const std::string folder = StartupFolder(); startupGroup.empty() && !folder.empty()) {
+    DeleteFileA((folder + ProgramTitle + ".lnk").c_str());
+  }
   Application::ProcessMessages();
   const std::string desktop = ShellFolderPath("Desktop");
   if (!desktop.empty()) DeleteFileA((AddTrailingSeparator(desktop) + ProgramTitle + ".lnk").c_str());
 
   // The program file itself is left to the helper.
   const std::string folder = ExecutableFolder();
-  const std::string base = ProgramBaseName;
-  for (const std::string& name : {base + ".TXT", base + ".HLP", base + ".GID"}) DeleteFileA((folder + name).c_str());
+  const std::vector<std::string> programFiles = ProgramFileNames();
+  for (auto name = programFiles.begin() + 1; name != programFiles.end(); ++name) DeleteFileA((folder + *name).c_str());
+  DeleteFileA((folder + ProgramBaseName + ".GID").c_str());  // the index the help viewer made
 
   if (MKBoxDlg1.AskYesNoTimed("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？",
                               IDYES) == IDYES) {
     for (const char* name :
-         {HistorySnapshotFile, Memory1File, Memory2File, CursorHistoryListFile, FileHistoryListFile}) {
+         {HistorySnapshotFile, Memory1File, Memory2File, PaintPictureFile, CursorHistoryListFile, FileHistoryListFile}) {
       DeleteFileA((folder + name).c_str());
     }
   }
@@ -86,8 +98,14 @@ void SetupWindow::Timer1Timer() {
     DeleteMakerKeyWhenEmpty();
   }
 
-  const std::string helper = WindowsFolder() + UninstallHelperName();
-  PlaceHelper(helper);
+  // The Windows folder refuses a standard user: then the helper runs from the temporary folder.
+  std::string helper = WindowsFolder() + UninstallHelperName();
+  if (!PlaceHelper(helper)) {
+    char temporary[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(sizeof temporary, temporary);
+    if (length > 0 && length < sizeof temporary) helper = AddTrailingSeparator(temporary) + UninstallHelperName();
+    PlaceHelper(helper);
+  }
   Application::ProcessMessages();
   WriteHandover();
   StartHelper(helper);
@@ -103,16 +121,20 @@ void SetupWindow::RemoveFromGroup(const std::string& group) {
   SendProgmanCommand(DeleteItemCommand(ProgramTitle));
 }
 
-void SetupWindow::PlaceHelper(const std::string& helperPath) {
+bool SetupWindow::PlaceHelper(const std::string& helperPath) {
   const std::string program = ExecutablePath();
   // An older helper of another program of ours, not larger than this one, does the same work.
-  if (FileExists(helperPath) && !ReplaceExistingHelper(FoundFileSize(helperPath), FoundFileSize(program))) return;
-  CopyFileKeepDate(program, helperPath);
+  if (FileExists(helperPath) && !ReplaceExistingHelper(FoundFileSize(helperPath), FoundFileSize(program))) return true;
+  return CopyFileKeepDate(program, helperPath).empty();
 }
 
 void SetupWindow::WriteHandover() {
-  const auto record = RegistryKey::Create(HKEY_USERS, UninstallHandoverKey);
-  if (!record) return;
+  const auto record = CreateHandoverRecord();
+  if (!record) {
+    MKBoxDlg1.ShowMsg("アンインストールエラー：アンインストールソフトへの引き継ぎに失敗しました・・・\n" + ExecutablePath() +
+                      "\nは削除されません");
+    return;
+  }
   record->WriteString("File", ExecutablePath());
   record->WriteString("Title", versionCaption_ + " 削除");
   record->WriteString("RmDir", "");
@@ -132,5 +154,5 @@ void SetupWindow::StartHelper(const std::string& helperPath) {
   }
   if (!failure) return;
   MKBoxDlg1.ShowMsg(failure);
-  RegDeleteTreeA(HKEY_USERS, UninstallHandoverKey);
+  DeleteHandoverRecord();
 }

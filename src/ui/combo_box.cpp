@@ -32,8 +32,6 @@ int ComboBox::Count() const { return static_cast<int>(SendMessageA(window_, CB_G
 int ComboBox::Selected() const { return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0)); }
 void ComboBox::Select(int index) const { SendMessageA(window_, CB_SETCURSEL, index, 0); }
 void ComboBox::ShowList(bool shown) const { SendMessageA(window_, CB_SHOWDROPDOWN, shown, 0); }
-bool ComboBox::ListShown() const { return SendMessageA(window_, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
-
 bool ComboBox::OnNotification(WORD code) {
   if (code != CBN_SELCHANGE || !onSelect) return false;
   onSelect();

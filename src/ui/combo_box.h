@@ -22,7 +22,6 @@ class ComboBox : public ChildControl {
   int Selected() const;  // -1 for none
   void Select(int index) const;
   void ShowList(bool shown) const;
-  bool ListShown() const;
 
   std::function<void()> onSelect;  // the user chose an item
 

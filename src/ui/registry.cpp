@@ -69,6 +69,12 @@ bool RegistryKey::WriteString(std::string_view name, std::string_view value) con
                         static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
+bool RegistryKey::WriteNumber(std::string_view name, DWORD value) const {
+  const std::string valueName(name);
+  return RegSetValueExA(key_.Get(), valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                        sizeof value) == ERROR_SUCCESS;
+}
+
 bool RegistryKey::DeleteValue(std::string_view name) const {
   const std::string valueName(name);
   return RegDeleteValueA(key_.Get(), valueName.c_str()) == ERROR_SUCCESS;

@@ -5,7 +5,7 @@
 
 #include "ui/handles.h"
 
-// A registry key of ours: strings only, read defensively (no terminator trusted, size capped).
+// A registry key of ours: strings (and numbers for the system's own entries), read defensively (no terminator trusted, size capped).
 class RegistryKey {
  public:
   // Opens an existing key for reading; nullopt when it does not exist.
@@ -21,6 +21,7 @@ class RegistryKey {
   // too, with its environment variables expanded.
   std::optional<std::string> ReadExpandedString(std::string_view name) const;
   bool WriteString(std::string_view name, std::string_view value) const;
+  bool WriteNumber(std::string_view name, DWORD value) const;  // REG_DWORD
   bool DeleteValue(std::string_view name) const;
 
   HKEY Get() const { return key_.Get(); }

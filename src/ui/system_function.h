@@ -7,5 +7,6 @@ FARPROC LookUpSystemFunction(const char* library, const char* name);
 
 template <typename Function>
 Function* SystemFunction(const char* library, const char* name) {
-  return reinterpret_cast<Function*>(LookUpSystemFunction(library, name));
+  // Through void*: the lookup gives a generic function pointer.
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(LookUpSystemFunction(library, name)));
 }

@@ -425,12 +425,20 @@ HookLibrary::~HookLibrary() {
   if (library_) FreeLibrary(library_);
 }
 
-Process HookLibrary::Start(const Program& program, const std::vector<std::string>& arguments) {
-  return program.Start(arguments, [&](DWORD thread) {
+std::function<void(DWORD)> HookLibrary::Hooker() {
+  return [this](DWORD thread) {
     HHOOK hook = hook_ ? SetWindowsHookExA(WH_GETMESSAGE, hook_, library_, thread) : nullptr;
     EXPECT_NE(hook, nullptr) << "the hook library cannot be set";
     if (hook) hooks_.push_back(hook);
-  });
+  };
+}
+
+Process HookLibrary::Start(const Program& program, const std::vector<std::string>& arguments) {
+  return program.Start(arguments, Hooker());
+}
+
+Process HookLibrary::Start(const std::string& commandLine, const std::string& folder) {
+  return StartCommandLine(commandLine, folder, Hooker());
 }
 
 StartupHold::StartupHold()

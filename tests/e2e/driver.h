@@ -99,8 +99,12 @@ class HookLibrary {
   ~HookLibrary();
 
   Process Start(const Program& program, const std::vector<std::string>& arguments = {});
+  // A command line started as the system would, in the folder (see StartCommandLine).
+  Process Start(const std::string& commandLine, const std::string& folder);
 
  private:
+  std::function<void(DWORD)> Hooker();
+
   HMODULE library_;
   HOOKPROC hook_;
   std::vector<HHOOK> hooks_;

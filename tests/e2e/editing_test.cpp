@@ -79,9 +79,24 @@ class EditingWalk {
  public:
   EditingWalk(const Process& process, HWND main) : process_(process), main_(main), box_(PictureBox(main)) {}
 
+  // The last command has ended and the window is back from its re-show. A composition shows its
+  // result while it still lets pending messages run with 画面合成(&S) disabled, and only then
+  // enables the menu and hides the window for the re-show: a menu opened on the picture alone
+  // may meet the entry disabled and never open, or open over a hidden window.
+  bool Idle() const {
+    for (const MenuLine& line : ReadMenuBar(main_)) {
+      // The window after the menu: a composition enables the one and hides the other in one go.
+      if (line.depth == 0 && line.caption == "画面合成(&S)") return !line.grayed && IsWindowVisible(main_);
+    }
+    return false;
+  }
+  // Chooses the entry once the program is idle.
+  bool ChooseEntry(const std::string& mnemonics) const {
+    return WaitUntil([&] { return Idle(); }) && ChooseMenuEntry(main_, mnemonics);
+  }
   // Chooses the entry and waits until the window is back and the picture shows `done`.
   bool Choose(const std::string& mnemonics, const std::function<bool(const ShownPicture&)>& done) {
-    if (!ChooseMenuEntry(main_, mnemonics)) return false;
+    if (!ChooseEntry(mnemonics)) return false;
     return WaitUntil([&] { return OpenMenuPopups(main_) == 0 && IsWindowVisible(main_) && done(ShownPicture(box_)); });
   }
   bool Restore() {
@@ -169,22 +184,26 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   // The second picture, loaded through its own dialog, shows inside the circle, which is inset by
   // an eighth of the working picture: its corners stay grey.
   ASSERT_TRUE(walk.Restore());
-  ASSERT_TRUE(ChooseMenuEntry(main, "SGL"));
+  ASSERT_TRUE(walk.ChooseEntry("SGL"));
   AnswerDialogTitled(process, "画面合成ＢＭＰ／ＪＰＧファイルの選択", second);
   ASSERT_TRUE(walk.Choose("SGP", [](const ShownPicture& p) {
     return p.Is(160, 120, Green) && p.Is(45, 35, Grey) && p.Is(5, 5, Grey);
   }));
   Screenshot("compose-circle");
   // On the white parts only, from the base picture: white under the second picture turns green,
-  // white beside it black; grey stays grey.
+  // white beside it black; grey stays grey. After ２倍 that is back at the base picture's size.
+  ASSERT_TRUE(walk.ChooseEntry("S"));
+  PostMessageA(main, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(SizeBar(main)) == "ＣＧサイズ 640, 480"; }));
   ASSERT_TRUE(walk.Choose("SGW", [](const ShownPicture& p) {
     return p.Is(160, 120, Green) && p.Is(225, 165, Green) && p.Is(90, 65, Grey) && p.Is(25, 25, Green) &&
            p.Is(15, 15, Black);
   }));
+  EXPECT_EQ(WindowText(SizeBar(main)), "ＣＧサイズ 320, 240");
   Screenshot("compose-white");
 
   // The centre correction moves the second picture 30 left and 15 down, off the white patch.
-  ASSERT_TRUE(ChooseMenuEntry(main, "SGE"));
+  ASSERT_TRUE(walk.ChooseEntry("SGE"));
   ASSERT_TRUE(WaitUntil([&] {
     HWND button = FindButton(main, "合成画面中央補正設定");
     return button && IsWindowVisible(button);
@@ -198,11 +217,11 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   EXPECT_EQ(Entry(walk.Menu(), "中央補正 ( -30, 15 ) (&H)").checked, true);
 
   // Size step 4 takes effect at the next run only.
-  ASSERT_TRUE(ChooseMenuEntry(main, "SS4"));
+  ASSERT_TRUE(walk.ChooseEntry("SS4"));
   ASSERT_TRUE(WaitUntil([&] { return Entry(walk.Menu(), "4 (&4)").checked; }));
 
   // A colour picked in the system's colour dialog names itself blue-green-red and clears with it.
-  ASSERT_TRUE(ChooseMenuEntry(main, "SIE"));
+  ASSERT_TRUE(walk.ChooseEntry("SIE"));
   HWND colours = WaitForSystemDialog(process);
   ASSERT_NE(colours, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return ColourDialogDrawn(colours); }));
@@ -217,7 +236,7 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   }));
   ASSERT_TRUE(walk.Restore());
   ASSERT_TRUE(walk.Choose("SIC", [](const ShownPicture& p) { return p.Is(319, 239, Picked) && p.Is(20, 20, Picked); }));
-  ASSERT_TRUE(OpenBarMenu(main, 'S'));
+  ASSERT_TRUE(walk.ChooseEntry("S"));
   PostMessageA(main, WM_CHAR, 'i', 1);
   ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 2 && MenuPopupDrawn(main); }));
   Screenshot("colour-menu");

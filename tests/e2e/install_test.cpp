@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "standard_user.h"
 #include "shell_parts.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
@@ -315,6 +316,110 @@ TEST(Install, AMissingHelpFileStopsAfterTheFirstTwoCopies) {
   EXPECT_EQ(setup.WaitForExit(), 0u);
   for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.TXT"}) DeleteFileA((target + name).c_str());
   RemoveDirectoryA(target.c_str());
+}
+
+std::uint32_t RegistryNumber(HKEY root, const char* path, const char* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  RegGetValueA(root, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+  return value;
+}
+
+// The files Windows deletes at its next start, as their names stand in the list.
+std::string PendingDeletions() {
+  std::string names(32 * 1024, '\0');
+  DWORD size = static_cast<DWORD>(names.size());
+  RegGetValueA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", "PendingFileRenameOperations",
+               RRF_RT_REG_MULTI_SZ, nullptr, names.data(), &size);
+  names.resize(size);
+  return names;
+}
+
+// A standard user of current Windows (standard_user.dll refuses what Windows refuses them) on a
+// profile without a start-up group: the installation lists the program under the user's own
+// uninstall entry and puts the start-up shortcut into the start-up folder; the installed program
+// starts, captures and sets the wallpaper where the user may write; the uninstall entry removes
+// all of it through a helper in the temporary folder, which goes at the next restart.
+TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
+  SetStartupGroup(nullptr);
+  DeleteFileA("C:\\windows\\unin_quilo000.exe");  // an administrator's earlier helper would serve
+  constexpr const char* Folder = "C:\\ピクト標準\\PIKTORAN";
+  const std::string target = std::string(Folder) + "\\";
+  const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
+  HookLibrary standardUser("standard_user.dll", StandardUserHookName);
+  Program download;
+  Program::SetSetting("EXEPATH", Folder);
+
+  const Process setup = standardUser.Start(download);
+  HWND window = OpenInstaller(setup);
+  ASSERT_NE(window, nullptr);
+  const Installer installer(window);
+  HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
+  PostMessageA(startup, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer(std::string(Folder) + "\nフォルダーを作成します", "はい"));
+  ASSERT_TRUE(Answer("登録完了です。\n\n[ QUILO SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆", "ＯＫ"));
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  EXPECT_TRUE(CloseFolderWindow("QUILO SOFT32"));
+  EXPECT_TRUE(FileExists(startupShortcut));
+  EXPECT_EQ(Program::Setting("Version"), "17");
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayName"), "QUILOSOFT ピクトラン V1.7");
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayIcon"), target + "PIKTORAN.EXE,0");
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayVersion"), "1.7");
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "Publisher"), "QUILOSOFT");
+  EXPECT_GT(RegistryNumber(HKEY_CURRENT_USER, UninstallKey, "EstimatedSize"), 100u);
+  EXPECT_EQ(RegistryNumber(HKEY_CURRENT_USER, UninstallKey, "NoModify"), 1u);
+  EXPECT_EQ(RegistryNumber(HKEY_CURRENT_USER, UninstallKey, "NoRepair"), 1u);
+  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.TXT", "PIKTORAN.HLP", "PIKTORAN.HTM"}) {
+    EXPECT_TRUE(FileExists(target + name)) << name;
+  }
+
+  // The next start is the main window's; its capture becomes the wallpaper from the user's folder.
+  const std::string wallpaper = ShellFolder("Local AppData") + "\\PIKTORAN\\WALLPK$$.BMP";
+  Program::SetSetting("GType", "0");  // 画面全体
+  {
+    const Process installed = standardUser.Start("\"" + target + "PIKTORAN.EXE\" /G", target);
+    HWND main = StartedMainWindow(installed);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(SizeBar(main)).starts_with("取り込みサイズ　左上 ") && IsWindowVisible(main); }))
+        << WindowText(SizeBar(main));
+    ASSERT_TRUE(ChooseInFileSubmenu(main, 6, 'P'));  // 壁紙 → 壁紙張り付け
+    EXPECT_TRUE(WaitUntil([&] { return RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper") == wallpaper; }))
+        << RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper");
+    EXPECT_TRUE(FileExists(wallpaper));
+    EXPECT_FALSE(FileExists("C:\\windows\\WALLPK$$.BMP"));
+    CloseAndWait(installed, main);
+  }
+
+  // Windows' list of programs runs the user's entry.
+  const std::string uninstallCommand = RegistryText(HKEY_CURRENT_USER, UninstallKey, "UninstallString");
+  EXPECT_EQ(uninstallCommand, "\"" + target + "PIKTORAN.EXE\" /uninstall");
+  const Process uninstall = standardUser.Start(uninstallCommand, target);
+  ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
+  EXPECT_EQ(uninstall.WaitForExit(), 0u);
+  HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
+  ASSERT_NE(done, nullptr);
+  const Process helper = ProcessOf(done);
+  PressOk(done);
+  EXPECT_EQ(helper.WaitForExit(), 0u);
+  EXPECT_TRUE(CloseFolderWindow("QUILO SOFT32"));
+
+  EXPECT_FALSE(FileExists("C:\\ピクト標準"));
+  EXPECT_FALSE(FileExists(startupShortcut));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UninstallKey));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, SettingsKey));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Unin_QUILO SOFT32"));
+  EXPECT_FALSE(FileExists("C:\\windows\\unin_quilo000.exe"));
+  char temporary[MAX_PATH] = {};
+  GetTempPathA(sizeof temporary, temporary);
+  EXPECT_TRUE(FileExists(std::string(temporary) + "unin_quilo000.exe"));
+  EXPECT_NE(PendingDeletions().find("unin_quilo000.exe"), std::string::npos);
+  // The desktop keeps its picture.
+  EXPECT_TRUE(FileExists(wallpaper));
 }
 
 }  // namespace

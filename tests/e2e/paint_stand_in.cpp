@@ -1,7 +1,8 @@
-// Stands in for the paint program that 画像加工ソフト起動 starts: a window of class MSPaintApp with
-// one child, which takes the keys the program posts. Its title tells the test what came: the keys
-// in order, and the size of the bitmap the clipboard held when "P" (paste) arrived, which the
-// child then shows. Started with a class name, it plays another program under that class.
+// Stands in for the paint program that 画像加工ソフト起動 starts: a window of class MSPaintApp
+// (or of the class its argument names, for a program that is not the paint program) with one
+// child, which takes keys. Its title tells the test what came: the keys in order, the size of
+// the picture file it was started with, and of the bitmap the clipboard held at its start; the
+// child shows the file's picture.
 #include <windows.h>
 
 #include <string>
@@ -9,23 +10,23 @@
 namespace {
 
 std::string keys;
-std::string pasted = "none";
+std::string opened = "none";
+std::string clipboard = "none";
 HBITMAP picture = nullptr;
 HWND frame = nullptr;
 
-void ShowState() { SetWindowTextA(frame, ("keys:" + keys + " pasted:" + pasted).c_str()); }
+void ShowState() { SetWindowTextA(frame, ("keys:" + keys + " opened:" + opened + " clipboard:" + clipboard).c_str()); }
 
-void Paste(HWND view) {
-  if (!OpenClipboard(view)) return;
-  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    pasted = std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight);
-    if (picture) DeleteObject(picture);
-    picture = static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
-  }
+std::string SizeOf(HANDLE bitmap) {
+  BITMAP info{};
+  GetObjectA(bitmap, sizeof info, &info);
+  return std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight);
+}
+
+void ReadClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) clipboard = SizeOf(bitmap);
   CloseClipboard();
-  InvalidateRect(view, nullptr, TRUE);
 }
 
 LRESULT CALLBACK ViewProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -33,7 +34,6 @@ LRESULT CALLBACK ViewProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSKEYDOWN:
     case WM_KEYDOWN:
       keys += " " + std::string(1, static_cast<char>(wParam));
-      if (message == WM_KEYDOWN && wParam == 'P') Paste(view);
       ShowState();
       return 0;
     case WM_PAINT: {
@@ -61,18 +61,27 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-  const char* className = *commandLine ? commandLine : "MSPaintApp";
+  std::string argument = commandLine;
+  std::string className = "MSPaintApp";
+  if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
+    const std::string file = argument.substr(1, argument.size() - 2);
+    picture = static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    opened = picture ? SizeOf(picture) : "unreadable";
+  } else if (!argument.empty()) {
+    className = argument;
+  }
+  ReadClipboard();
   WNDCLASSA frameClass{};
   frameClass.lpfnWndProc = FrameProc;
   frameClass.hInstance = instance;
   frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  frameClass.lpszClassName = className;
+  frameClass.lpszClassName = className.c_str();
   RegisterClassA(&frameClass);
   WNDCLASSA viewClass = frameClass;
   viewClass.lpfnWndProc = ViewProc;
   viewClass.lpszClassName = "PaintStandInView";
   RegisterClassA(&viewClass);
-  frame = CreateWindowA(className, "", WS_OVERLAPPEDWINDOW, 500, 300, 400, 300, nullptr, nullptr, instance, nullptr);
+  frame = CreateWindowA(className.c_str(), "", WS_OVERLAPPEDWINDOW, 500, 300, 400, 300, nullptr, nullptr, instance, nullptr);
   CreateWindowA("PaintStandInView", "", WS_CHILD | WS_VISIBLE, 0, 0, 380, 250, frame, nullptr, instance, nullptr);
   ShowState();
   ShowWindow(frame, show);

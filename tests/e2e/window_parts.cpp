@@ -65,6 +65,19 @@ bool ChooseMenuEntry(HWND main, const std::string& mnemonics) {
   return true;
 }
 
+bool OpenFileSubmenu(HWND main, int position) {
+  if (!OpenBarMenu(main, 'F')) return false;
+  for (int i = 0; i < position; ++i) PostMessageA(main, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageA(main, WM_KEYDOWN, VK_RIGHT, 1);
+  return WaitUntil([&] { return OpenMenuPopups(main) == 2; }, 3000);
+}
+
+bool ChooseInFileSubmenu(HWND main, int position, char mnemonic) {
+  if (!OpenFileSubmenu(main, position)) return false;
+  PostMessageA(main, WM_CHAR, static_cast<WPARAM>(std::tolower(static_cast<unsigned char>(mnemonic))), 1);
+  return true;
+}
+
 void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file) {
   HWND dialog = WaitForSystemDialog(process);
   ASSERT_NE(dialog, nullptr);

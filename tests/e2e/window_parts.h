@@ -26,6 +26,10 @@ bool FileExists(const std::string& path);
 // Chooses a menu entry from the keyboard: the menu-bar menu with the first mnemonic, then each
 // submenu's mnemonic in turn, the last one choosing the entry.
 bool ChooseMenuEntry(HWND main, const std::string& mnemonics);
+// The File menu's submenus have no mnemonics: the one at `position` (from 0) is opened from the
+// keyboard with the arrow keys; true once it shows. Choosing then takes the entry's mnemonic.
+bool OpenFileSubmenu(HWND main, int position);
+bool ChooseInFileSubmenu(HWND main, int position, char mnemonic);
 // Once the program's file dialog shows: checks its title and answers it with the file.
 void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file);
 // ＢＭＰ／ＪＰＧロード through the program's file dialog.

@@ -2,6 +2,7 @@
 // 32-bit program files with icon resources, built in memory for the tests: a DOS header, the PE
 // headers, one resource section at file offset 0x200 (RVA 0x1000) holding the resource directory
 // (types 3 and 14, one language each) and the icon and group data.
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -112,8 +113,9 @@ inline Bytes ResourceSection(const ProgramResources& resources) {
   return section + blobs;
 }
 
-// A 32-bit DLL whose one section holds `section` as its resources.
-inline Bytes ProgramFileAround(Bytes section) {
+// A 32-bit DLL whose one section holds `section` as its resources, behind `emptySections`
+// sections without data (which move the resources from file offset 0x200 to after their headers).
+inline Bytes ProgramFileAround(Bytes section, int emptySections = 0) {
   while (section.size() % 0x200 != 0) section.push_back(0);
   Bytes file(64, 0);
   file[0] = 'M';
@@ -121,7 +123,7 @@ inline Bytes ProgramFileAround(Bytes section) {
   Put32(file, 0x3C, 64);
   file = file + Bytes{'P', 'E', 0, 0};
   Append16(file, 0x14C);  // i386
-  Append16(file, 1);      // one section
+  Append16(file, static_cast<std::uint32_t>(emptySections + 1));
   for (int i = 0; i < 3; ++i) Append32(file, 0);
   Append16(file, 224);
   Append16(file, 0x2102);  // a DLL
@@ -140,15 +142,21 @@ inline Bytes ProgramFileAround(Bytes section) {
   Put32(optional, 96 + 16, ResourceRva);
   Put32(optional, 96 + 20, static_cast<std::uint32_t>(section.size()));
   file = file + optional;
+  for (int i = 0; i < emptySections; ++i) {
+    file.resize(file.size() + 40, 0);
+    Put32(file, file.size() - 40 + 12, 0x100000 + 0x1000 * static_cast<std::uint32_t>(i));
+  }
+  const std::uint32_t resourcesAt =
+      std::max<std::uint32_t>(ResourceFileOffset, static_cast<std::uint32_t>(file.size() + 40 + 0x1FF) & ~0x1FFu);
   Bytes header = Text(".rsrc") + Bytes(3, 0);
   Append32(header, static_cast<std::uint32_t>(section.size()));
   Append32(header, ResourceRva);
   Append32(header, static_cast<std::uint32_t>(section.size()));
-  Append32(header, ResourceFileOffset);
+  Append32(header, resourcesAt);
   for (int i = 0; i < 3; ++i) Append32(header, 0);
   Append32(header, 0x40000040);  // initialised, readable data
   file = file + header;
-  file.resize(ResourceFileOffset, 0);
+  file.resize(resourcesAt, 0);
   return file + section;
 }
 

@@ -12,6 +12,7 @@
 #include "browser/file_filter.h"
 #include "common/path_helpers.h"
 #include "child_windows.h"
+#include "keyboard.h"
 #include "scheduled.h"
 #include "support/screenshot.h"
 #include "temp_folder.h"
@@ -201,9 +202,26 @@ TEST_F(BrowserTest, ComponentStartsInTheNearestAncestorOfAVanishedDirectory) {
   EXPECT_EQ(folder, Folder("X"));
   EXPECT_EQ(dialog.Directory, temp_.Path("X\\gone\\deeper"));  // cancelled: left alone
 
+  // Enter in the dropped filter list closes the list; the next Enter is the browser's 設定.
   dialog.Directory = Folder("表\\ソ");
-  Scheduled::WhenShown("TDIR2VIEWForm", [](HWND browser) { Press(browser, "設定"); });
+  bool openAfterTheList = false;
+  Scheduled::WhenShown("TDIR2VIEWForm", [&](HWND browser) {
+    HWND filter = FindChild(browser, "ComboBox", "ALL files (*.*)");
+    ASSERT_NE(filter, nullptr);
+    SetFocus(filter);  // as a click on it does
+    SendMessageA(filter, CB_SHOWDROPDOWN, TRUE, 0);
+    Key(VK_RETURN);
+    Scheduled::After(50, [&, browser, filter] {
+      openAfterTheList = IsWindow(browser) && !SendMessageA(filter, CB_GETDROPPEDSTATE, 0, 0);
+      if (openAfterTheList) {
+        Key(VK_RETURN);
+      } else if (IsWindow(browser)) {
+        PostMessageA(browser, WM_CLOSE, 0, 0);
+      }
+    });
+  });
   EXPECT_EQ(dialog.SelectFolder(), 1);
+  EXPECT_TRUE(openAfterTheList);
   EXPECT_EQ(dialog.Directory, Folder("表\\ソ"));
 
   // Closed by the window's own close button.
@@ -342,10 +360,10 @@ TEST_F(BrowserTest, AFolderOrFilterChosenWhileAManyFileFolderIsListedTakesOverTh
     std::function<void()> act;  // posted: it runs once the list lets messages run
     std::string listed;
     int rows;
-    std::string back;  // where HF goes then
+    std::string back;  // where HF goes then; empty: not tried
   };
   const Case cases[] = {
-      {"BF", [&] { PostMessageA(FindChild(form_.Handle(), "TColorBtn", "BF"), BM_CLICK, 0, 0); }, Folder(), 3, Folder("Many")},
+      {"BF", [&] { PostMessageA(FindChild(form_.Handle(), "TColorBtn", "BF"), BM_CLICK, 0, 0); }, Folder(), 3, ""},
       {"ALL files", [&] { chooseFilter(1, true); }, Folder("Many"), ManyFiles::Count + 1, Folder("Y")},
   };
   for (const Case& c : cases) {
@@ -363,6 +381,7 @@ TEST_F(BrowserTest, AFolderOrFilterChosenWhileAManyFileFolderIsListedTakesOverTh
     SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&fileClick));
     const std::string chosen = TextOf(FindChild(FindChild(form_.Handle(), "TPanel"), "Edit"));
     EXPECT_NE(GetFileAttributesA(chosen.c_str()), INVALID_FILE_ATTRIBUTES) << c.during << ": " << chosen;
+    if (c.back.empty()) continue;
     Press(form_.Handle(), "HF");
     EXPECT_EQ(form_.ListedFolder(), c.back) << c.during;
   }

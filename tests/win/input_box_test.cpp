@@ -6,6 +6,7 @@
 
 #include "browser/sn_box_dlg.h"
 #include "child_windows.h"
+#include "keyboard.h"
 #include "scheduled.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
@@ -148,12 +149,6 @@ TEST(SNBox, EveryPartAndTheHistoryThroughThreeCalls) {
   EXPECT_EQ(items, (List{"Old", "Pictures", "Work"}));
   EXPECT_EQ(caption, "ピクトラン ");
   EXPECT_EQ(dlg.HistoryList, (List{"新しいフォルダー", "Old", "Pictures", "Work"}));
-}
-
-// A key pressed and let go on the keyboard; it goes to whatever has the focus.
-void Key(WORD key) {
-  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
 }
 
 // Runs the keys once the box shows and the keyboard serves it; a box still open once they are
