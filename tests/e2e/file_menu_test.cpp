@@ -199,6 +199,17 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   }
   Screenshot("file-menu-wallpaper");
   ASSERT_TRUE(CloseMenus(main));
+  // Current Windows often keeps the wallpaper as a PNG; it loads as well (the same picture again).
+  const std::string pngWallpaper = program.Folder() + "WALLPAPER.PNG";
+  WriteBytes(pngWallpaper, RgbaPngFile(128, 96, std::vector<std::uint32_t>(128 * 96, 0xFFFF0000)));
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, pngWallpaper.c_str(),
+                            static_cast<DWORD>(pngWallpaper.size() + 1)),
+            ERROR_SUCCESS);
+  ASSERT_TRUE(walk.Double("256, 192"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(WallpaperMenu, 'G'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 128, 96"));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsRedPicture(main); }));
+  RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
 
   // The paint program opens the picture from its work file, with the picture on the clipboard too.
   ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
