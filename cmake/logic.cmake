@@ -1,5 +1,5 @@
 # What both trees share, included once a tree has set its own compile options and made its JPEG
-# library the target JPEG::JPEG: GoogleTest built with those options, then our own code's options
+# and PNG libraries the targets JPEG::JPEG and PNG::PNG: GoogleTest built with those options, then our own code's options
 # and the portable logic library.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
@@ -9,4 +9,4 @@ include(src/portable_sources.cmake)
 add_library(piktoran_logic STATIC ${PORTABLE_SOURCES})
 target_include_directories(piktoran_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
 # The picture codecs are portable logic too.
-target_link_libraries(piktoran_logic PUBLIC JPEG::JPEG)
+target_link_libraries(piktoran_logic PUBLIC JPEG::JPEG PNG::PNG)

@@ -3,8 +3,12 @@ set(sanitizers -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitiz
 add_compile_options(${sanitizers})
 add_link_options(${sanitizers})
 
-# The picture codecs use Debian's libjpeg-turbo, the same version the Windows tree builds.
+# The picture codecs use Debian's libjpeg-turbo, libpng and zlib, the same versions the Windows
+# tree builds.
 find_package(JPEG REQUIRED)
+find_package(PNG REQUIRED)
+# libpng's test pictures, which scripts/setup keeps beside the libraries it builds.
+set(PNGSUITE_DIR /var/cache/piktoran/pngsuite CACHE PATH "PngSuite from Debian's libpng sources")
 include(cmake/logic.cmake)
 include(cmake/suite_tests.cmake)
 

@@ -7,6 +7,19 @@ add_library(JPEG::JPEG STATIC IMPORTED)
 set_target_properties(JPEG::JPEG PROPERTIES
   IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
+set(PNG_PREFIX /var/cache/piktoran/libpng-mingw64 CACHE PATH "libpng and zlib built for MinGW by scripts/setup")
+if(NOT EXISTS ${PNG_PREFIX}/lib/libpng.a)
+  message(FATAL_ERROR "libpng for MinGW is missing in ${PNG_PREFIX}: run scripts/setup")
+endif()
+add_library(ZLIB::ZLIB STATIC IMPORTED)
+set_target_properties(ZLIB::ZLIB PROPERTIES
+  IMPORTED_LOCATION ${PNG_PREFIX}/lib/libz.a
+  INTERFACE_INCLUDE_DIRECTORIES ${PNG_PREFIX}/include)
+add_library(PNG::PNG STATIC IMPORTED)
+set_target_properties(PNG::PNG PROPERTIES
+  IMPORTED_LOCATION ${PNG_PREFIX}/lib/libpng.a
+  INTERFACE_INCLUDE_DIRECTORIES ${PNG_PREFIX}/include
+  INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)

@@ -36,6 +36,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/png_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/save_format.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
   ${CMAKE_SOURCE_DIR}/src/output/print_fit.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history_list.cpp

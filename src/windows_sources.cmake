@@ -2,6 +2,7 @@
 set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/application.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/child_control.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/clipboard_file.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/command_table.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/failure_log.cpp

@@ -3,6 +3,9 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cache_root=${PIKTORAN_CACHE:-/var/cache/piktoran}
 build_root=${PIKTORAN_BUILD:-$repo_root/build}
 jpeg_prefix=$cache_root/libjpeg-turbo-mingw64
+png_prefix=$cache_root/libpng-mingw64
+# libpng's test pictures, taken from the same source package.
+pngsuite_dir=$cache_root/pngsuite
 
 say() { printf '== %s\n' "$*" >&2; }
 

@@ -30,6 +30,11 @@ int CurrentClearColour(const MainSettings& settings) {
   return ClearColourOf(settings.clearColourIndex, settings.myColour, system);
 }
 
+Pixel CurrentClearPixel(const MainSettings& settings) {
+  const auto colour = static_cast<COLORREF>(CurrentClearColour(settings));
+  return MakePixel(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
 void ColourCommands::MBMP_CLR0Click() {
   window_.Menu().SetEnabled("MBMP_CLR", workspace_.picture.HasWorkingPicture());
 }

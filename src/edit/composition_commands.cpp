@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/path_helpers.h"
+#include "edit/colour_commands.h"
 #include "edit/composition_corner.h"
 #include "edit/draw_shape.h"
 #include "edit/figure_mask.h"
@@ -145,7 +146,9 @@ class ScratchRelease {
 CompositionCommands::CompositionCommands(Workspace& workspace, MainWindowServices& window)
     : workspace_(workspace),
       window_(window),
-      preview_(ReadPictureFile),
+      preview_([this](const std::string& fileName) {
+        return ReadPictureFile(fileName, CurrentClearPixel(workspace_.settings));
+      }),
       Timer_GOUSEI(window.Window(), CompositionDelayMs, [this] { Timer_GOUSEITimer(); }) {}
 
 void CompositionCommands::Bind(CommandTable& commands) {
@@ -307,7 +310,7 @@ bool CompositionCommands::LoadSecondPicture(const std::string& fileName) {
   bool loaded = false;
   try {
     HourglassGuard hourglass;
-    const std::optional<PixelBuffer> decoded = ReadPictureFile(fileName);
+    const std::optional<PixelBuffer> decoded = ReadPictureFile(fileName, CurrentClearPixel(workspace_.settings));
     // An unreadable file leaves no second picture.
     if (!decoded || !Image_KASANERU.Assign(*decoded)) Image_KASANERU.Clear();
     loaded = WorkingPicture::CheckPictureReadable(Image_KASANERU);

@@ -2,7 +2,10 @@
 
 #include <new>
 
+#include "edit/colour_commands.h"
+#include "output/picture_bytes.h"
 #include "output/picture_replacement.h"
+#include "output/png_codec.h"
 
 void ClipboardCommands::Bind(CommandTable& commands) {
   commands.BindOpening("MF_CLIP0", [this] { MF_CLIP0Click(); });
@@ -10,12 +13,28 @@ void ClipboardCommands::Bind(CommandTable& commands) {
   commands.Bind("MCLIP_LOAD", [this] { MCLIP_LOADClick(); });
 }
 
-bool ClipboardCommands::ClipboardHoldsPicture() { return IsClipboardFormatAvailable(CF_BITMAP) != FALSE; }
+bool ClipboardCommands::ClipboardHoldsPicture() {
+  if (IsClipboardFormatAvailable(CF_BITMAP)) return true;
+  const UINT png = PngClipboardFormat();
+  return png != 0 && IsClipboardFormatAvailable(png);
+}
 
 void ClipboardCommands::MF_CLIP0Click() { window_.Menu().SetEnabled("MCLIP_LOAD", ClipboardHoldsPicture()); }
 
 void ClipboardCommands::MCLIP_SAVEClick() {
-  if (!workspace_.picture.Working().PutOnClipboard(window_.Window().Handle())) {
+  const Picture& working = workspace_.picture.Working();
+  bool saved = false;
+  try {
+    // The PNG beside the bitmap keeps the exact pixels for programs that take it; without it
+    // (no memory for it) the bitmap alone still goes.
+    std::optional<std::vector<std::uint8_t>> png;
+    if (!working.Empty()) png = EncodePng(working.ToPixelBuffer());
+    saved = working.PutOnClipboard(window_.Window().Handle(),
+                                   png ? ClipboardFile{PngClipboardFormat(), *png} : ClipboardFile{});
+  } catch (const std::bad_alloc&) {
+    saved = working.PutOnClipboard(window_.Window().Handle());
+  }
+  if (!saved) {
     window_.ShowMsg("エラー： クリップボードへのセーブに失敗しました・・・");
   }
 }
@@ -29,8 +48,8 @@ void ClipboardCommands::MCLIP_LOADClick() {
   WorkingPicture& pictures = workspace_.picture;
   bool loaded = false;
   try {
-    loaded = pictures.Working().TakeFromClipboard(window_.Window().Handle()) &&
-             WorkingPicture::CheckPictureReadable(pictures.Working()) && pictures.SetBaseFromWorking();
+    loaded = TakeFromClipboard(pictures.Working()) && WorkingPicture::CheckPictureReadable(pictures.Working()) &&
+             pictures.SetBaseFromWorking();
   } catch (const std::bad_alloc&) {
   }
   if (loaded) {
@@ -40,4 +59,13 @@ void ClipboardCommands::MCLIP_LOADClick() {
   window_.RefreshPicture();
   window_.ShowMsg("エラー： クリップボードからのＢＭＰロードに失敗しました・・・");
   window_.StartReshow();
+}
+
+bool ClipboardCommands::TakeFromClipboard(Picture& picture) {
+  const HWND owner = window_.Window().Handle();
+  if (IsClipboardFormatAvailable(CF_BITMAP)) return picture.TakeFromClipboard(owner);
+  const auto file = ReadClipboardFile(owner, PngClipboardFormat(), MaxPictureFileBytes);
+  if (!file) return false;
+  const auto decoded = DecodePictureBytes(*file, MaxPicturePixels, CurrentClearPixel(workspace_.settings));
+  return decoded && picture.Assign(*decoded);
 }

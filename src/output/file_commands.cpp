@@ -4,10 +4,12 @@
 #include <new>
 
 #include "common/path_helpers.h"
+#include "edit/colour_commands.h"
 #include "output/clipboard_commands.h"
 #include "output/picture_dialog.h"
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
+#include "output/save_format.h"
 #include "ui/application.h"
 #include "workspace/setting_captions.h"
 
@@ -19,8 +21,7 @@ constexpr DWORD SaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
 constexpr const char* SaveEntries[] = {"MCLIP_SAVE",  "MBMP_SAVE", "MJPG_SAVE", "MBMP_M1SAVE",
                                        "MBMP_M2SAVE", "M_Print1",  "M_Print4",  "MKABE_SAVE"};
 
-const FileDialogSetup BmpSaveSetup{"ＢＭＰセーブファイル作成", "ＢＭＰ files (*.BMP)|*.BMP|ALL files (*.*)|*.*",
-                                   "BMP", "*.BMP", SaveOptions};
+const FileDialogSetup BmpSaveSetup{"ＢＭＰセーブファイル作成", BmpSaveFilter, "BMP", "*.BMP", SaveOptions};
 const FileDialogSetup JpegSaveSetup{"ＪＰＧセーブファイル作成",
                                     "ＪＰＥＧ files (*.JPG;*.JPEG)|*.JPG;*.JPEG|ALL files (*.*)|*.*", "JPG",
                                     "*.JPG;*.JPEG", SaveOptions};
@@ -39,7 +40,11 @@ bool Saved(Write write) {
 }  // namespace
 
 FileCommands::FileCommands(Workspace& workspace, MainWindowServices& window)
-    : workspace_(workspace), window_(window), preview_(ReadPictureFile) {}
+    : workspace_(workspace),
+      window_(window),
+      preview_([this](const std::string& fileName) {
+        return ReadPictureFile(fileName, CurrentClearPixel(workspace_.settings));
+      }) {}
 
 void FileCommands::Bind(CommandTable& commands) {
   commands.BindOpening("MFile0", [this] { MFile0Click(); });
@@ -69,7 +74,13 @@ void FileCommands::MBMP_SAVEClick() {
   if (SaveDialog1.Run(window_.Window().Handle(), RemoveTrailingSeparator(s.savePath)) != FileDialogResult::Chosen) {
     return;
   }
-  if (Saved([&] { return WriteBmpFile(workspace_.picture.Working(), SaveDialog1.FileName()); })) {
+  const std::string& fileName = SaveDialog1.FileName();
+  const bool png = SaveFormatOf(fileName, SaveDialog1.FilterIndex()) == SaveFormat::Png;
+  HourglassGuard hourglass;
+  if (Saved([&] {
+        const Picture& working = workspace_.picture.Working();
+        return png ? WritePngFile(working, fileName) : WriteBmpFile(working, fileName);
+      })) {
     s.savePath = SaveDialog1.Folder();
   } else {
     window_.ShowMsg("ＢＭＰセーブに失敗しました・・・");
@@ -181,7 +192,7 @@ bool FileCommands::LoadIntoWorkingPicture(const std::string& fileName) {
   HourglassGuard hourglass;
   Picture& working = workspace_.picture.Working();
   Image1Progress(ProgressStage::Running, 0);
-  const auto decoded = ReadPictureFile(fileName);  // read and decoded in one go
+  const auto decoded = ReadPictureFile(fileName, CurrentClearPixel(workspace_.settings));  // in one go
   Image1Progress(ProgressStage::Running, 50);
   const bool assigned = decoded && working.Assign(*decoded);
   Image1Progress(ProgressStage::Running, 100);

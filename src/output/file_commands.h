@@ -9,7 +9,7 @@
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
-// BMP and JPEG files: saving the working picture, loading a picture into it with the load
+// BMP, PNG and JPEG files: saving the working picture, loading a picture into it with the load
 // progress in the caption, and the File menu's save entries.
 class FileCommands {
  public:

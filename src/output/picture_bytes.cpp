@@ -4,8 +4,9 @@
 
 #include "output/bmp_format.h"
 #include "output/jpeg_codec.h"
+#include "output/png_codec.h"
 
-std::optional<PixelBuffer> DecodePictureBytes(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
+std::optional<PixelBuffer> DecodePictureBytes(std::span<const std::uint8_t> bytes, std::int64_t maxPixels, Pixel background) {
   if (bytes.size() < 2) return std::nullopt;
   if (bytes[0] == 'B' && bytes[1] == 'M') {
     BmpDecoded decoded = DecodeBmp(bytes, maxPixels);
@@ -15,6 +16,11 @@ std::optional<PixelBuffer> DecodePictureBytes(std::span<const std::uint8_t> byte
   if (bytes[0] == 0xFF && bytes[1] == 0xD8) {
     JpegDecoded decoded = DecodeJpeg(bytes, maxPixels);
     if (decoded.error != JpegError::None || decoded.picture.Empty()) return std::nullopt;
+    return std::move(decoded.picture);
+  }
+  if (bytes[0] == 0x89 && bytes.size() >= 4 && bytes[1] == 'P' && bytes[2] == 'N' && bytes[3] == 'G') {
+    PngDecoded decoded = DecodePng(bytes, background, maxPixels);
+    if (decoded.error != PngError::None || decoded.picture.Empty()) return std::nullopt;
     return std::move(decoded.picture);
   }
   return std::nullopt;

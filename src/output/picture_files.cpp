@@ -5,6 +5,7 @@
 #include "output/bmp_format.h"
 #include "output/jpeg_codec.h"
 #include "output/picture_bytes.h"
+#include "output/png_codec.h"
 #include "ui/file_bytes.h"
 
 bool WriteBmpFile(const Picture& picture, const std::string& fileName) {
@@ -21,10 +22,16 @@ bool WriteJpegFile(const Picture& picture, const std::string& fileName, int qual
   return file && WriteFileReplacing(fileName, *file);
 }
 
-std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName) {
+bool WritePngFile(const Picture& picture, const std::string& fileName) {
+  if (picture.Empty()) return false;
+  const auto file = EncodePng(picture.ToPixelBuffer());
+  return file && WriteFileReplacing(fileName, *file);
+}
+
+std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName, Pixel background) {
   try {
     const auto bytes = ReadWholeFile(fileName, MaxPictureFileBytes);
-    if (bytes) return DecodePictureBytes(*bytes);
+    if (bytes) return DecodePictureBytes(*bytes, MaxPicturePixels, background);
   } catch (const std::bad_alloc&) {
   }
   return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "common/picture_limits.h"
 #include "common/pixels.h"
+#include "output/picture_bytes.h"
 #include "ui/picture.h"
 
 // Writes the picture as a BMP file with the pixel-offset correction of CorrectBmpPixelOffset.
@@ -15,6 +16,9 @@ bool WriteBmpFile(const Picture& picture, const std::string& fileName);
 // The same for a JPEG file of the given quality (1..100), progressive on request.
 bool WriteJpegFile(const Picture& picture, const std::string& fileName, int quality, bool progressive);
 
-// Reads a BMP or a JPEG file (DecodePictureBytes); nullopt also when the file cannot be read or
-// is larger than MaxPictureFileBytes.
-std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName);
+// The same for a PNG file: 8-bit RGB.
+bool WritePngFile(const Picture& picture, const std::string& fileName);
+
+// Reads a BMP, JPEG or PNG file (DecodePictureBytes), a PNG's transparent pixels laid over
+// `background`; nullopt also when the file cannot be read or is larger than MaxPictureFileBytes.
+std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName, Pixel background = WhiteBackground);

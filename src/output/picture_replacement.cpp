@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "edit/colour_commands.h"
 #include "output/picture_files.h"
 #include "ui/application.h"
 
@@ -23,7 +24,7 @@ bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, co
   {
     HourglassGuard hourglass;
     try {
-      const auto decoded = ReadPictureFile(fileName);
+      const auto decoded = ReadPictureFile(fileName, CurrentClearPixel(workspace.settings));
       readable = decoded && loaded.Assign(*decoded) && WorkingPicture::CheckPictureReadable(loaded);
     } catch (const std::bad_alloc&) {
     }

@@ -53,6 +53,7 @@ FileDialogResult FileDialog::Run(HWND owner, const std::string& initialFolder) {
   const BOOL chosen = kind_ == Kind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   if (!chosen) return CommDlgExtendedError() == 0 ? FileDialogResult::Cancelled : FileDialogResult::Failed;
 
+  filterIndex_ = static_cast<int>(dialog.nFilterIndex);
   const std::string first(buffer.c_str());
   const std::size_t offset = dialog.nFileOffset;
   if (offset > 0 && offset < buffer.size() && buffer[offset - 1] == '\0') {

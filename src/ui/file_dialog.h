@@ -43,6 +43,8 @@ class FileDialog {
   const std::string& Folder() const { return folder_; }
   // Every chosen file, in the order the dialog gives them.
   const std::vector<std::string>& FileNames() const { return fileNames_; }
+  // The filter the user had chosen, counted from 1 as the dialog counts.
+  int FilterIndex() const { return filterIndex_; }
 
  private:
   Kind kind_;
@@ -51,6 +53,7 @@ class FileDialog {
   std::string fileName_;
   std::string folder_;
   std::vector<std::string> fileNames_;
+  int filterIndex_ = 1;
 };
 
 // "a|b|c|d" as comdlg32 wants it: "a\0b\0c\0d\0\0". A bar that is the second byte of a Shift-JIS

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "ui/clipboard_file.h"
+
 namespace {
 
 BITMAPINFO TopDown32(Size size) {
@@ -20,27 +22,6 @@ BITMAPINFO TopDown32(Size size) {
 std::size_t ByteCount(Size size) {
   return static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height) * sizeof(Pixel);
 }
-
-// The clipboard for one scope. Another program may hold it for a moment, so opening is retried
-// briefly before giving up.
-class ClipboardSession {
- public:
-  explicit ClipboardSession(HWND owner) {
-    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-      open_ = OpenClipboard(owner) != FALSE;
-      if (!open_) Sleep(20);
-    }
-  }
-  ClipboardSession(const ClipboardSession&) = delete;
-  ClipboardSession& operator=(const ClipboardSession&) = delete;
-  ~ClipboardSession() {
-    if (open_) CloseClipboard();
-  }
-  explicit operator bool() const { return open_; }
-
- private:
-  bool open_ = false;
-};
 
 }  // namespace
 
@@ -145,7 +126,7 @@ void Picture::Draw(HDC dc, int x, int y) const {
   BitBlt(dc, x, y, size_.width, size_.height, from.Get(), 0, 0, SRCCOPY);
 }
 
-bool Picture::PutOnClipboard(HWND owner) const {
+bool Picture::PutOnClipboard(HWND owner, ClipboardFile beside) const {
   if (Empty()) return false;
   // The clipboard gets a bitmap in the screen's own format, as every other program expects.
   WindowDc screen(nullptr);
@@ -161,7 +142,7 @@ bool Picture::PutOnClipboard(HWND owner) const {
   if (!clipboard || !EmptyClipboard()) return false;
   if (!SetClipboardData(CF_BITMAP, copy.Get())) return false;
   copy.Release();  // the clipboard owns it now
-  return true;
+  return beside.format == 0 || AddToOpenClipboard(beside);
 }
 
 bool Picture::TakeFromClipboard(HWND owner) {

@@ -3,6 +3,7 @@
 
 #include "common/geometry.h"
 #include "common/pixels.h"
+#include "ui/clipboard_file.h"
 #include "ui/handles.h"
 
 // A picture on an owned 32-bit top-down DIB section: GDI can draw into it and our code reads and
@@ -43,8 +44,9 @@ class Picture {
   bool StretchFrom(const Picture& source, Size size);
   void Draw(HDC dc, int x, int y) const;
 
-  // Puts a screen-format copy on the clipboard as CF_BITMAP; `owner` becomes the clipboard owner.
-  bool PutOnClipboard(HWND owner) const;
+  // Puts a screen-format copy on the clipboard as CF_BITMAP, and `beside` (when it names a format)
+  // with it; `owner` becomes the clipboard owner.
+  bool PutOnClipboard(HWND owner, ClipboardFile beside = {}) const;
   // Replaces the picture with the clipboard's CF_BITMAP; false when there is none.
   bool TakeFromClipboard(HWND owner);
 

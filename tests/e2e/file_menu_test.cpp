@@ -1,13 +1,16 @@
 // The File menu's other places for the picture, seen from outside: picture memory 1, the
-// clipboard, the wallpaper, the paint program (a stand-in built with the tests) and the file
-// history with its snapshot and its list file.
+// clipboard (its bitmap and its "PNG"), the wallpaper, the paint program (a stand-in built with the
+// tests) and the file history with its snapshot and its list file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
 #include "driver.h"
+#include "png_files.h"
 #include "output/bmp_format.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
@@ -53,15 +56,44 @@ std::string ClipboardPictureSize() {
   return size;
 }
 
-// The red picture A is drawn at the top-left of the picture box.
-bool ShowsRedPicture(HWND main) {
-  POINT at{5, 5};
+// The clipboard's registered "PNG" as the system decodes it; nullopt when there is none.
+std::optional<PixelBuffer> ClipboardPng() {
+  std::optional<PixelBuffer> picture;
+  if (!OpenClipboard(nullptr)) return picture;
+  if (HANDLE memory = GetClipboardData(RegisterClipboardFormatA("PNG"))) {
+    const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(memory));
+    if (bytes) {
+      picture = SystemDecoded(std::vector<std::uint8_t>(bytes, bytes + GlobalSize(memory)));
+      GlobalUnlock(memory);
+    }
+  }
+  CloseClipboard();
+  return picture;
+}
+
+// The clipboard holding nothing but this "PNG", as a browser leaves it.
+bool PutPngAloneOnClipboard(const std::vector<std::uint8_t>& file) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, file.size());
+  std::memcpy(GlobalLock(memory), file.data(), file.size());
+  GlobalUnlock(memory);
+  const bool put = SetClipboardData(RegisterClipboardFormatA("PNG"), memory) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
+COLORREF PictureBoxPixel(HWND main, int x, int y) {
+  POINT at{x, y};
   ClientToScreen(PictureBox(main), &at);
   HDC screen = GetDC(nullptr);
   const COLORREF pixel = GetPixel(screen, at.x, at.y);
   ReleaseDC(nullptr, screen);
-  return pixel == RGB(255, 0, 0);
+  return pixel;
 }
+
+// The red picture A is drawn at the top-left of the picture box.
+bool ShowsRedPicture(HWND main) { return PictureBoxPixel(main, 5, 5) == RGB(255, 0, 0); }
 
 // The paint program stand-in where the program looks first, for the length of a test.
 class PaintStandIn {
@@ -111,9 +143,12 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   Program program;
   Program::SetSetting("Version", "17");
   const std::string a = program.Folder() + "PICTURE A.BMP";
-  const std::string b = program.Folder() + "PICTURE B.BMP";
+  // B is a PNG whose left half is transparent: it shows the clear colour (イチゴミルク) there.
+  const std::string b = program.Folder() + "PICTURE B.PNG";
   WriteBmp(a, 64, 48, MakePixel(255, 0, 0));
-  WriteBmp(b, 32, 32, MakePixel(0, 0, 255));
+  std::vector<std::uint32_t> halfClear(32 * 32, 0xFF0000FF);
+  for (int y = 0; y < 32; ++y) std::fill_n(halfClear.begin() + y * 32, 16, 0x0000FF00);
+  WriteBytes(b, RgbaPngFile(32, 32, halfClear));
   const Process process = program.Start();
   HWND main = StartedMainWindow(process);
   ASSERT_NE(main, nullptr);
@@ -136,10 +171,13 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   PressOk(box);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) && IsWindowVisible(main) && ShowsRedPicture(main); }));
 
-  // The clipboard takes the picture and gives it back.
+  // The clipboard takes the picture, as a bitmap and as a "PNG", and gives it back.
   ASSERT_TRUE(walk.Double("128, 96"));
   ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'U'));
   EXPECT_TRUE(WaitUntil([] { return ClipboardPictureSize() == "128x96"; }));
+  const auto copied = ClipboardPng();
+  ASSERT_TRUE(copied);
+  EXPECT_TRUE(*copied == PixelBuffer(128, 96, MakePixel(255, 0, 0)));
   ASSERT_TRUE(walk.Double("256, 192"));
   ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'D'));
   EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 128, 96"));
@@ -161,6 +199,17 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   }
   Screenshot("file-menu-wallpaper");
   ASSERT_TRUE(CloseMenus(main));
+  // Current Windows often keeps the wallpaper as a PNG; it loads as well (the same picture again).
+  const std::string pngWallpaper = program.Folder() + "WALLPAPER.PNG";
+  WriteBytes(pngWallpaper, RgbaPngFile(128, 96, std::vector<std::uint32_t>(128 * 96, 0xFFFF0000)));
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, pngWallpaper.c_str(),
+                            static_cast<DWORD>(pngWallpaper.size() + 1)),
+            ERROR_SUCCESS);
+  ASSERT_TRUE(walk.Double("256, 192"));
+  ASSERT_TRUE(walk.ChooseInSubmenu(WallpaperMenu, 'G'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 128, 96"));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsRedPicture(main); }));
+  RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
 
   // The paint program opens the picture from its work file, with the picture on the clipboard too.
   ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
@@ -172,9 +221,19 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   Screenshot("paint-program-opened");
   if (painter) SendMessageA(painter, WM_CLOSE, 0, 0);
 
+  // A "PNG" alone, as browsers copy pictures, is loaded too: the entry is open for it.
+  ASSERT_TRUE(PutPngAloneOnClipboard(RgbaPngFile(40, 30, std::vector<std::uint32_t>(40 * 30, 0xFFFF0000))));
+  ASSERT_TRUE(walk.ChooseInSubmenu(ClipboardMenu, 'D'));
+  EXPECT_TRUE(walk.Shows("ＢＭＰロードサイズ 40, 30"));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsRedPicture(main); }));
+
   // Menu loads go to the top of the history, a name equal but for case only once.
   LoadPicture(process, main, b);
   ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 32, 32"));
+  EXPECT_TRUE(WaitUntil([&] {
+    return PictureBoxPixel(main, 5, 5) == RGB(255, 240, 230) && PictureBoxPixel(main, 25, 5) == RGB(0, 0, 255);
+  }));
+  Screenshot("png-over-clear-colour");
   std::string lowerA = a;
   for (char& c : lowerA) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   LoadPicture(process, main, lowerA);

@@ -1,4 +1,4 @@
-// Saving the captured picture as BMP and JPEG through the real file dialogs, and loading the
+// Saving the captured picture as BMP, PNG and JPEG through the real file dialogs, and loading the
 // files back; a damaged file is reported and the program goes on.
 #include <gtest/gtest.h>
 
@@ -9,15 +9,18 @@
 #include <vector>
 
 #include "driver.h"
+#include "png_files.h"
 #include "window_parts.h"
 #include "support/screenshot.h"
 // After <windows.h>, which driver.h brings.
 #include <commctrl.h>
+#include <shlobj.h>
 
 namespace e2e {
 namespace {
 
 constexpr int PreviewPane = 0x4A1;
+constexpr int FileTypeCombo = 0x470;  // cmb1
 constexpr std::array<std::uint8_t, 2> ProgressiveFrame{0xFF, 0xC2};  // SOF2
 
 // Opens the File menu and chooses the entry with this mnemonic.
@@ -58,6 +61,53 @@ void Save(const Process& process, HWND main, char mnemonic, const std::string& t
   EXPECT_EQ(WindowText(dialog), title);
   ASSERT_TRUE(AnswerFileDialog(dialog, file));
   EXPECT_TRUE(WaitUntil([&] { return FileExists(file); })) << file;
+}
+
+// The dialog's file types (their texts cross processes as UTF-16, and come back as Shift-JIS
+// here), and the one named chosen as a user picks it from the list.
+std::vector<std::string> FileTypes(HWND dialog) {
+  std::vector<std::string> types;
+  HWND combo = GetDlgItem(dialog, FileTypeCombo);
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 256) {
+      SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    }
+    char bytes[512] = {};
+    WideCharToMultiByte(932, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    types.emplace_back(bytes);
+  }
+  return types;
+}
+
+bool ChooseFileType(HWND dialog, const std::string& type) {
+  const std::vector<std::string> types = FileTypes(dialog);
+  const auto found = std::find(types.begin(), types.end(), type);
+  if (found == types.end()) return false;
+  HWND combo = GetDlgItem(dialog, FileTypeCombo);
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(found - types.begin()), 0);
+  // As the list tells its dialog when a user picks an entry.
+  for (const WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeCombo, notification), reinterpret_cast<LPARAM>(combo));
+  }
+  return true;
+}
+
+// Drops the file on the window as the shell hands a drop over: a DROPFILES block in the
+// receiving process's memory, posted as WM_DROPFILES.
+bool DropFile(const Process& process, HWND window, const std::string& file) {
+  std::vector<char> block(sizeof(DROPFILES) + file.size() + 2, '\0');
+  auto* header = reinterpret_cast<DROPFILES*>(block.data());
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  std::copy(file.begin(), file.end(), block.begin() + sizeof(DROPFILES));
+  HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process.Id());
+  if (!target) return false;
+  void* remote = VirtualAllocEx(target, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  const bool written = remote && WriteProcessMemory(target, remote, block.data(), block.size(), nullptr);
+  CloseHandle(target);
+  return written && PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 void Click(POINT at) {
@@ -102,6 +152,22 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
 
   Save(process, main, 'S', "ＢＭＰセーブファイル作成", bmp);
   EXPECT_TRUE(WaitUntil([&] { return FirstBytes(bmp, 2) == std::vector<std::uint8_t>{'B', 'M'}; }));
+  // The same dialog's PNG type: a name without an extension gets .PNG, and the file holds the
+  // same pixels as the BMP, as the system's own decoder reads them.
+  ChooseFileEntry(main, 'S');
+  HWND saveDialog = WaitForSystemDialog(process);
+  ASSERT_NE(saveDialog, nullptr);
+  EXPECT_EQ(FileTypes(saveDialog),
+            (std::vector<std::string>{"ＢＭＰ files (*.BMP)", "ＰＮＧ files (*.PNG)", "ALL files (*.*)"}));
+  ASSERT_TRUE(ChooseFileType(saveDialog, "ＰＮＧ files (*.PNG)"));
+  ASSERT_TRUE(AnswerFileDialog(saveDialog, program.Folder() + "SHOT2"));
+  const std::string png = program.Folder() + "SHOT2.PNG";
+  EXPECT_TRUE(WaitUntil([&] { return FirstBytes(png, 4) == std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'}; }));
+  const auto fromPng = SystemDecodedFile(png);
+  const auto fromBmp = SystemDecodedFile(bmp);
+  ASSERT_TRUE(fromPng && fromBmp);
+  EXPECT_EQ(fromPng->width, 1024);
+  EXPECT_TRUE(*fromPng == *fromBmp);
   // インターネット圧縮 on: a progressive file.
   ChooseFileEntry(main, 'O');
   ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 2; }));  // the submenu opens
@@ -136,9 +202,25 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
-  for (const std::string& file : {bmp, jpeg}) {
+  for (const std::string& file : {bmp, jpeg, png}) {
     SendMessageA(sizeBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    LoadPicture(process, main, file);
+    if (file == png) {
+      // Through the load dialog's PNG type, which lists the PNG file alone.
+      ChooseFileEntry(main, 'L');
+      HWND loadDialog = WaitForSystemDialog(process);
+      ASSERT_NE(loadDialog, nullptr);
+      const std::vector<std::string> types = FileTypes(loadDialog);
+      ASSERT_GE(types.size(), 2u);
+      EXPECT_EQ(types[types.size() - 2], "ＰＮＧ files (*.PNG)");
+      EXPECT_EQ(types.back(), "ALL files (*.*)");
+      ASSERT_TRUE(ChooseFileType(loadDialog, "ＰＮＧ files (*.PNG)"));
+      HWND files = FileList(loadDialog);
+      EXPECT_TRUE(WaitUntil([&] { return SendMessageA(files, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+      Screenshot("open-picture-dialog-png");
+      ASSERT_TRUE(AnswerFileDialog(loadDialog, file));
+    } else {
+      LoadPicture(process, main, file);
+    }
     EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
         << file << ": " << WindowText(sizeBar);
   }
@@ -201,6 +283,13 @@ TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   PressOk(box);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
   EXPECT_TRUE(process.Running());
+
+  // A PNG dropped on the window loads.
+  const std::string png = program.Folder() + "DROPPED.PNG";
+  WriteBytes(png, RgbaPngFile(24, 20, std::vector<std::uint32_t>(24 * 20, 0xFF00FF00)));
+  ASSERT_TRUE(DropFile(process, main, png));
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(SizeBar(main)) == "ＣＧロードサイズ 24, 20" && IsWindowVisible(main); }))
+      << WindowText(SizeBar(main));
   CloseAndWait(process, main);
 }
 

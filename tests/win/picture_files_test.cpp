@@ -80,11 +80,27 @@ TEST_F(PictureFiles, JpegIsProgressiveOnlyOnRequestAndReadsBackAtItsSize) {
   }
 }
 
+TEST_F(PictureFiles, PngComesBackPixelForPixel) {
+  const Picture picture = Gradient(37, 21);
+  ASSERT_TRUE(WritePngFile(picture, Path("SHOT.PNG")));
+  const auto bytes = Bytes(Path("SHOT.PNG"));
+  ASSERT_GE(bytes.size(), 8u);
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'}));
+  const auto read = ReadPictureFile(Path("SHOT.PNG"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, picture.ToPixelBuffer());
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"SHOT.PNG"});  // no temporary file left
+}
+
 TEST_F(PictureFiles, TheContentDecidesNotTheExtension) {
   ASSERT_TRUE(WriteJpegFile(Gradient(8, 8), Path("REALLY_A_JPEG.BMP"), 90, false));
+  ASSERT_TRUE(WritePngFile(Gradient(9, 9), Path("REALLY_A_PNG.JPG")));
   const auto read = ReadPictureFile(Path("REALLY_A_JPEG.BMP"));
   ASSERT_TRUE(read);
   EXPECT_EQ(read->width, 8);
+  const auto png = ReadPictureFile(Path("REALLY_A_PNG.JPG"));
+  ASSERT_TRUE(png);
+  EXPECT_EQ(png->width, 9);
 }
 
 TEST_F(PictureFiles, AFailedSaveLeavesTheFileThatStoodThere) {
@@ -95,10 +111,12 @@ TEST_F(PictureFiles, AFailedSaveLeavesTheFileThatStoodThere) {
   // Nothing to write: an empty picture.
   EXPECT_FALSE(WriteBmpFile(Picture{}, Path("GOOD.BMP")));
   EXPECT_FALSE(WriteJpegFile(Picture{}, Path("GOOD.BMP"), 90, false));
+  EXPECT_FALSE(WritePngFile(Picture{}, Path("GOOD.BMP")));
   // A target that cannot be replaced: read-only.
   ASSERT_TRUE(SetFileAttributesA(Path("GOOD.BMP").c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(WriteBmpFile(Gradient(20, 20), Path("GOOD.BMP")));
   EXPECT_FALSE(WriteJpegFile(Gradient(20, 20), Path("GOOD.BMP"), 90, true));
+  EXPECT_FALSE(WritePngFile(Gradient(20, 20), Path("GOOD.BMP")));
   // A folder that does not exist.
   EXPECT_FALSE(WriteBmpFile(good, Path("NO SUCH FOLDER\\X.BMP")));
 
@@ -128,6 +146,10 @@ TEST_F(PictureFiles, DamagedFilesAreRefused) {
   auto jpeg = Bytes(Path("WHOLE.JPG"));
   jpeg.resize(jpeg.size() / 2);
   Write(Path("HALF.JPG"), jpeg);
+  ASSERT_TRUE(WritePngFile(Gradient(64, 64), Path("WHOLE.PNG")));
+  auto png = Bytes(Path("WHOLE.PNG"));
+  png.resize(png.size() / 2);
+  Write(Path("HALF.PNG"), png);
 
   // A BMP header claiming 60000 × 60000 pixels with no bits behind it.
   std::vector<std::uint8_t> huge = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
@@ -144,7 +166,7 @@ TEST_F(PictureFiles, DamagedFilesAreRefused) {
   Write(Path("EMPTY.JPG"), {});
   Write(Path("ICON.ICO"), {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0});
 
-  for (const char* name : {"HALF.JPG", "HUGE.BMP", "BARE.BMP", "TEXT.BMP", "BM.BMP", "EMPTY.JPG", "ICON.ICO", "MISSING.BMP"}) {
+  for (const char* name : {"HALF.JPG", "HALF.PNG", "HUGE.BMP", "BARE.BMP", "TEXT.BMP", "BM.BMP", "EMPTY.JPG", "ICON.ICO", "MISSING.BMP"}) {
     EXPECT_FALSE(ReadPictureFile(Path(name))) << name;
   }
 }
