@@ -32,6 +32,11 @@ wine_environment() {
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-$wine_dll_overrides}
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  # A prefix with a screen of its own (own-display.sh) runs there.
+  if [ -f "$WINEPREFIX.display" ]; then
+    DISPLAY=$(cat "$WINEPREFIX.display")
+    export DISPLAY
+  fi
   if [ -z "${DISPLAY:-}" ]; then
     echo "wine-run: no DISPLAY; run through scripts/test or scripts/run, which start a virtual screen" >&2
     exit 1

@@ -122,7 +122,8 @@ bool TabTo(HWND window, HWND control) {
     if (FocusedWindow(window) == control) return true;
     const HWND before = FocusedWindow(window);
     PressKey(VK_TAB);
-    WaitUntil([&] { return FocusedWindow(window) != before; }, 2000);
+    // One Tab at a time: a second one sent while the first is still on its way would pass the control.
+    WaitUntil([&] { return FocusedWindow(window) != before; });
   }
   return FocusedWindow(window) == control;
 }
