@@ -9,7 +9,9 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 from=$(realpath "$1")
 out=$2
-objcopy=x86_64-w64-mingw32-objcopy
+# objcopy stamps each PE file it writes with the time, or with SOURCE_DATE_EPOCH when set: 0, no
+# time stamp, as the linker leaves it.
+objcopy() { SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-objcopy "$@"; }
 
 version=$(sed -n 's/.*ProgramVersion = \([0-9]*\)\([0-9]\);.*/\1.\2/p' "$repo_root/src/common/program_identity.h")
 [ -n "$version" ] || { echo "make-package.sh: no ProgramVersion in src/common/program_identity.h" >&2; exit 1; }
@@ -28,9 +30,9 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/$name"
 # libjpeg-turbo's assembled objects name their sources by absolute path in the symbol table (a
 # temporary folder of the machine that built it): those names go, the rest stays.
-"$objcopy" --only-keep-debug --wildcard --strip-symbol='/*' "$from/PIKTORAN.EXE" "$work/$debug"
+objcopy --only-keep-debug --wildcard --strip-symbol='/*' "$from/PIKTORAN.EXE" "$work/$debug"
 # The debug link holds the file's name and checksum; objcopy reads the file from the working folder.
-(cd "$work" && "$objcopy" --strip-all --add-gnu-debuglink="$debug" "$from/PIKTORAN.EXE" "$name/PIKTORAN.EXE")
+(cd "$work" && objcopy --strip-all --add-gnu-debuglink="$debug" "$from/PIKTORAN.EXE" "$name/PIKTORAN.EXE")
 cp "$from/PIKTORAN.HLP" "$from/PIKTORAN.HTM" "$from/PIKTORAN.TXT" "$work/$name/"
 chmod 0755 "$work/$name"
 chmod 0644 "$work/$name"/* "$work/$debug"
