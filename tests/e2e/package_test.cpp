@@ -39,13 +39,15 @@ bool Answer(const Process& process, const std::string& text, const std::string& 
 
 // Leaves the prefix as the other suites expect it: no installed copy, no settings, no entry.
 void RemoveInstallation() {
-  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.HLP", "PIKTORAN.TXT", "PIKTO_I0.LST", "PIKTO_HS.LST"}) {
+  for (const char* name :
+       {"PIKTORAN.EXE", "PIKTORAN.HLP", "PIKTORAN.HTM", "PIKTORAN.TXT", "PIKTO_I0.LST", "PIKTO_HS.LST"}) {
     DeleteFileA((std::string(ProposedFolder) + "\\" + name).c_str());
   }
   RemoveDirectoryA(ProposedFolder);
   RemoveDirectoryA("C:\\QUILOP32");
   Program::ResetSettings();
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey);
+  RegDeleteTreeA(HKEY_CURRENT_USER, UninstallKey);
   const std::string group = ShellFolder("Programs") + "\\" + ProposedGroup;
   DeleteFileA((group + "\\ピクトラン.lnk").c_str());
   RemoveDirectoryA(group.c_str());
@@ -76,7 +78,7 @@ TEST(Package, TheDownloadInstallsItselfAndTheInstalledCopyCaptures) {
                      "ＯＫ"));
   EXPECT_EQ(setup.WaitForExit(), 0u);
   const std::string installed = std::string(ProposedFolder) + "\\";
-  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.HLP", "PIKTORAN.TXT"}) {
+  for (const char* name : {"PIKTORAN.EXE", "PIKTORAN.HLP", "PIKTORAN.HTM", "PIKTORAN.TXT"}) {
     EXPECT_EQ(FileText(installed + name), FileText(download + name)) << name;
   }
 
