@@ -15,6 +15,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # build tree, which is also how a compiler cache that rewrites paths relative names them.
 add_link_options(LINKER:--no-insert-timestamp)
 file(RELATIVE_PATH source_from_build ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+string(REGEX REPLACE "/$" "" source_from_build "${source_from_build}")  # "../../" otherwise
 add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${JPEG_PREFIX}=libjpeg-turbo\
 ;-ffile-prefix-map=${CMAKE_SOURCE_DIR}=${source_from_build};-ffile-prefix-map=${CMAKE_BINARY_DIR}=.>")
 
