@@ -44,5 +44,6 @@ x86_64-w64-mingw32-objcopy --dump-section .gnu_debuglink="$work/link" "$exe"
   fail "the debug link's checksum is not PIKTORAN.EXE.debug's"
 address=$(x86_64-w64-mingw32-nm "$debug" | awk '$3 == "WinMain" { print $1 }')
 line=$(x86_64-w64-mingw32-addr2line -e "$debug" "0x$address")
-[[ "$line" == *src/app/main.cpp:[0-9]* ]] || fail "WinMain's address reads back as $line"
+# One way of naming the sources, with a compiler cache's relative paths or without: no "//".
+[[ "$line" == *src/app/main.cpp:[0-9]* && "$line" != *//* ]] || fail "WinMain's address reads back as $line"
 echo "package reproducible: $(cd "$package" && cat SHA256SUMS)"
