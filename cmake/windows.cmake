@@ -23,6 +23,16 @@ set_target_properties(PNG::PNG PROPERTIES
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# Reproducible: the same sources give the same bytes wherever they are built. No link time stamp
+# in the PE header; build paths in debug information and __FILE__ become paths relative to the
+# build tree, which is also how a compiler cache that rewrites paths relative names them; the
+# options are not recorded (a compiler cache passes them in another order).
+add_link_options(LINKER:--no-insert-timestamp)
+file(RELATIVE_PATH source_from_build ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+string(REGEX REPLACE "/$" "" source_from_build "${source_from_build}")  # "../../" otherwise
+add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${JPEG_PREFIX}=libjpeg-turbo\
+;-ffile-prefix-map=${CMAKE_SOURCE_DIR}=${source_from_build};-ffile-prefix-map=${CMAKE_BINARY_DIR}=.\
+;-gno-record-gcc-switches>")
 
 # The build-time tools run on the build machine, so they are compiled with the host compiler.
 find_program(HOST_CXX NAMES g++ c++ REQUIRED)
@@ -49,6 +59,7 @@ target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(test_support PUBLIC user32 gdi32)
 
 add_subdirectory(tests/win)
+add_subdirectory(tests/package)
 add_subdirectory(tests/e2e)
 
 # The benchmarks run under Wine through scripts/bench-capture, scripts/bench-cursors,
