@@ -1,25 +1,20 @@
 # Windows tree: PIKTORAN.EXE, the Windows tests and the end-to-end tests, all run through Wine.
+# A static library that scripts/setup built for MinGW into `prefix`, as an imported target.
+function(piktoran_mingw_library target prefix file)
+  if(NOT EXISTS ${prefix}/lib/${file})
+    message(FATAL_ERROR "${file} for MinGW is missing in ${prefix}: run scripts/setup")
+  endif()
+  add_library(${target} STATIC IMPORTED GLOBAL)
+  set_target_properties(${target} PROPERTIES
+    IMPORTED_LOCATION ${prefix}/lib/${file}
+    INTERFACE_INCLUDE_DIRECTORIES ${prefix}/include
+    INTERFACE_LINK_LIBRARIES "${ARGN}")
+endfunction()
 set(JPEG_PREFIX /var/cache/piktoran/libjpeg-turbo-mingw64 CACHE PATH "libjpeg-turbo built for MinGW by scripts/setup")
-if(NOT EXISTS ${JPEG_PREFIX}/lib/libjpeg.a)
-  message(FATAL_ERROR "libjpeg-turbo for MinGW is missing in ${JPEG_PREFIX}: run scripts/setup")
-endif()
-add_library(JPEG::JPEG STATIC IMPORTED)
-set_target_properties(JPEG::JPEG PROPERTIES
-  IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
-  INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
 set(PNG_PREFIX /var/cache/piktoran/libpng-mingw64 CACHE PATH "libpng and zlib built for MinGW by scripts/setup")
-if(NOT EXISTS ${PNG_PREFIX}/lib/libpng.a)
-  message(FATAL_ERROR "libpng for MinGW is missing in ${PNG_PREFIX}: run scripts/setup")
-endif()
-add_library(ZLIB::ZLIB STATIC IMPORTED)
-set_target_properties(ZLIB::ZLIB PROPERTIES
-  IMPORTED_LOCATION ${PNG_PREFIX}/lib/libz.a
-  INTERFACE_INCLUDE_DIRECTORIES ${PNG_PREFIX}/include)
-add_library(PNG::PNG STATIC IMPORTED)
-set_target_properties(PNG::PNG PROPERTIES
-  IMPORTED_LOCATION ${PNG_PREFIX}/lib/libpng.a
-  INTERFACE_INCLUDE_DIRECTORIES ${PNG_PREFIX}/include
-  INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
+piktoran_mingw_library(JPEG::JPEG ${JPEG_PREFIX} libjpeg.a)
+piktoran_mingw_library(ZLIB::ZLIB ${PNG_PREFIX} libz.a)
+piktoran_mingw_library(PNG::PNG ${PNG_PREFIX} libpng.a ZLIB::ZLIB)
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)

@@ -41,7 +41,7 @@ std::string Paragraph(const HelpParagraph& paragraph) {
 }
 
 struct IndexEntry {
-  std::string folded;  // the index sorts without regard to case, as the help file's does
+  std::string folded;  // a reader looks words up without regard to case
   std::string keyword;
   const HelpTopic* topic;
 };
