@@ -32,6 +32,15 @@ constexpr std::array<COLORREF, 4> BandColours{RGB(255, 0, 0), RGB(0, 255, 0), RG
 constexpr int BandWidth = 50;
 constexpr RECT BandsRect{40, 40, 40 + 4 * BandWidth, 40 + 120};
 
+// The picture box's top-left on the screen once the re-show sequence has painted the capture:
+// the window is visible a moment before its picture is drawn.
+POINT PaintedPictureOrigin(HWND main, POINT inPicture, COLORREF expected) {
+  POINT origin{0, 0};
+  ClientToScreen(PictureBox(main), &origin);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(origin.x + inPicture.x, origin.y + inPicture.y) == expected; }));
+  return origin;
+}
+
 LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
@@ -69,7 +78,11 @@ class BandsWindow {
                               BandsRect.left, BandsRect.top, BandsRect.right - BandsRect.left,
                               BandsRect.bottom - BandsRect.top, nullptr, nullptr, wc.hInstance, nullptr);
     UpdateWindow(window_);
-    Pump();
+    // Wine hands what was painted to the screen a moment later; a capture before that sees the desktop.
+    EXPECT_TRUE(PumpUntil([] {
+      return ScreenPixel(BandsRect.left + BandWidth / 2, BandsRect.top + 10) == BandColours.front() &&
+             ScreenPixel(BandsRect.right - BandWidth / 2, BandsRect.bottom - 10) == BandColours.back();
+    }));
   }
   ~BandsWindow() { DestroyWindow(window_); }
   HWND Handle() const { return window_; }
@@ -92,7 +105,7 @@ class FramedWindow {
     window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_THICKFRAME | WS_VISIBLE,
                               300, 200, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
     UpdateWindow(window_);
-    Pump();
+    EXPECT_TRUE(PumpUntil([] { return ScreenPixel(500, 350) == BandColours.front(); }));
   }
   ~FramedWindow() { DestroyWindow(window_); }
   RECT Rectangle() const {
@@ -163,13 +176,9 @@ TEST(Capture, WindowUnderThePointerBecomesThePictureAtItsOwnSize) {
   const std::string expected = "取り込みサイズ　左上 40, 40 サイズ 200, 120";
   EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar) == expected && IsWindowVisible(main); }))
       << WindowText(sizeBar);
-  // Let the re-show sequence finish painting.
-  PumpUntil([] { return false; }, 1000);
-  Screenshot("capture-shown");
-
   // Image1 sits at the top-left of the picture box once the window is back.
-  POINT origin{0, 0};
-  ClientToScreen(PictureBox(main), &origin);
+  const POINT origin = PaintedPictureOrigin(main, {3 * BandWidth + BandWidth / 2, 60}, BandColours[3]);
+  Screenshot("capture-shown");
   for (std::size_t band = 0; band < BandColours.size(); ++band) {
     const int x = origin.x + static_cast<int>(band) * BandWidth + BandWidth / 2;
     EXPECT_EQ(ScreenPixel(x, origin.y + 60), BandColours[band]) << "band " << band;
@@ -192,10 +201,7 @@ TEST(Capture, TopLeftIconSizeTakes32By32AtTheWindowsCorner) {
   EXPECT_TRUE(PumpUntil([&] {
     return WindowText(sizeBar) == "取り込みサイズ　左上 40, 40 サイズ 32, 32" && IsWindowVisible(main);
   })) << WindowText(sizeBar);
-  PumpUntil([] { return false; }, 1000);
-  POINT origin{0, 0};
-  ClientToScreen(PictureBox(main), &origin);
-  EXPECT_EQ(ScreenPixel(origin.x + 16, origin.y + 16), BandColours[0]);
+  const POINT origin = PaintedPictureOrigin(main, {16, 16}, BandColours[0]);
   EXPECT_NE(ScreenPixel(origin.x + 40, origin.y + 16), BandColours[0]);  // beyond the 32 pixels
   CloseAndWait(process, main);
 }
@@ -214,9 +220,7 @@ TEST(Capture, ThePointerIsDrawnIntoTheCaptureWhereItStood) {
   HWND sizeBar = SizeBar(main);
   EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar).find("サイズ 200, 120") != std::string::npos &&
                                      IsWindowVisible(main); }));
-  PumpUntil([] { return false; }, 1000);
-  POINT origin{0, 0};
-  ClientToScreen(PictureBox(main), &origin);
+  const POINT origin = PaintedPictureOrigin(main, {3 * BandWidth + BandWidth / 2, 60}, BandColours[3]);
   const int x = origin.x + pointer.x - BandsRect.left;
   const int y = origin.y + pointer.y - BandsRect.top;
   // The arrow starts at the pointer and lies below and right of it; above and left the band stays.

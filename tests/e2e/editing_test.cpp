@@ -192,8 +192,7 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   Screenshot("compose-circle");
   // On the white parts only, from the base picture: white under the second picture turns green,
   // white beside it black; grey stays grey. After ２倍 that is back at the base picture's size.
-  ASSERT_TRUE(walk.ChooseEntry("S"));
-  PostMessageA(main, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(WaitUntil([&] { return walk.Idle(); }) && ChooseDouble(main));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(SizeBar(main)) == "ＣＧサイズ 640, 480"; }));
   ASSERT_TRUE(walk.Choose("SGW", [](const ShownPicture& p) {
     return p.Is(160, 120, Green) && p.Is(225, 165, Green) && p.Is(90, 65, Grey) && p.Is(25, 25, Green) &&

@@ -127,9 +127,7 @@ class FileMenuWalk {
   }
   // ２倍, the first entry of 画面合成(&S).
   bool Double(const std::string& size) const {
-    if (!OpenBarMenu(main_, 'S')) return false;
-    PostMessageA(main_, WM_KEYDOWN, VK_RETURN, 1);
-    return WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
+    return ChooseDouble(main_) && WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
   }
 
  private:

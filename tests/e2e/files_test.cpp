@@ -232,12 +232,10 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   EXPECT_EQ(Program::Setting("JPG_INTERNET"), "1");
 }
 
-// ２倍, the first entry of 画面合成(&S), chosen with Enter; true when the picture grew.
+// ２倍; true when the picture grew.
 bool DoublePicture(HWND main, HWND sizeBar) {
   const std::string before = WindowText(sizeBar);
-  if (!OpenBarMenu(main, 'S')) return false;
-  PostMessageA(main, WM_KEYDOWN, VK_RETURN, 1);
-  return WaitUntil([&] { return WindowText(sizeBar) != before; }, 3000);
+  return ChooseDouble(main) && WaitUntil([&] { return WindowText(sizeBar) != before; }, 3000);
 }
 
 TEST(Files, TheLargestPictureDoublingMakesLoadsBack) {

@@ -376,7 +376,7 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
   ASSERT_NE(done, nullptr);
   POINT inside{4, 4};
   ClientToScreen(done, &inside);
-  EXPECT_EQ(ScreenPixel(inside), RGB(0, 128, 0));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(inside) == RGB(0, 128, 0); })) << ScreenPixel(inside);
   PressOk(done);
 
   EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.Folder() + "PIKTORAN.EXE"); }));

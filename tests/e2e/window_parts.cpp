@@ -78,6 +78,12 @@ bool ChooseInFileSubmenu(HWND main, int position, char mnemonic) {
   return true;
 }
 
+bool ChooseDouble(HWND main) {
+  if (!OpenBarMenu(main, 'S') || !WaitUntil([&] { return MenuPopupDrawn(main); })) return false;
+  PostMessageA(main, WM_KEYDOWN, VK_RETURN, 1);
+  return true;
+}
+
 void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file) {
   HWND dialog = WaitForSystemDialog(process);
   ASSERT_NE(dialog, nullptr);

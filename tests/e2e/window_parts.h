@@ -30,6 +30,9 @@ bool ChooseMenuEntry(HWND main, const std::string& mnemonics);
 // keyboard with the arrow keys; true once it shows. Choosing then takes the entry's mnemonic.
 bool OpenFileSubmenu(HWND main, int position);
 bool ChooseInFileSubmenu(HWND main, int position, char mnemonic);
+// ２倍, the first entry of 画面合成(&S) and without a mnemonic: Enter once the pop-up shows it
+// highlighted (before that, Wine's menu loop may take the key with nothing selected).
+bool ChooseDouble(HWND main);
 // Once the program's file dialog shows: checks its title and answers it with the file.
 void AnswerDialogTitled(const Process& process, const std::string& title, const std::string& file);
 // ＢＭＰ／ＪＰＧロード through the program's file dialog.
