@@ -10,9 +10,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "output/bmp_format.h"
-#include "output/jpeg_codec.h"
-#include "output/png_codec.h"
+#include "formats/bmp_format.h"
+#include "formats/jpeg_codec.h"
+#include "formats/png_codec.h"
 
 namespace {
 

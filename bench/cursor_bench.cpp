@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cursor/cursor_file.h"
 #include "cursor_bench_files.h"
+#include "formats/cursor_file.h"
 
 namespace {
 

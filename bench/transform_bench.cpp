@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "edit/transform.h"
+#include "picture/transform.h"
 
 namespace {
 

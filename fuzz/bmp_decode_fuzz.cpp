@@ -1,7 +1,7 @@
 #include <cstdlib>
 
+#include "formats/bmp_format.h"
 #include "fuzz_target.h"
-#include "output/bmp_format.h"
 
 // Whatever the bytes, decoding must stay in bounds; a picture it does give must survive our own
 // writer and reader unchanged.

@@ -1,8 +1,8 @@
 #include <cstdlib>
 
+#include "formats/bmp_format.h"
 #include "fuzz_picture.h"
 #include "fuzz_target.h"
-#include "output/bmp_format.h"
 
 // What our BMP writer makes, offset correction included, our reader takes back pixel for pixel.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

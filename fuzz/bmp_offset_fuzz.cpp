@@ -1,8 +1,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "formats/bmp_format.h"
 #include "fuzz_target.h"
-#include "output/bmp_format.h"
 
 // The writer's offset correction may change the pixel offset and nothing else, and only to a
 // place inside the buffer.

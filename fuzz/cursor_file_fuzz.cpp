@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "cursor/cursor_file.h"
-#include "cursor/program_file.h"
+#include "formats/cursor_file.h"
+#include "formats/program_file.h"
 #include "fuzz_target.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <cstdlib>
 
+#include "formats/jpeg_codec.h"
 #include "fuzz_target.h"
-#include "output/jpeg_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const JpegDecoded decoded = DecodeJpeg({data, size}, FuzzMaxPixels);

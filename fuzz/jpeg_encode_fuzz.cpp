@@ -1,8 +1,8 @@
 #include <cstdlib>
 
+#include "formats/jpeg_codec.h"
 #include "fuzz_picture.h"
 #include "fuzz_target.h"
-#include "output/jpeg_codec.h"
 
 // What our JPEG writer makes, at any quality and in either mode, our reader takes back at its
 // size; and no file is larger than the 6 bytes per pixel the read cap counts with (the picture

@@ -1,7 +1,7 @@
 #include <cstdlib>
 
+#include "formats/picture_bytes.h"
 #include "fuzz_target.h"
-#include "output/picture_bytes.h"
 
 // The reader's content check: BMP, JPEG and PNG are told by their first bytes and anything else
 // is refused; a picture that comes out is whole.

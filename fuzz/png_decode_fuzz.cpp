@@ -1,7 +1,7 @@
 #include <cstdlib>
 
+#include "formats/png_codec.h"
 #include "fuzz_target.h"
-#include "output/png_codec.h"
 
 // A refused file gives no picture, a decoded one a whole picture of its size; an encode of that
 // picture decodes back to the same pixels.

@@ -8,15 +8,15 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/rounding.cpp
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
   ${CMAKE_SOURCE_DIR}/src/app/help_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/program_constants.cpp
+  ${CMAKE_SOURCE_DIR}/src/common/program_constants.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/settings.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/setting_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/app/window_placement.cpp
   ${CMAKE_SOURCE_DIR}/src/app/position_hint.cpp
-  ${CMAKE_SOURCE_DIR}/src/edit/transform.cpp
-  ${CMAKE_SOURCE_DIR}/src/edit/scale_size.cpp
-  ${CMAKE_SOURCE_DIR}/src/edit/clear_colour.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/stamp_pixels.cpp
+  ${CMAKE_SOURCE_DIR}/src/picture/transform.cpp
+  ${CMAKE_SOURCE_DIR}/src/picture/scale_size.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/clear_colour.cpp
+  ${CMAKE_SOURCE_DIR}/src/picture/stamp_pixels.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/composition_corner.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/shape_geometry.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/arrangement.cpp
@@ -25,7 +25,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area.cpp
   ${CMAKE_SOURCE_DIR}/src/common/path_helpers.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_texts.cpp
-  ${CMAKE_SOURCE_DIR}/src/dialogs/about_texts.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/about_texts.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_paths.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/install_rules.cpp
@@ -34,20 +34,20 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp
-  ${CMAKE_SOURCE_DIR}/src/output/bmp_format.cpp
-  ${CMAKE_SOURCE_DIR}/src/output/jpeg_codec.cpp
-  ${CMAKE_SOURCE_DIR}/src/output/png_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/bmp_format.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/jpeg_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/png_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/output/save_format.cpp
-  ${CMAKE_SOURCE_DIR}/src/output/picture_bytes.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/picture_bytes.cpp
   ${CMAKE_SOURCE_DIR}/src/output/print_fit.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history_list.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program_path.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/cursor_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/entry_drawing.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/icon_entry.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/animation_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/key_colour.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/program_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/cursor_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/entry_drawing.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/icon_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/animation_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/key_colour.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/program_file.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/glyphs.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_sources.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_history.cpp
@@ -58,7 +58,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/browser/file_sort.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/file_choice.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_texts.cpp
-  ${CMAKE_SOURCE_DIR}/src/setup/display_paths.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/display_paths.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browse_history.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_glyphs.cpp
 )

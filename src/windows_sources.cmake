@@ -24,9 +24,9 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/window_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/windows_version.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/color_btn.cpp
-  ${CMAKE_SOURCE_DIR}/src/dialogs/about_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/about_box.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/window_queries.cpp
-  ${CMAKE_SOURCE_DIR}/src/cursor/stamp_cursor.cpp
+  ${CMAKE_SOURCE_DIR}/src/picture/stamp_cursor.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/load_cursor_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/icon_drawing.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_bar.cpp
@@ -35,9 +35,10 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_pictures.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_preview.cpp
   ${CMAKE_SOURCE_DIR}/src/cursor/cursor_stamping.cpp
-  ${CMAKE_SOURCE_DIR}/src/edit/working_picture.cpp
+  ${CMAKE_SOURCE_DIR}/src/picture/working_picture.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/picture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/colour_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/current_clear_colour.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/draw_shape.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/figure_mask.cpp
   ${CMAKE_SOURCE_DIR}/src/edit/arrangement_commands.cpp
@@ -76,16 +77,16 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/settings_store.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box_dlg.cpp
-  ${CMAKE_SOURCE_DIR}/src/output/jpeg_library.cpp
+  ${CMAKE_SOURCE_DIR}/src/formats/jpeg_library.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_files.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
-  ${CMAKE_SOURCE_DIR}/src/setup/file_system.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/combo_box.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/dialog_form.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/sn_box_dlg.cpp
-  ${CMAKE_SOURCE_DIR}/src/setup/shell_folders.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/shell_folders.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_link.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/handover_record.cpp

@@ -1,9 +1,9 @@
 #include "app/help_commands.h"
 
+#include "app/about_texts.h"
 #include "app/help_file.h"
 #include "app/settings_store.h"
 #include "common/program_identity.h"
-#include "dialogs/about_texts.h"
 #include "help/help_html_writer.h"
 #include "ui/application.h"
 #include "ui/registry.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "dialogs/about_box.h"
+#include "app/about_box.h"
 #include "ui/command_table.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"

@@ -4,7 +4,7 @@
 
 #include "app/hand_over.h"
 #include "app/long_path.h"
-#include "setup/file_system.h"
+#include "shell/file_system.h"
 
 namespace {
 

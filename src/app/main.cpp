@@ -7,12 +7,12 @@
 #include "app/command_line.h"
 #include "app/hand_over.h"
 #include "app/main_window.h"
-#include "app/program_constants.h"
 #include "app/settings_store.h"
-#include "output/jpeg_library.h"
-#include "setup/file_system.h"
 #include "common/path_helpers.h"
+#include "common/program_constants.h"
+#include "formats/jpeg_library.h"
 #include "setup/setup_window.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/settings_store.h"
 
-#include "app/program_constants.h"
+#include "common/program_constants.h"
 #include "ui/registry.h"
 
 namespace SettingsStore {

@@ -4,8 +4,8 @@
 #include "browser/file_filter.h"
 #include "browser/name_parts.h"
 #include "msgbox/work_area_probe.h"
-#include "setup/file_system.h"
-#include "setup/shell_folders.h"
+#include "shell/file_system.h"
+#include "shell/shell_folders.h"
 #include "ui/application.h"
 
 namespace {

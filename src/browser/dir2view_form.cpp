@@ -6,7 +6,7 @@
 #include "browser/file_choice.h"
 #include "browser/sn_box.h"
 #include "common/path_helpers.h"
-#include "setup/file_system.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "browser/dir2view_form.h"
 #include "common/path_helpers.h"
 #include "common/shift_jis.h"
-#include "setup/file_system.h"
-#include "setup/shell_folders.h"
+#include "shell/file_system.h"
+#include "shell/shell_folders.h"
 #include "ui/application.h"
 
 namespace {

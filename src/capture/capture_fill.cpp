@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <new>
 
-#include "edit/colour_commands.h"
+#include "common/work_files.h"
 #include "output/picture_files.h"
-#include "output/work_files.h"
+#include "workspace/current_clear_colour.h"
 
 namespace {
 

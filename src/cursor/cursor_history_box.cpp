@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "common/path_helpers.h"
+#include "common/work_files.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
-#include "output/work_files.h"
 #include "ui/handles.h"
 
 namespace {

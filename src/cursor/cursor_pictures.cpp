@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cursor/icon_drawing.h"
-#include "cursor/stamp_cursor.h"
+#include "picture/stamp_cursor.h"
 #include "ui/handles.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include "common/geometry.h"
-#include "cursor/current_cursor.h"
 #include "cursor/glyphs.h"
+#include "picture/current_cursor.h"
 #include "ui/picture.h"
 #include "ui/win32.h"
 

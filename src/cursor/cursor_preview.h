@@ -1,5 +1,5 @@
 #pragma once
-#include "edit/transform.h"
+#include "picture/transform.h"
 #include "ui/command_table.h"
 #include "ui/controls.h"
 #include "ui/menu.h"

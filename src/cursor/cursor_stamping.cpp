@@ -1,7 +1,7 @@
 #include "cursor/cursor_stamping.h"
 
 #include "cursor/cursor_pictures.h"
-#include "cursor/stamp_cursor.h"
+#include "picture/stamp_cursor.h"
 #include "ui/application.h"
 
 void CursorStamping::Create() {

@@ -2,8 +2,8 @@
 #include <optional>
 
 #include "common/geometry.h"
-#include "cursor/entry_drawing.h"
-#include "cursor/icon_entry.h"
+#include "formats/entry_drawing.h"
+#include "formats/icon_entry.h"
 #include "ui/win32.h"
 
 // The icon drawn at (0, 0) at `size` with the system's icon drawing over black and over white, on

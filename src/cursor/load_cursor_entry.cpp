@@ -8,15 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "cursor/cursor_file.h"
-#include "cursor/entry_drawing.h"
 #include "cursor/glyphs.h"
-#include "ui/file_bytes.h"
 #include "cursor/icon_drawing.h"
-#include "cursor/key_colour.h"
-#include "cursor/program_file.h"
-#include "edit/working_picture.h"
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
+#include "formats/cursor_file.h"
+#include "formats/entry_drawing.h"
+#include "formats/key_colour.h"
+#include "formats/program_file.h"
+#include "picture/working_picture.h"
+#include "ui/file_bytes.h"
 #include "ui/handles.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cursor/current_cursor.h"
+#include "picture/current_cursor.h"
 
 // Reads image entry `index` of the file into `cursor` (AND and XOR images as 32-bit Pictures, hot spot, source
 // file, from-bitmap flag) and returns the entry result (n >= 1 loaded; 0, -c or another value <= 0 when not: see cursor_file.h).

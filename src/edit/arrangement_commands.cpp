@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "cursor/stamp_pixels.h"
 #include "edit/arrangement.h"
 #include "edit/draw_shape.h"
+#include "picture/stamp_pixels.h"
 #include "workspace/main_menu.h"
 
 namespace {

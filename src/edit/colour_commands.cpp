@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "edit/clear_colour.h"
+#include "workspace/current_clear_colour.h"
 #include "workspace/main_menu.h"
 #include "workspace/setting_captions.h"
 
@@ -22,17 +22,6 @@ void ColourCommands::Bind(CommandTable& commands) {
 void ColourCommands::ShowSettings() {
   CheckIndexEntry(window_.Menu(), ClearColourEntries, workspace_.settings.clearColourIndex);
   window_.Menu().SetCaption("BMPBG6", UserColourCaption(workspace_.settings.myColour));
-}
-
-int CurrentClearColour(const MainSettings& settings) {
-  const SystemColours system{static_cast<int>(GetSysColor(COLOR_WINDOW)), static_cast<int>(GetSysColor(COLOR_BTNFACE)),
-                             static_cast<int>(GetSysColor(COLOR_APPWORKSPACE))};
-  return ClearColourOf(settings.clearColourIndex, settings.myColour, system);
-}
-
-Pixel CurrentClearPixel(const MainSettings& settings) {
-  const auto colour = static_cast<COLORREF>(CurrentClearColour(settings));
-  return MakePixel(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
 void ColourCommands::MBMP_CLR0Click() {

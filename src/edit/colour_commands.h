@@ -3,13 +3,6 @@
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
-// The clear colour of the settings as the system gives it now (0x00BBGGRR): the window,
-// button and workspace entries take the system's colours of the moment.
-int CurrentClearColour(const MainSettings& settings);
-// The same as one of our pixels (0x00RRGGBB): what shows through a transparent pixel of a loaded
-// picture.
-Pixel CurrentClearPixel(const MainSettings& settings);
-
 // The colour edits of the working picture: clearing it with the chosen clear colour (seven
 // entries, the last one the user's own from the colour dialog) and inverting its colours.
 // Neither changes the base picture.

@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "common/path_helpers.h"
-#include "edit/colour_commands.h"
 #include "edit/composition_corner.h"
 #include "edit/draw_shape.h"
 #include "edit/figure_mask.h"
 #include "output/picture_dialog.h"
 #include "output/picture_files.h"
 #include "ui/application.h"
+#include "workspace/current_clear_colour.h"
 #include "workspace/main_menu.h"
 #include "workspace/setting_captions.h"
 

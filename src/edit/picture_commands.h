@@ -1,5 +1,5 @@
 #pragma once
-#include "edit/working_picture.h"
+#include "picture/working_picture.h"
 #include "ui/command_table.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"

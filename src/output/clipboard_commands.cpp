@@ -2,10 +2,10 @@
 
 #include <new>
 
-#include "edit/colour_commands.h"
-#include "output/picture_bytes.h"
+#include "formats/picture_bytes.h"
+#include "formats/png_codec.h"
 #include "output/picture_replacement.h"
-#include "output/png_codec.h"
+#include "workspace/current_clear_colour.h"
 
 void ClipboardCommands::Bind(CommandTable& commands) {
   commands.BindOpening("MF_CLIP0", [this] { MF_CLIP0Click(); });

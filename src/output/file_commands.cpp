@@ -4,13 +4,13 @@
 #include <new>
 
 #include "common/path_helpers.h"
-#include "edit/colour_commands.h"
 #include "output/clipboard_commands.h"
 #include "output/picture_dialog.h"
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
 #include "output/save_format.h"
 #include "ui/application.h"
+#include "workspace/current_clear_colour.h"
 #include "workspace/setting_captions.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "output/file_history.h"
 
 #include "common/list_file.h"
-#include "output/work_files.h"
+#include "common/work_files.h"
 #include "ui/application.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "common/work_files.h"
 #include "output/paint_program_path.h"
 #include "output/picture_files.h"
 #include "output/user_work_folder.h"
-#include "output/work_files.h"
-#include "setup/file_system.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 
 namespace {

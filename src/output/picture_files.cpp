@@ -2,10 +2,10 @@
 
 #include <new>
 
-#include "output/bmp_format.h"
-#include "output/jpeg_codec.h"
-#include "output/picture_bytes.h"
-#include "output/png_codec.h"
+#include "formats/bmp_format.h"
+#include "formats/jpeg_codec.h"
+#include "formats/picture_bytes.h"
+#include "formats/png_codec.h"
 #include "ui/file_bytes.h"
 
 bool WriteBmpFile(const Picture& picture, const std::string& fileName) {

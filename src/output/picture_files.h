@@ -5,7 +5,7 @@
 
 #include "common/picture_limits.h"
 #include "common/pixels.h"
-#include "output/picture_bytes.h"
+#include "formats/picture_bytes.h"
 #include "ui/picture.h"
 
 // Writes the picture as a BMP file with the pixel-offset correction of CorrectBmpPixelOffset.

@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "common/work_files.h"
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
-#include "output/work_files.h"
-#include "setup/file_system.h"
+#include "shell/file_system.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <new>
 #include <utility>
 
-#include "edit/colour_commands.h"
 #include "output/picture_files.h"
 #include "ui/application.h"
+#include "workspace/current_clear_colour.h"
 
 void ReportUnreadablePicture(MainWindowServices& window) {
   window.Window().Show();

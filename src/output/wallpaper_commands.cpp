@@ -3,10 +3,10 @@
 #include <new>
 #include <vector>
 
+#include "common/work_files.h"
 #include "output/picture_files.h"
 #include "output/picture_replacement.h"
 #include "output/user_work_folder.h"
-#include "output/work_files.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 

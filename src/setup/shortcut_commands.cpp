@@ -2,11 +2,11 @@
 
 #include "common/program_identity.h"
 #include "setup/file_copy.h"
-#include "setup/file_system.h"
 #include "setup/progman.h"
 #include "setup/progman_commands.h"
 #include "setup/shell_link.h"
 #include "setup/shell_registry.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 
 void ShortcutCommands::Bind(CommandTable& commands) {

@@ -3,13 +3,13 @@
 // its file can be deleted, removes the emptied folders and says so.
 #include <string>
 
-#include "app/program_constants.h"
 #include "common/path_helpers.h"
-#include "setup/file_system.h"
+#include "common/program_constants.h"
 #include "setup/handover_record.h"
 #include "setup/removal_at_restart.h"
 #include "setup/setup_window.h"
 #include "setup/uninstall_rules.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 

@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program_constants.h"
 #include "common/path_helpers.h"
-#include "output/work_files.h"
+#include "common/program_constants.h"
+#include "common/work_files.h"
 #include "setup/file_copy.h"
-#include "setup/file_system.h"
 #include "setup/handover_record.h"
 #include "setup/install_rules.h"
 #include "setup/progman.h"
@@ -19,6 +18,7 @@
 #include "setup/shell_registry.h"
 #include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/registry.h"

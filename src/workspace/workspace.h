@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "common/geometry.h"
-#include "cursor/stamp_cursor.h"
-#include "edit/working_picture.h"
+#include "picture/stamp_cursor.h"
+#include "picture/working_picture.h"
 #include "workspace/settings.h"
 
 // What the features share for the whole run. The main window owns it and hands it to each

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "driver.h"
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 // After <windows.h>, which driver.h brings.

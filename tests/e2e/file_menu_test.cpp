@@ -10,8 +10,8 @@
 #include <iterator>
 
 #include "driver.h"
+#include "formats/bmp_format.h"
 #include "png_files.h"
-#include "output/bmp_format.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 
@@ -192,8 +192,12 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   ASSERT_TRUE(walk.OpenSubmenu(WallpaperMenu));
   ASSERT_TRUE(WaitUntil([&] { return MenuPopupDrawn(main); }));
   for (const MenuLine& line : ReadMenuBar(main)) {
-    if (line.caption == "壁紙ロード(&G)" || line.caption == "壁紙（なし） (&N)") EXPECT_TRUE(line.grayed) << line.caption;
-    if (line.caption == "壁紙張り付け(&P)") EXPECT_FALSE(line.grayed);
+    if (line.caption == "壁紙ロード(&G)" || line.caption == "壁紙（なし） (&N)") {
+      EXPECT_TRUE(line.grayed) << line.caption;
+    }
+    if (line.caption == "壁紙張り付け(&P)") {
+      EXPECT_FALSE(line.grayed);
+    }
   }
   Screenshot("file-menu-wallpaper");
   ASSERT_TRUE(CloseMenus(main));

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "dialogs/about_texts.h"
+#include "app/about_texts.h"
 #include "driver.h"
 #include "support/screenshot.h"
 #include "window_parts.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "driver.h"
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 // After <windows.h>, which driver.h brings.

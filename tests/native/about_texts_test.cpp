@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/about_texts.h"
+#include "app/about_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "app/command_line.h"
-#include "app/program_constants.h"
+#include "common/program_constants.h"
 
 namespace {
 

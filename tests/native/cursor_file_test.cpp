@@ -1,11 +1,11 @@
-#include "cursor/cursor_file.h"
+#include "formats/cursor_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "cursor/key_colour.h"
 #include "../support/cursor_file_builder.h"
+#include "formats/key_colour.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "common/path_helpers.h"
 #include "common/shift_jis.h"
-#include "setup/display_paths.h"
+#include "shell/display_paths.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cursor/entry_drawing.h"
+#include "formats/entry_drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/help_file.h"
-#include "cursor/byte_fields.h"
+#include "formats/byte_fields.h"
 #include "help/help_file_writer.h"
 #include "help/help_source.h"
 #include "help/help_text.h"

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/scale_size.h"
+#include "formats/bmp_format.h"
+#include "formats/jpeg_codec.h"
 #include "jpeg_test_files.h"
-#include "output/bmp_format.h"
-#include "output/jpeg_codec.h"
+#include "picture/scale_size.h"
 
 namespace {
 

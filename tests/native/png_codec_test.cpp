@@ -1,4 +1,4 @@
-#include "output/png_codec.h"
+#include "formats/png_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "output/bmp_format.h"
-#include "output/picture_bytes.h"
+#include "formats/bmp_format.h"
+#include "formats/picture_bytes.h"
 #include "output/save_format.h"
 
 namespace {

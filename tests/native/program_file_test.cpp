@@ -1,4 +1,4 @@
-#include "cursor/program_file.h"
+#include "formats/program_file.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <vector>
 
-#include "cursor/stamp_pixels.h"
+#include "picture/stamp_pixels.h"
 
 namespace {
 

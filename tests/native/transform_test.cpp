@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <random>
 
-#include "edit/scale_size.h"
-#include "edit/transform.h"
+#include "picture/scale_size.h"
+#include "picture/transform.h"
 
 namespace {
 

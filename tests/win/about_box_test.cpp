@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/about_box.h"
+#include "app/about_box.h"
 #include "fake_window.h"
 #include "scheduled.h"
 #include "ui/application.h"

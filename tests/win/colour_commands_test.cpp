@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "edit/clear_colour.h"
 #include "edit/colour_commands.h"
 #include "fake_window.h"
+#include "workspace/clear_colour.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "cursor/cursor_preview.h"
 #include "cursor/cursor_stamping.h"
 #include "fake_window.h"
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
 #include "support/cursor_file_builder.h"
 #include "temp_folder.h"
 #include "ui/registry.h"

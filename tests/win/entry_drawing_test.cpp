@@ -1,7 +1,7 @@
 // Our drawing of cursor and icon entries against the system's: every entry of every cursor, icon
 // and animation in the test data, decoded by CreateIconFromResourceEx and drawn with DrawIconEx
 // over black and over white, must come out the same pixel for pixel as ours.
-#include "cursor/entry_drawing.h"
+#include "formats/entry_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "../support/cursor_file_builder.h"
-#include "cursor/cursor_file.h"
 #include "cursor/icon_drawing.h"
+#include "formats/cursor_file.h"
 #include "ui/handles.h"
 
 namespace {

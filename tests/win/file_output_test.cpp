@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "capture/capture_fill.h"
+#include "common/work_files.h"
 #include "fake_window.h"
 #include "output/file_history.h"
 #include "output/list_file_store.h"
@@ -12,7 +13,6 @@
 #include "output/picture_files.h"
 #include "output/picture_memories.h"
 #include "output/wallpaper_commands.h"
-#include "output/work_files.h"
 #include "temp_folder.h"
 
 namespace {

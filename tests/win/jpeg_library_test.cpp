@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "output/jpeg_library.h"
+#include "formats/jpeg_library.h"
 
 TEST(JpegLibrary, LinkedLibraryAcceptsOurHeadersAndNamesItsVersion) {
   const std::string version = JpegLibraryVersion();

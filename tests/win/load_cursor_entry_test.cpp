@@ -9,8 +9,8 @@
 
 #include "../support/program_file_builder.h"
 #include "common/path_helpers.h"
-#include "cursor/stamp_cursor.h"
-#include "output/bmp_format.h"
+#include "formats/bmp_format.h"
+#include "picture/stamp_cursor.h"
 #include "temp_folder.h"
 #include "ui/win32.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/program_constants.h"
 #include "app/settings_store.h"
+#include "common/program_constants.h"
 #include "ui/registry.h"
 
 namespace {

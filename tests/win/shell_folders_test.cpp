@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/path_helpers.h"
-#include "setup/file_system.h"
-#include "setup/shell_folders.h"
+#include "shell/file_system.h"
+#include "shell/shell_folders.h"
 #include "temp_folder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cursor/cursor_pictures.h"
-#include "cursor/stamp_cursor.h"
+#include "picture/stamp_cursor.h"
 
 namespace {
 

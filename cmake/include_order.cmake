@@ -1,0 +1,27 @@
+# Fails when a file under src/ includes a header of a folder above its own: the folders are
+# layered, each using only those below it (README, "Layout"). Run as cmake -DSOURCE_DIR=… -P.
+set(folders_bottom_up common formats help ui shell picture dialogs msgbox browser workspace output edit cursor
+                      capture setup app)
+
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")
+set(upward "")
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" folder "${source}")
+  list(FIND folders_bottom_up "${folder}" level)
+  if(level EQUAL -1)
+    string(APPEND upward "\n  src/${folder}/ is not in the layer order")
+    continue()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/src/${source}" includes REGEX "^#include \"[a-z_]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" included "${line}")
+    list(FIND folders_bottom_up "${included}" included_level)
+    if(included_level GREATER level OR included_level EQUAL -1)
+      string(APPEND upward "\n  src/${source}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES upward)
+if(upward)
+  message(FATAL_ERROR "Includes running up the layers (bottom up: ${folders_bottom_up}):${upward}")
+endif()
