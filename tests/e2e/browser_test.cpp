@@ -116,22 +116,6 @@ std::vector<std::string> ListedNames(const RemoteBuffer& buffer, HWND list) {
   return names;
 }
 
-// A left click on the screen, as the mouse gives it. Both button events carry the point, so a
-// pointer move still on its way from an earlier click cannot shift them.
-void ClickAt(int x, int y) {
-  SetCursorPos(x, y);
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[2] = {};
-  for (INPUT& event : input) {
-    event.type = INPUT_MOUSE;
-    event.mi.dx = MulDiv(x, 65535, width - 1);
-    event.mi.dy = MulDiv(y, 65535, height - 1);
-  }
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 // The file list's column header, clicked at `quarter` quarters of the column's width: clicks
 // in turn at one place would make a double click, which sorts nothing.
 void ClickColumn(HWND list, int column, int quarter) {

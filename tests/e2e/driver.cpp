@@ -407,6 +407,20 @@ int PixelsOfColour(const RECT& area, COLORREF colour) {
   return count;
 }
 
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[2] = {};
+  for (INPUT& event : input) {
+    event.type = INPUT_MOUSE;
+    event.mi.dx = MulDiv(x, 65535, width - 1);
+    event.mi.dy = MulDiv(y, 65535, height - 1);
+  }
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
 void PressKey(WORD virtualKey) {
   INPUT input[2] = {};
   for (INPUT& event : input) {

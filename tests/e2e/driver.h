@@ -44,6 +44,9 @@ std::vector<HWND> Descendants(HWND window);
 int PixelsOfColour(const RECT& area, COLORREF colour);
 
 // The keyboard as the user types on it: every key goes to whatever window has the focus.
+// A left click on the screen, as the mouse gives it. Both button events carry the point, so a
+// pointer move still on its way from an earlier click cannot shift them.
+void ClickAt(int x, int y);
 void PressKey(WORD virtualKey);
 void TypeText(const std::string& asciiText);
 // The window that holds the keyboard focus in the thread of `window`; null when none does.

@@ -110,15 +110,6 @@ bool DropFile(const Process& process, HWND window, const std::string& file) {
   return written && PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
-void Click(POINT at) {
-  SetCursorPos(at.x, at.y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 // How many of the pane's inner pixels on screen differ from the empty pane's colour.
 int PaintedPixels(HWND pane) {
   const RECT r = WindowRect(pane);
@@ -196,7 +187,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   // Empty until a file is clicked; waiting for that also waits until the dialog is drawn.
   EXPECT_TRUE(WaitUntil([&] { return PaintedPixels(pane) == 0; }));
   const RECT listRect = WindowRect(list);
-  Click({listRect.left + 30, listRect.top + 10});
+  ClickAt(listRect.left + 30, listRect.top + 10);
   EXPECT_TRUE(WaitUntil([&] { return PaintedPixels(pane) > 20; }));
   Screenshot("open-picture-dialog");
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
