@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "formats/cursor_file.h"
+#include "formats/entry_drawing.h"
 #include "formats/program_file.h"
 #include "fuzz_target.h"
 
@@ -18,9 +19,9 @@ bool WellFormed(const IconEntry& entry) {
 
 }  // namespace
 
-// Whatever the bytes, the program-file check and locating and rebuilding entries stay in bounds;
-// each entry the count promises is either loaded (index + 1) or refused (its negation), and asking
-// past the count tells the count.
+// Whatever the bytes, the program-file check and locating, rebuilding and drawing entries stay in
+// bounds; each entry the count promises is either loaded (index + 1) or refused (its negation), and
+// asking past the count tells the count.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const ByteSpan file(data, size);
   ProgramIconsAreSound(file);
@@ -33,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool loaded = prepared.result == index + 1;
     if (loaded != prepared.entry.has_value() || (!loaded && prepared.result != -(index + 1))) std::abort();
     if (prepared.entry && !WellFormed(*prepared.entry)) std::abort();
+    if (prepared.entry) EntryPictures(*prepared.entry);
   }
   return 0;
 }

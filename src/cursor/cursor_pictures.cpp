@@ -20,7 +20,7 @@ void FillPicture(Picture& picture, COLORREF colour) {
 
 bool DrawCursorHandle(HICON handle, CurrentCursor& cursor) {
   const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-  const auto pictures = handle ? DrawIconApart(handle, size, EntryDrawing::TrueColour) : std::nullopt;
+  const auto pictures = handle ? DrawIconApart(handle, size) : std::nullopt;
   return pictures && cursor.andMask.Assign(pictures->andMask) && cursor.xorColour.Assign(pictures->xorColour);
 }
 

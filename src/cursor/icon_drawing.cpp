@@ -56,9 +56,8 @@ std::optional<EntryDrawings> DrawIconOverBlackAndWhite(HICON icon, Size size, En
   return drawings;
 }
 
-std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing) {
-  const std::optional<EntryDrawings> drawings = DrawIconOverBlackAndWhite(icon, size, drawing);
+std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size) {
+  const std::optional<EntryDrawings> drawings = DrawIconOverBlackAndWhite(icon, size, EntryDrawing::TrueColour);
   if (!drawings) return std::nullopt;
-  return drawing == EntryDrawing::Blended ? SplitBlended(drawings->overBlack, drawings->overWhite)
-                                          : SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
+  return SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
 }

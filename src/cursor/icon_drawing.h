@@ -11,5 +11,6 @@
 // drawn.
 std::optional<EntryDrawings> DrawIconOverBlackAndWhite(HICON icon, Size size, EntryDrawing drawing);
 
-// Those two drawings taken apart into mask and colour pictures.
-std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size, EntryDrawing drawing);
+// The icon drawn in true colour over black and over white, taken apart into mask and colour
+// pictures.
+std::optional<MaskAndColour> DrawIconApart(HICON icon, Size size);

@@ -21,10 +21,6 @@
 
 namespace {
 
-// The version CreateIconFromResourceEx expects of icon data.
-constexpr DWORD IconFormatVersion = 0x00030000;
-constexpr std::size_t IconFileHeaderBytes = 22;
-
 // A program file mapped for the check of its tables: the system maps it too, and a library may be
 // much larger than anything we would read.
 class MappedFile {
@@ -92,29 +88,18 @@ int LoadProgramIcon(const std::string& fileName, int index, CurrentCursor& curso
   if (!extracted || extracted == reinterpret_cast<HICON>(1)) return ProgramFileResult(false, ProgramIconCount(fileName));
   const IconHandle icon(extracted);
   const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-  const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), size, EntryDrawing::TrueColour);
+  const std::optional<MaskAndColour> pictures = DrawIconApart(icon.Get(), size);
   if (!pictures || !TakePictures(*pictures, cursor)) return -1;
   cursor.sourceFile = fileName;
   cursor.fromBitmap = false;
   return ProgramFileResult(true, 0);
 }
 
-// A PNG entry needs a PNG decoder, which the system has.
-std::optional<MaskAndColour> SystemDrawnPictures(const IconEntry& entry) {
-  const IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(entry.iconFile.data() + IconFileHeaderBytes),
-                                                 static_cast<DWORD>(entry.iconFile.size() - IconFileHeaderBytes), TRUE,
-                                                 IconFormatVersion, entry.size.width, entry.size.height,
-                                                 LR_DEFAULTCOLOR));
-  if (!icon) return std::nullopt;
-  return DrawIconApart(icon.Get(), entry.size, entry.drawing);
-}
-
 int LoadIconEntry(const std::string& fileName, ByteSpan file, int index, CurrentCursor& cursor) {
   const PreparedEntry prepared = PrepareCursorEntry(file, index);
   if (prepared.result < 1) return prepared.result;
   const IconEntry& entry = *prepared.entry;
-  const std::optional<MaskAndColour> pictures =
-      entry.drawing == EntryDrawing::Blended ? SystemDrawnPictures(entry) : EntryPictures(entry);
+  const std::optional<MaskAndColour> pictures = EntryPictures(entry);
   if (!pictures || !TakePictures(*pictures, cursor)) return -prepared.result;
   cursor.hotSpot = prepared.hotSpot;
   cursor.sourceFile = fileName;

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+
+#include "formats/png_codec.h"
 
 namespace {
 
@@ -72,6 +75,21 @@ std::optional<EntryRows> RowsOf(const IconEntry& entry) {
   return rows;
 }
 
+// A PNG entry through our PNG reader, laid over black and over white through its alpha.
+std::optional<EntryDrawings> DrawPngEntry(const IconEntry& entry) {
+  const ByteSpan file(entry.iconFile);
+  if (!Holds(file, 0, IconFileHeaderBytes)) return std::nullopt;
+  const ByteSpan png = file.subspan(IconFileHeaderBytes);
+  constexpr std::int64_t MaxEntryPixels = std::int64_t{MaxEntrySide} * MaxEntrySide;
+  PngDecoded overBlack = DecodePng(png, 0, MaxEntryPixels);
+  PngDecoded overWhite = DecodePng(png, WhitePixel, MaxEntryPixels);
+  if (overBlack.error != PngError::None || overWhite.error != PngError::None ||
+      Size{overBlack.picture.width, overBlack.picture.height} != entry.size) {
+    return std::nullopt;
+  }
+  return EntryDrawings{std::move(overBlack.picture), std::move(overWhite.picture)};
+}
+
 }  // namespace
 
 int NearestOfSixteen(Pixel colour) {
@@ -90,7 +108,7 @@ int NearestOfSixteen(Pixel colour) {
 }
 
 std::optional<EntryDrawings> DrawEntry(const IconEntry& entry) {
-  if (entry.drawing == EntryDrawing::Blended) return std::nullopt;
+  if (entry.drawing == EntryDrawing::Blended) return DrawPngEntry(entry);
   const std::optional<EntryRows> rows = RowsOf(entry);
   if (!rows) return std::nullopt;
   const int width = entry.size.width, height = entry.size.height;
@@ -127,5 +145,6 @@ std::optional<EntryDrawings> DrawEntry(const IconEntry& entry) {
 std::optional<MaskAndColour> EntryPictures(const IconEntry& entry) {
   const std::optional<EntryDrawings> drawings = DrawEntry(entry);
   if (!drawings) return std::nullopt;
-  return SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
+  return entry.drawing == EntryDrawing::Blended ? SplitBlended(drawings->overBlack, drawings->overWhite)
+                                                : SplitOverBlackAndWhite(drawings->overBlack, drawings->overWhite);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "../support/cursor_file_builder.h"
 
 namespace {
@@ -47,11 +49,35 @@ TEST(EntryDrawing, OpaqueSeeThroughAndInvertingPixels) {
   }
 }
 
+// A PNG entry shows through its alpha: over black its colour times alpha, over white that plus the
+// rest; from half opaque up it keeps its own colour, below that it is transparent.
+TEST(EntryDrawing, APngEntryThroughItsAlpha) {
+  const std::uint32_t alphas[] = {255, 128, 127, 0};
+  const Bytes png = Png(4, 2, [&](int x, int) { return alphas[x] << 24 | 0xC08040; });
+  const IconEntry entry = *RebuildIconEntry(png, static_cast<std::uint32_t>(png.size()));
+  const std::optional<EntryDrawings> drawn = DrawEntry(entry);
+  ASSERT_TRUE(drawn);
+  EXPECT_EQ(drawn->overBlack.At(0, 1), MakePixel(0xC0, 0x80, 0x40));
+  EXPECT_EQ(drawn->overBlack.At(1, 1), MakePixel(96, 64, 32));
+  EXPECT_EQ(drawn->overWhite.At(1, 1), MakePixel(223, 191, 159));
+  EXPECT_EQ(drawn->overWhite.At(3, 1), White);
+  const std::optional<MaskAndColour> pictures = EntryPictures(entry);
+  ASSERT_TRUE(pictures);
+  EXPECT_EQ(pictures->andMask.pixels, (std::vector<Pixel>{Black, Black, White, White, Black, Black, White, White}));
+  EXPECT_EQ(pictures->xorColour.At(0, 0), MakePixel(0xC0, 0x80, 0x40));
+  // Half opaque, the colour comes back from its blend within a step.
+  const Pixel half = pictures->xorColour.At(1, 0);
+  EXPECT_LE(std::abs(RedOf(half) - 0xC0) + std::abs(GreenOf(half) - 0x80) + std::abs(BlueOf(half) - 0x40), 1);
+  EXPECT_EQ(pictures->xorColour.At(2, 0), Black);
+}
+
 TEST(EntryDrawing, RefusesWhatItCannotDraw) {
   IconEntry cut = Entry(4, {}, 0, false);
   cut.iconFile.pop_back();
   EXPECT_FALSE(DrawEntry(cut));
-  const Bytes png = Png(4, 4, [](int, int) { return 0xFF000000u; });
+  // A PNG whose image data was damaged after its header was read.
+  Bytes png = Png(4, 4, [](int, int) { return 0xFF000000u; });
+  png[png.size() - 20] ^= 0xFF;
   EXPECT_FALSE(DrawEntry(*RebuildIconEntry(png, static_cast<std::uint32_t>(png.size()))));
 }
 

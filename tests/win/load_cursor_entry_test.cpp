@@ -245,7 +245,7 @@ TEST_F(LoadCursorEntryTest, ColourDepthsOfEntries) {
   EXPECT_EQ(stamped.At(40, 0), Teal);
   EXPECT_EQ(stamped.At(60, 0), Teal);
 
-  // PNG: the same through the system's decoder, at 256 x 256.
+  // PNG: the same through the PNG reader, at 256 x 256.
   const Bytes png = Png(256, 256, [&](int x, int) { return alphas[x / 64] << 24 | 0x3080C0; });
   ASSERT_EQ(Load("large.ico", IconDirectory(1, {{PlainEntry(16, 16, 4)}, {png}}), 1), 2);
   EXPECT_EQ(cursor_.xorColour.GetSize(), (Size{256, 256}));
