@@ -134,14 +134,17 @@ TEST(EntryDrawing, EveryEntryOfTheTestDataAsTheSystemDrawsIt) {
       const IconEntry& entry = *prepared.entry;
       const std::optional<EntryDrawings> system = SystemDrawings(entry);
       const std::optional<EntryDrawings> ours = DrawEntry(entry);
-      ASSERT_TRUE(system && ours) << name << " entry " << index;
       const std::string where = name + " entry " + std::to_string(index);
       if (entry.drawing == EntryDrawing::Blended) {
+        // A PNG the system cannot decode (the seed that is a header alone) we refuse as well.
+        ASSERT_EQ(ours.has_value(), system.has_value()) << where;
+        if (!ours) continue;
         EXPECT_LE(LargestChannelDifference(ours->overBlack, system->overBlack), 1) << where << " over black";
         EXPECT_LE(LargestChannelDifference(ours->overWhite, system->overWhite), 1) << where << " over white";
         ++blended;
         continue;
       }
+      ASSERT_TRUE(system && ours) << where;
       EXPECT_EQ(FirstDifference(ours->overBlack, system->overBlack), "") << where << " over black";
       EXPECT_EQ(FirstDifference(ours->overWhite, system->overWhite), "") << where << " over white";
       ++compared;
