@@ -8,6 +8,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/failure_log.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_bytes.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_dialog.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/focus_memory.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_preview.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp

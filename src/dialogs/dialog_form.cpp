@@ -49,15 +49,6 @@ void DialogForm::TakeMainWindowColours() {
 
 void DialogForm::FormShow() { SetForegroundWindow(Handle()); }
 
-bool DialogForm::RestoreFocus() {
-  for (HWND control : {lastFocus_, FirstFocus()}) {
-    if (control && IsChild(Handle(), control) && IsWindowVisible(control) && IsWindowEnabled(control)) {
-      SetFocus(control);
-      return true;
-    }
-  }
-  return false;
-}
 
 bool DialogForm::HandleDialogKey(const MSG& message) {
   // While a list is dropped, Enter and Escape close it, not the window.
@@ -96,13 +87,13 @@ LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // As a dialog box does, the window hands the keyboard on to a control instead of keeping it.
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) lastFocus_ = focus;
-      } else if (!HIWORD(wParam) && RestoreFocus()) {  // not while minimised
+        focus_.Remember(Handle());
+      } else if (!HIWORD(wParam) && focus_.Restore(Handle(), FirstFocus())) {  // not while minimised
         return 0;
       }
       return DefaultMessage(message, wParam, lParam);
     case WM_SETFOCUS:
-      if (RestoreFocus()) return 0;
+      if (focus_.Restore(Handle(), FirstFocus())) return 0;
       return DefaultMessage(message, wParam, lParam);
     default:
       return DefaultMessage(message, wParam, lParam);

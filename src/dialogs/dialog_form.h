@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/focus_memory.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 
@@ -34,9 +35,7 @@ class DialogForm : public Form {
 
  private:
   LRESULT ControlColours(HDC dc, bool field) const;
-  // Gives the focus to the control that had it when the window was left, else to FirstFocus.
-  bool RestoreFocus();
-  HWND lastFocus_ = nullptr;
+  FocusMemory focus_;
 
   COLORREF colour_;
   COLORREF fontColour_;

@@ -254,12 +254,12 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     case WM_ACTIVATE:
-      // As in a dialog the focus comes back where it was, the first time into the folder box,
-      // so what the user types at once goes there.
+      // The focus comes back where it was, the first time into the folder box, so what the user
+      // types at once goes there.
       if (LOWORD(wParam) == WA_INACTIVE) {
-        if (IsChild(Handle(), GetFocus())) focused_ = GetFocus();
+        focus_.Remember(Handle());
       } else if (!HIWORD(wParam)) {
-        SetFocus(IsWindow(focused_) && IsWindowVisible(focused_) ? focused_ : Edit1.Handle());
+        focus_.Restore(Handle(), Edit1.Handle());
         return 0;
       }
       return DefaultMessage(message, wParam, lParam);

@@ -2,10 +2,11 @@
 #include <string>
 
 #include "dialogs/color_btn.h"
-#include "setup/uninstall_rules.h"
 #include "msgbox/mk_box_dlg.h"
+#include "setup/uninstall_rules.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"
+#include "ui/focus_memory.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/hints.h"
@@ -92,8 +93,7 @@ class SetupWindow : public Form {
   std::string programFile_;
   bool removeFolders_ = true;
   int deleteTries_ = 0;
-  // The control that had the focus when the window was last deactivated.
-  HWND focused_ = nullptr;
+  FocusMemory focus_;
   FontHandle font_;
   Hints hints_;
   Label Label1;

@@ -310,9 +310,10 @@ TEST(Install, GroupNamesGoQuotedOrNotAtAll) {
                      "installer-group-refused"));
   EXPECT_FALSE(FileExists(target));
 
-  // Quoted, the name with parentheses is one group; the item that cannot be made is reported.
+  // After the message the keyboard is back in the group box. Quoted, the name with parentheses is
+  // one group; the item that cannot be made is reported.
+  ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) == ChildOfClass(installer.group, "Edit"); }));
   SetText(installer.group, Tools);
-  ASSERT_TRUE(TabTo(window, ChildOfClass(installer.group, "Edit")));
   PressKey(VK_RETURN);
   ASSERT_TRUE(Answer(target + "\nフォルダーを作成します", "はい"));
   ASSERT_TRUE(Answer("[ Tools (64-bit) ]\nDDE:送信に失敗しました・・・\nグループへの登録に失敗しました・・・", "ＯＫ",
