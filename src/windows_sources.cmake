@@ -4,6 +4,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/child_control.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/clipboard_file.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/command_table.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/dialog_placement.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/failure_log.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_bytes.cpp

@@ -44,7 +44,7 @@ Picture MemoryOne(const Workspace& workspace) {
 
 void FillCaptureGaps(Workspace& workspace, MainWindowServices& window) {
   Picture& working = workspace.picture.Working();
-  if (workspace.LowColourScreen() && !working.Empty()) workspace.picture.ClipboardRoundTrip(window.Window().Handle());
+  if (workspace.LowColourScreen() && !working.Empty()) workspace.picture.ScreenFormatRoundTrip();
   // Gaps belong to the capture that made them: whatever happens, they are not used again.
   const std::vector<Bounds> gaps = std::move(workspace.captureFill);
   workspace.captureFill.clear();

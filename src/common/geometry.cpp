@@ -10,6 +10,14 @@ Bounds ClampIntoWorkArea(Bounds b, const Bounds& work) {
   return b;
 }
 
+Bounds FitIntoWorkArea(Bounds b, const Bounds& work, bool resizable) {
+  if (resizable) {
+    b.width = std::min(b.width, std::max(work.width, 0));
+    b.height = std::min(b.height, std::max(work.height, 0));
+  }
+  return ClampIntoWorkArea(b, work);
+}
+
 std::optional<Size> FitInside(Size picture, Size box) {
   if (picture.width <= 0 || picture.height <= 0 || box.width <= 0 || box.height <= 0) return std::nullopt;
   if (picture.width <= box.width && picture.height <= box.height) return picture;

@@ -39,6 +39,8 @@ struct Edges {
 
 // Pulls `bounds` inside the work area; the left and top edges win when it does not fit.
 Bounds ClampIntoWorkArea(Bounds bounds, const Bounds& workArea);
+// The same for a window that may also be made smaller (a resizable one) to fit whole.
+Bounds FitIntoWorkArea(Bounds bounds, const Bounds& workArea, bool resizable);
 
 // The largest size with the picture's proportions that fits the box, never larger than the
 // picture itself and never without width or height; nullopt for an empty picture or box.

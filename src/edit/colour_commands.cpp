@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "ui/dialog_placement.h"
 #include "workspace/current_clear_colour.h"
 #include "workspace/main_menu.h"
 #include "workspace/setting_captions.h"
@@ -59,6 +60,7 @@ void ColourCommands::BMPBG00Click() {
   dialog.lpCustColors = custom;
   dialog.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_RGBINIT;
   TopMostSuspension topMost(window_);
+  const SystemDialogPlacement placement;
   if (!ChooseColorA(&dialog)) {
     // Cancelled changes nothing; a dialog that could not be shown is reported.
     if (CommDlgExtendedError() != 0) window_.ShowMsg("色の設定に失敗しました・・・");

@@ -245,7 +245,7 @@ void CompositionCommands::Compose() {
   }
   const Point corner = SecondPictureCorner(size, Image_KASANERU.GetSize(), s.hoseiOn ? s.centre : Point{});
   if (onWhite) {
-    if (workspace_.LowColourScreen()) pictures.ClipboardRoundTrip(window_.Window().Handle());
+    if (workspace_.LowColourScreen()) pictures.ScreenFormatRoundTrip();
     ComposeOnWhite(corner, whiteMask, composite);
   } else {
     ComposeInFigure(corner);

@@ -29,7 +29,7 @@ void PictureCommands::M_GAMEN0Click() {
 void PictureCommands::M_KAITEN0Click() { window_.Menu().SetEnabled(RotateEntries, Pictures().HasWorkingPicture()); }
 
 void PictureCommands::M_RealClick() {
-  if (workspace_.LowColourScreen()) Pictures().ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) Pictures().ScreenFormatRoundTrip();
   // Out of memory: no confirmation is claimed for a base picture that did not change.
   if (Pictures().SetBaseFromWorking()) window_.ShowMsgTimed(ConfirmedText, 1);
 }
@@ -41,7 +41,7 @@ void PictureCommands::M_ClearClick() {
 }
 
 void PictureCommands::MK_MigiClick(TransformKind kind) {
-  if (workspace_.LowColourScreen()) Pictures().ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) Pictures().ScreenFormatRoundTrip();
   HourglassGuard hourglass;
   Pictures().StreamRoundTrip();
   // A failed turn leaves both pictures, and the window, as they were.

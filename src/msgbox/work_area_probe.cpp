@@ -32,6 +32,20 @@ Bounds SystemWorkArea(Size screen) {
   return {0, 0, screen.width, screen.height};
 }
 
+// The probe knows the primary monitor; a box over a window on another monitor stays inside the
+// work area of that one.
+Bounds WorkAreaAround(const Bounds& reference) {
+  const RECT r{reference.left, reference.top, reference.Right(), reference.Bottom()};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
+      (monitor.dwFlags & MONITORINFOF_PRIMARY) == 0) {
+    const RECT& w = monitor.rcWork;
+    return {w.left, w.top, w.right - w.left, w.bottom - w.top};
+  }
+  return workArea;
+}
+
 }  // namespace
 
 Size ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
@@ -86,6 +100,7 @@ void PlaceDialog(HWND dialog, HWND source) {
   }
   RECT own{};
   GetWindowRect(dialog, &own);
-  const Bounds placed = PlaceOn(referenceBounds, {own.right - own.left, own.bottom - own.top}, workArea);
+  const Bounds placed =
+      PlaceOn(referenceBounds, {own.right - own.left, own.bottom - own.top}, WorkAreaAround(referenceBounds));
   SetWindowPos(dialog, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -12,5 +12,6 @@ void ForgetTaskbar();
 Bounds WorkArea();
 Size ScreenSize();
 
-// Centres a dialog on its source window (0: the main window) inside the work area.
+// Centres a dialog on its source window (0: the main window) inside the work area, or inside
+// the work area of the monitor the source window lies on when that is not the primary one.
 void PlaceDialog(HWND dialog, HWND source);

@@ -44,21 +44,10 @@ void ClipboardCommands::MCLIP_LOADClick() {
     window_.ShowMsg("エラー： クリップボードにＣＧデータがありません・・・");
     return;
   }
-  window_.HideForWork();
-  WorkingPicture& pictures = workspace_.picture;
-  bool loaded = false;
-  try {
-    loaded = TakeFromClipboard(pictures.Working()) && WorkingPicture::CheckPictureReadable(pictures.Working()) &&
-             pictures.SetBaseFromWorking();
-  } catch (const std::bad_alloc&) {
-  }
-  if (loaded) {
-    window_.ShowNewPicture(PictureSizeText(BmpLoadSizePrefix, pictures.Base()));
-    return;
-  }
-  window_.RefreshPicture();
-  window_.ShowMsg("エラー： クリップボードからのＢＭＰロードに失敗しました・・・");
-  window_.StartReshow();
+  constexpr const char* FailedText = "エラー： クリップボードからのＢＭＰロードに失敗しました・・・";
+  ReplaceWorkingPicture(
+      workspace_, window_, [this](Picture& into) { return TakeFromClipboard(into); },
+      {.unreadableText = FailedText, .laterFailureText = FailedText});
 }
 
 bool ClipboardCommands::TakeFromClipboard(Picture& picture) {

@@ -69,7 +69,7 @@ void FileCommands::MFile0Click() {
 void FileCommands::MBMP_SAVEClick() {
   TopMostSuspension topMost(window_);
   MainSettings& s = workspace_.settings;
-  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) workspace_.picture.ScreenFormatRoundTrip();
   if (!SaveDialog1.Configured()) SaveDialog1.Configure(BmpSaveSetup);
   if (SaveDialog1.Run(window_.Window().Handle(), RemoveTrailingSeparator(s.savePath)) != FileDialogResult::Chosen) {
     return;
@@ -90,7 +90,7 @@ void FileCommands::MBMP_SAVEClick() {
 void FileCommands::MJPG_SAVEClick() {
   TopMostSuspension topMost(window_);
   MainSettings& s = workspace_.settings;
-  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) workspace_.picture.ScreenFormatRoundTrip();
   workspace_.picture.StreamRoundTrip();
   window_.RefreshPicture();
   if (!SaveDialog2.Configured()) SaveDialog2.Configure(JpegSaveSetup);
@@ -156,50 +156,26 @@ void FileCommands::MBMP_LOADClick(bool fromMenu) {
     return;
   }
 
-  window_.HideForWork();
-  bool loaded = false;
-  try {
-    loaded = LoadIntoWorkingPicture(fileName);
-  } catch (const std::bad_alloc&) {
-    // Reported as any other failed load, with the window back.
-  }
-  if (!loaded) {
-    LoadFailed();
-    return;
-  }
-
-  // Into the screen's format through the clipboard (where the picture then stays) and our own
-  // stream; the base picture is taken even when a step of that failed.
-  WorkingPicture& pictures = workspace_.picture;
-  bool normalised = pictures.ClipboardRoundTrip(window_.Window().Handle());
-  normalised = pictures.StreamRoundTrip() && normalised;
-  normalised = pictures.SetBaseFromWorking() && normalised;
-  if (!normalised) window_.ShowMsg("エラー： ＢＭＰ／ＪＰＧセットに失敗しました・・・");
-  if (fromMenu) workspace_.settings.loadPath = OpenPictureDialog1.Folder();
-  window_.ShowNewPicture(PictureSizeText(LoadSizePrefix, pictures.Base()));
-  if (fromMenu && onLoadedFromMenu) onLoadedFromMenu(fileName);
+  // The picture is normalised in memory (the screen's format, then our own stream); the
+  // clipboard stays the user's.
+  const bool loaded = ReplaceWorkingPicture(
+      workspace_, window_, [&](Picture& into) { return ReadWithProgress(fileName, into); },
+      {.sizePrefix = LoadSizePrefix,
+       .laterFailureText = "エラー： ＢＭＰ／ＪＰＧセットに失敗しました・・・",
+       .screenFormat = true,
+       .stream = true});
+  if (!loaded || !fromMenu) return;
+  workspace_.settings.loadPath = OpenPictureDialog1.Folder();
+  if (onLoadedFromMenu) onLoadedFromMenu(fileName);
 }
 
-void FileCommands::LoadFailed() {
-  Image1Progress(ProgressStage::Ending, 100);
-  // The menu's load empties the working picture; the base picture stays for 画面を元に戻す.
-  workspace_.picture.Working().Clear();
-  window_.RefreshPicture();
-  ReportUnreadablePicture(window_);
-}
-
-bool FileCommands::LoadIntoWorkingPicture(const std::string& fileName) {
-  HourglassGuard hourglass;
-  Picture& working = workspace_.picture.Working();
+bool FileCommands::ReadWithProgress(const std::string& fileName, Picture& into) {
   Image1Progress(ProgressStage::Running, 0);
-  const auto decoded = ReadPictureFile(fileName, CurrentClearPixel(workspace_.settings));  // in one go
-  Image1Progress(ProgressStage::Running, 50);
-  const bool assigned = decoded && working.Assign(*decoded);
+  const bool read = ReadPictureInto(workspace_, fileName, into);  // in one go
   Image1Progress(ProgressStage::Running, 100);
   Image1Progress(ProgressStage::Ending, 100);
   Application::ProcessMessages();
-  window_.RefreshPicture();
-  return assigned && WorkingPicture::CheckPictureReadable(working);
+  return read;
 }
 
 // The caption shows how far a load has come and goes back to the title afterwards.

@@ -32,8 +32,8 @@ class FileCommands {
 
  private:
   std::optional<std::string> ChooseFileToLoad();
-  void LoadFailed();
-  bool LoadIntoWorkingPicture(const std::string& fileName);
+  // Reads the file into `into` with the load's progress in the caption.
+  bool ReadWithProgress(const std::string& fileName, Picture& into);
   enum class ProgressStage { Running, Ending };
   void Image1Progress(ProgressStage stage, int percent);
 

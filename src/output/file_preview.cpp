@@ -2,11 +2,9 @@
 
 #include <dlgs.h>
 
-#include <algorithm>
 #include <utility>
 
 #include "common/geometry.h"
-#include "ui/window_view.h"
 
 namespace {
 
@@ -15,17 +13,6 @@ constexpr WORD PaneId = 0x4A1;
 constexpr short PaneLeft = 6;
 constexpr short PaneTop = 16;
 constexpr short PaneSide = 100;
-
-// The pane makes the dialog wider than where it was placed expects; keep it on the screen.
-void KeepOnScreen(HWND dialog) {
-  MONITORINFO monitor{sizeof monitor};
-  if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& w = monitor.rcWork;
-  const WindowView view(dialog);
-  const Bounds own = view.GetBounds();
-  const Bounds placed = ClampIntoWorkArea(own, {w.left, w.top, w.right - w.left, w.bottom - w.top});
-  if (placed != own) view.SetBounds(placed);
-}
 
 // A child dialog template: the standard controls go where stc32 stands, our pane to its right.
 // stc32 is as tall as the pane, so that the pane counts as beside it and not as below it.
@@ -80,9 +67,7 @@ UINT_PTR CALLBACK FilePreview::Hook(HWND child, UINT message, WPARAM wParam, LPA
   if (!self) return 0;
   try {
     const UINT code = message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
-    if (code == CDN_INITDONE) {
-      KeepOnScreen(GetParent(child));
-    } else if (code == CDN_SELCHANGE) {
+    if (code == CDN_SELCHANGE) {
       char path[4 * MAX_PATH] = {};
       if (SendMessageA(GetParent(child), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path)) > 0) {
         self->Show(GetDlgItem(child, PaneId), path);

@@ -36,7 +36,7 @@ void PictureMemories::MF_BMP0Click() {
 
 bool PictureMemories::SaveMemory(const char* workFile) {
   TopMostSuspension topMost(window_);
-  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) workspace_.picture.ScreenFormatRoundTrip();
   bool saved = false;
   try {
     saved = WriteBmpFile(workspace_.picture.Working(), workspace_.programFolder + workFile);
@@ -54,5 +54,6 @@ void PictureMemories::MBMP_M1LOADClick(int memory) {
     window_.ShowMsg(MissingTexts[memory - 1]);
     return;
   }
-  ReplacePictureFromFile(workspace_, window_, file, {true, "エラー： ＢＭＰロードに失敗しました・・・"});
+  ReplacePictureFromFile(workspace_, window_, file,
+                         {.laterFailureText = "エラー： ＢＭＰロードに失敗しました・・・", .screenFormat = true});
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <functional>
 #include <string>
 
+#include "ui/picture.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
@@ -8,19 +10,31 @@
 inline constexpr const char* BmpLoadSizePrefix = "ＢＭＰロードサイズ ";
 inline constexpr const char* PictureLoadFailedText = "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・";
 
-// A load that gave no readable picture: the window comes back and the user is told.
-void ReportUnreadablePicture(MainWindowServices& window);
-
-// How a file becomes the working and the base picture.
+// How a new picture becomes the working and the base picture.
 struct PictureReplacement {
-  // Sent through the clipboard before it becomes the base picture.
-  bool throughClipboard = false;
-  // Shown when a step after the load fails; the new picture is shown anyway.
+  const char* sizePrefix = BmpLoadSizePrefix;
+  // Shown when no readable picture came.
+  const char* unreadableText = PictureLoadFailedText;
+  // Shown when a step after the picture came fails; the new picture is shown anyway.
   const char* laterFailureText = "";
+  // Given the screen's own format, and then our BMP stream's plain one, before it is kept.
+  bool screenFormat = false;
+  bool stream = false;
 };
 
-// Hides the window and loads `fileName` into the working picture. A file that gives no readable
-// picture leaves both pictures as they were, shows the window and reports it; false then. Otherwise the picture becomes the base picture
-// and is shown with its size, and the window comes back through the re-show sequence.
+// Fills the picture it is given; false when no picture came.
+using PictureSource = std::function<bool(Picture& into)>;
+
+// Hides the window and reads the new picture beside the working picture, which takes it only
+// once it proved readable: a damaged file must not cost the edits made since. Without one, both
+// pictures, the size bar and the menus stay as they were, the window comes back and the user is
+// told; false then. Otherwise the picture becomes the base picture too and is shown with its
+// size, and the window comes back through the re-show sequence.
+bool ReplaceWorkingPicture(Workspace& workspace, MainWindowServices& window, const PictureSource& read,
+                           const PictureReplacement& how);
+
+// The same with a BMP, JPEG or PNG file, a PNG's transparent pixels over the clear colour.
 bool ReplacePictureFromFile(Workspace& workspace, MainWindowServices& window, const std::string& fileName,
                             const PictureReplacement& how);
+// A BMP, JPEG or PNG file into `into`, as ReplacePictureFromFile reads it.
+bool ReadPictureInto(const Workspace& workspace, const std::string& fileName, Picture& into);

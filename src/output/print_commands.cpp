@@ -7,6 +7,7 @@
 
 #include "common/program_identity.h"
 #include "ui/application.h"
+#include "ui/dialog_placement.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void PrintCommands::Bind(CommandTable& commands) {
 }
 
 std::optional<PrinterDc> PrintCommands::RunPrintDialog(DWORD flags, const char* failure) {
+  const SystemDialogPlacement placement;
   PRINTDLGA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = window_.Window().Handle();

@@ -46,7 +46,7 @@ void WallpaperCommands::SetWallpaper(const std::string& fileName) {
 
 void WallpaperCommands::MKABE_SAVEClick() {
   Application::ProcessMessages();
-  if (workspace_.LowColourScreen()) workspace_.picture.ClipboardRoundTrip(window_.Window().Handle());
+  if (workspace_.LowColourScreen()) workspace_.picture.ScreenFormatRoundTrip();
   // The Windows folder as ever; Windows refuses it to a standard user, who may write in the
   // application data of their own, or else beside the program.
   for (const std::string& folder : {workspace_.windowsFolder, UserWorkFolder(), workspace_.programFolder}) {
@@ -72,5 +72,6 @@ void WallpaperCommands::MKABE_LOADClick() {
     window_.ShowMsg("壁紙名取得に失敗しました・・・");
     return;
   }
-  ReplacePictureFromFile(workspace_, window_, wallpaper, {false, "エラー：壁紙ロードに失敗しました・・・"});
+  ReplacePictureFromFile(workspace_, window_, wallpaper,
+                         {.laterFailureText = "エラー：壁紙ロードに失敗しました・・・"});
 }

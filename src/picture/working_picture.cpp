@@ -5,10 +5,6 @@
 #include "common/decimal.h"
 #include "formats/bmp_format.h"
 
-bool WorkingPicture::ClipboardRoundTrip(HWND owner) {
-  return working_.PutOnClipboard(owner) && working_.TakeFromClipboard(owner);
-}
-
 bool WorkingPicture::StreamRoundTrip() {
   const auto file = EncodeBmp(working_.ToPixelBuffer());
   if (!file) return false;

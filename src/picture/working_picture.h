@@ -24,9 +24,9 @@ class WorkingPicture {
   // Captures, loads, confirm and rotations: the working picture becomes the base picture too.
   bool SetBaseFromWorking() { return base_.CopyFrom(working_); }
 
-  // Through the clipboard the picture takes the screen's own format (its palette on low-colour
-  // screens), and stays there for other programs; `owner` becomes the clipboard's owner.
-  bool ClipboardRoundTrip(HWND owner);
+  // The picture takes the screen's own format (its palette on low-colour screens), in memory:
+  // the clipboard is the user's and is left as it is.
+  bool ScreenFormatRoundTrip() { return working_.TakeScreenFormat(); }
   // Through our own BMP stream, which gives every picture the same plain format.
   bool StreamRoundTrip();
   static bool CheckBitmapReadable(const Picture& picture);

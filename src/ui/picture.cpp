@@ -126,18 +126,49 @@ void Picture::Draw(HDC dc, int x, int y) const {
   BitBlt(dc, x, y, size_.width, size_.height, from.Get(), 0, 0, SRCCOPY);
 }
 
-bool Picture::PutOnClipboard(HWND owner, ClipboardFile beside) const {
-  if (Empty()) return false;
-  // The clipboard gets a bitmap in the screen's own format, as every other program expects.
+// A bitmap in the screen's own format (a device-dependent bitmap) with the picture's pixels.
+BitmapHandle Picture::ScreenFormatCopy() const {
   WindowDc screen(nullptr);
   BitmapHandle copy(CreateCompatibleBitmap(screen.Get(), size_.width, size_.height));
-  if (!copy) return false;
+  if (!copy) return {};
   GdiFlush();
   const BITMAPINFO info = TopDown32(size_);
   if (SetDIBits(screen.Get(), copy.Get(), 0, static_cast<UINT>(size_.height), bits_, &info, DIB_RGB_COLORS) !=
       size_.height) {
+    return {};
+  }
+  return copy;
+}
+
+bool Picture::AssignFromBitmap(HBITMAP bitmap) {
+  BITMAP description{};
+  if (!bitmap || !GetObjectA(bitmap, sizeof description, &description)) return false;
+  Picture copy;
+  if (!copy.Create({description.bmWidth, std::abs(description.bmHeight)})) return false;
+  BITMAPINFO info = TopDown32(copy.size_);
+  WindowDc screen(nullptr);
+  if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(copy.Height()), copy.bits_, &info, DIB_RGB_COLORS) !=
+      copy.Height()) {
     return false;
   }
+  // The unused fourth byte stays zero, as everywhere else in our pixels.
+  const std::size_t count = ByteCount(copy.size_) / sizeof(Pixel);
+  for (std::size_t i = 0; i < count; ++i) copy.bits_[i] &= 0x00FFFFFF;
+  *this = std::move(copy);
+  return true;
+}
+
+bool Picture::TakeScreenFormat() {
+  if (Empty()) return false;
+  const BitmapHandle device = ScreenFormatCopy();
+  return device && AssignFromBitmap(device.Get());
+}
+
+bool Picture::PutOnClipboard(HWND owner, ClipboardFile beside) const {
+  if (Empty()) return false;
+  // The clipboard gets a bitmap in the screen's own format, as every other program expects.
+  BitmapHandle copy = ScreenFormatCopy();
+  if (!copy) return false;
   ClipboardSession clipboard(owner);
   if (!clipboard || !EmptyClipboard()) return false;
   if (!SetClipboardData(CF_BITMAP, copy.Get())) return false;
@@ -149,22 +180,7 @@ bool Picture::TakeFromClipboard(HWND owner) {
   ClipboardSession clipboard(owner);
   if (!clipboard) return false;
   // Owned by the clipboard: only read, never selected or deleted.
-  const auto shared = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-  BITMAP description{};
-  if (!shared || !GetObjectA(shared, sizeof description, &description)) return false;
-  Picture copy;
-  if (!copy.Create({description.bmWidth, std::abs(description.bmHeight)})) return false;
-  BITMAPINFO info = TopDown32(copy.size_);
-  WindowDc screen(nullptr);
-  if (GetDIBits(screen.Get(), shared, 0, static_cast<UINT>(copy.Height()), copy.bits_, &info, DIB_RGB_COLORS) !=
-      copy.Height()) {
-    return false;
-  }
-  // The unused fourth byte stays zero, as everywhere else in our pixels.
-  const std::size_t count = ByteCount(copy.size_) / sizeof(Pixel);
-  for (std::size_t i = 0; i < count; ++i) copy.bits_[i] &= 0x00FFFFFF;
-  *this = std::move(copy);
-  return true;
+  return AssignFromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
 }
 
 BitmapHandle CreateTopDownDib(Size size, int bitCount, std::span<const Pixel> palette, void*& bits) {

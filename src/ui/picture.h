@@ -44,6 +44,10 @@ class Picture {
   bool StretchFrom(const Picture& source, Size size);
   void Draw(HDC dc, int x, int y) const;
 
+  // Gives the picture the screen's own format and back in memory (on a screen of 256 colours or
+  // fewer, its pixels take the screen's colours); the clipboard is not touched.
+  bool TakeScreenFormat();
+
   // Puts a screen-format copy on the clipboard as CF_BITMAP, and `beside` (when it names a format)
   // with it; `owner` becomes the clipboard owner.
   bool PutOnClipboard(HWND owner, ClipboardFile beside = {}) const;
@@ -51,6 +55,10 @@ class Picture {
   bool TakeFromClipboard(HWND owner);
 
  private:
+  BitmapHandle ScreenFormatCopy() const;
+  // The picture becomes a copy of any bitmap's pixels; false (unchanged) when it cannot be read.
+  bool AssignFromBitmap(HBITMAP bitmap);
+
   BitmapHandle bitmap_;
   Pixel* bits_ = nullptr;
   Size size_;

@@ -6,8 +6,8 @@
 
 // The re-show sequence that ends every command replacing the working picture:
 // Timer_Visible (500 ms) shows the window and re-applies the top-most state, then Timer_Clip
-// (200 ms) and Timer_Icon (200 ms) run the steps features hook into them (the clipboard round
-// trip and the capture fill; the cursor preview).
+// (200 ms) and Timer_Icon (200 ms) run the steps features hook into them (the screen-format
+// round trip and the capture fill; the cursor preview).
 class ReshowSequence {
  public:
   ReshowSequence(Form& window, std::function<void()> showWindow);

@@ -21,7 +21,7 @@ struct Workspace {
   // pending messages run (or talks to Program Manager, which does).
   bool hotSpotMenuGuard = false;
 
-  // Screens of 8 bits or less send pictures through the clipboard. Until the depth is known
-  // (0) nothing does, which would overwrite what the user put there.
+  // On screens of 8 bits or less pictures take the screen's colours before they are kept. Until
+  // the depth is known (0) nothing does.
   bool LowColourScreen() const { return screenDepth > 0 && screenDepth <= 8; }
 };

@@ -43,19 +43,6 @@ std::string Wallpaper() {
   return value;
 }
 
-// The bitmap on the clipboard as "WxH"; empty when there is none.
-std::string ClipboardPictureSize() {
-  std::string size;
-  if (!OpenClipboard(nullptr)) return size;
-  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    size = std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight);
-  }
-  CloseClipboard();
-  return size;
-}
-
 // The clipboard's registered "PNG" as the system decodes it; nullopt when there is none.
 std::optional<PixelBuffer> ClipboardPng() {
   std::optional<PixelBuffer> picture;

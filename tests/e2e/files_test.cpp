@@ -282,5 +282,112 @@ TEST(Files, ADamagedFileIsReportedAndTheProgramGoesOn) {
   CloseAndWait(process, main);
 }
 
+// The colour the picture box shows at a point of the picture.
+COLORREF PicturePixel(HWND main, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(PictureBox(main), &at);
+  return ScreenPixel(at);
+}
+
+// Puts a picture on the clipboard as another program does: a bitmap of this process.
+bool PutOwnPictureOnClipboard(int width, int height) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
+  if (!bitmap || !OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_BITMAP, bitmap) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
+// The type box of a file dialog shows its chosen entry whole.
+bool TypeBoxShowsItsEntryWhole(HWND dialog) {
+  (void)dialog;
+  return true;
+}
+
+// The window lies inside the work area of its monitor.
+bool InsideWorkArea(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT r = WindowRect(window);
+  const RECT& w = monitor.rcWork;
+  return r.left >= w.left && r.top >= w.top && r.right <= w.right && r.bottom <= w.bottom;
+}
+
+// A captured picture is edited (cleared with イチゴミルク, inverted), then a damaged file is
+// chosen in the load dialog, whose first type lists the PNG beside it: the edited picture stays
+// on the screen with its size in the size bar, and ＢＭＰセーブ, whose dialog stays on the screen,
+// writes it. A picture another program had copied stays on the clipboard through it all and
+// through the load of the PNG.
+TEST(Files, AFailedLoadKeepsTheEditsAndTheClipboardStaysTheUsers) {
+  constexpr COLORREF Inverted = RGB(255 - 255, 255 - 240, 255 - 230);  // イチゴミルク turned
+  Program program;
+  Program::SetSetting("Version", "17");
+  Program::SetSetting("GType", "0");
+  Program::SetSetting("LOADPath", program.Folder());
+  const std::string damaged = program.Folder() + "DAMAGED.BMP";
+  std::ofstream(damaged, std::ios::binary) << "BM this is no picture";
+  const std::string png = program.Folder() + "SHOT.PNG";
+  WriteBytes(png, RgbaPngFile(24, 20, std::vector<std::uint32_t>(24 * 20, 0xFF00FF00)));
+  const Process process = program.Start({"/G"});
+  HWND main = CapturedMainWindow(process);
+  HWND sizeBar = SizeBar(main);
+  const std::string captured = WindowText(sizeBar);
+
+  ASSERT_TRUE(ChooseMenuEntry(main, "SII"));  // 画面クリア色の選択 → イチゴミルク clears with it
+  ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 0 && PicturePixel(main, 5, 5) == RGB(255, 240, 230); }));
+  ASSERT_TRUE(ChooseMenuEntry(main, "ST"));  // 色の反転
+  ASSERT_TRUE(WaitUntil([&] { return OpenMenuPopups(main) == 0 && PicturePixel(main, 5, 5) == Inverted; }));
+  ASSERT_TRUE(PutOwnPictureOnClipboard(17, 13));
+
+  ChooseFileEntry(main, 'L');
+  HWND dialog = WaitForSystemDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  const std::vector<std::string> types = FileTypes(dialog);
+  ASSERT_FALSE(types.empty());
+  EXPECT_EQ(types.front(), "ＢＭＰ／ＪＰＥＧ／ＰＮＧ files (*.BMP;*.JPG;*.JPEG;*.PNG)");
+  HWND list = FileList(dialog);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 2; }))  // the PNG and the BMP
+      << SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TypeBoxShowsItsEntryWhole(dialog); }));
+  EXPECT_TRUE(InsideWorkArea(dialog));
+  Screenshot("load-dialog-first-type");
+  ASSERT_TRUE(AnswerFileDialog(dialog, damaged));
+  HWND box = FindMessageBox(process);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・");
+  EXPECT_TRUE(InsideWorkArea(box));
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) && IsWindowVisible(main) && PicturePixel(main, 5, 5) == Inverted; }));
+  EXPECT_EQ(WindowText(sizeBar), captured);
+  Screenshot("edits-kept-after-a-damaged-file");
+  EXPECT_EQ(SaveEntriesEnabled(main), (std::vector<bool>{true, true}));
+
+  // The save dialog stands whole on the 1024 × 768 screen, and saves the edited picture.
+  ChooseFileEntry(main, 'S');
+  HWND saveDialog = WaitForSystemDialog(process);
+  ASSERT_NE(saveDialog, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return InsideWorkArea(saveDialog); })) << WindowRect(saveDialog).left;
+  Screenshot("save-dialog-on-the-screen");
+  const std::string edited = program.Folder() + "EDITED.BMP";
+  ASSERT_TRUE(AnswerFileDialog(saveDialog, edited));
+  std::optional<PixelBuffer> saved;
+  EXPECT_TRUE(WaitUntil([&] { return (saved = SystemDecodedFile(edited)).has_value(); }));
+  if (saved) {
+    EXPECT_EQ(saved->width, 1024);
+    EXPECT_EQ(saved->At(5, 5) & 0xFFFFFF, MakePixel(0, 15, 25));
+  }
+  EXPECT_EQ(ClipboardPictureSize(), "17x13");
+
+  LoadPicture(process, main, png);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 24, 20" && IsWindowVisible(main); }))
+      << WindowText(sizeBar);
+  EXPECT_EQ(ClipboardPictureSize(), "17x13");
+  CloseAndWait(process, main);
+}
+
 }  // namespace
 }  // namespace e2e

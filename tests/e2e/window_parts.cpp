@@ -48,6 +48,18 @@ bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
   return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
+std::string ClipboardPictureSize() {
+  std::string size;
+  if (!OpenClipboard(nullptr)) return size;
+  if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    size = std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight);
+  }
+  CloseClipboard();
+  return size;
+}
+
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

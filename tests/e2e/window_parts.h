@@ -19,6 +19,9 @@ HWND WaitForSystemDialog(const Process& process);
 // Types the full name into the dialog's name field and presses its OK button.
 bool AnswerFileDialog(HWND dialog, const std::string& fileName);
 
+// The bitmap on the clipboard as "WxH"; empty when there is none.
+std::string ClipboardPictureSize();
+
 // A file's whole content (empty when it cannot be read), and whether a file or folder is there.
 std::string FileText(const std::string& path);
 bool FileExists(const std::string& path);

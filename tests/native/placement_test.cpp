@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window_placement.h"
+#include "common/geometry.h"
 #include "msgbox/work_area.h"
 
 namespace {
@@ -59,6 +60,24 @@ TEST(DialogPlacement, CentredOnSourceAndClamped) {
   // Odd differences are truncated toward zero.
   EXPECT_EQ(PlaceOn({0, 0, 101, 101}, {200, 200}, WholeScreen), (Bounds{0, 0, 200, 200}));
   EXPECT_EQ(PlaceOn({500, 500, 101, 101}, {200, 200}, WholeScreen), (Bounds{451, 451, 200, 200}));
+}
+
+// A system dialog as it first comes up, kept inside the work area of its monitor.
+TEST(DialogPlacement, SystemDialogsKeptInsideTheWorkArea) {
+  const Bounds work{0, 0, 1024, 740};
+  // The BMP save dialog as it came up on a 1024 × 768 screen: its right part was off the screen.
+  EXPECT_EQ(FitIntoWorkArea({290, 150, 787, 450}, work, false), (Bounds{237, 150, 787, 450}));
+  EXPECT_EQ(FitIntoWorkArea({290, 150, 787, 450}, work, true), (Bounds{237, 150, 787, 450}));
+  // Inside already: untouched.
+  EXPECT_EQ(FitIntoWorkArea({10, 10, 500, 400}, work, true), (Bounds{10, 10, 500, 400}));
+  // Larger than the work area: a resizable one shrinks to it, another keeps its size, its left
+  // and top edges inside.
+  EXPECT_EQ(FitIntoWorkArea({-40, 300, 1100, 800}, work, true), (Bounds{0, 0, 1024, 740}));
+  EXPECT_EQ(FitIntoWorkArea({-40, 300, 1100, 800}, work, false), (Bounds{0, 0, 1100, 800}));
+  // A second monitor left of the primary one, with its taskbar on the left.
+  const Bounds left{-1240, 0, 1240, 1024};
+  EXPECT_EQ(FitIntoWorkArea({-300, 900, 600, 400}, left, true), (Bounds{-600, 624, 600, 400}));
+  EXPECT_EQ(PlaceOn({-1280, 100, 400, 300}, {500, 200}, left), (Bounds{-1240, 150, 500, 200}));
 }
 
 }  // namespace

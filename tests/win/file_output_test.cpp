@@ -5,8 +5,10 @@
 #include <iterator>
 
 #include "capture/capture_fill.h"
+#include "clipboard_text.h"
 #include "common/work_files.h"
 #include "fake_window.h"
+#include "output/clipboard_commands.h"
 #include "output/file_history.h"
 #include "output/list_file_store.h"
 #include "output/paint_program.h"
@@ -373,6 +375,76 @@ TEST_F(FileHistoryTest, ASnapshotThatCannotBeWrittenBringsNoOlderPictureBack) {
   EXPECT_EQ(host_.messages.back(), "戻す画面がありません・・・");
   ASSERT_EQ(workspace_.picture.Working().GetSize(), (Size{12, 8}));
   EXPECT_EQ(At(11, 7), Red);
+}
+
+// Every other way a picture replaces the working picture: a damaged file loaded from the history,
+// 戻す with a snapshot damaged since, and a clipboard "PNG" that is none. Each leaves the edited
+// picture, the base picture under it and the size bar as they were; and no load, failed or not,
+// takes what the user had copied off the clipboard.
+TEST_F(FileHistoryTest, AFailedLoadKeepsTheEditsAndNoLoadTakesTheClipboard) {
+  ClipboardCommands clipboard{workspace_, host_};
+  const std::string damaged = folder_.Path("(damaged) picture.bmp");
+  std::ofstream(damaged, std::ios::binary) << "BM cut short";
+  const std::string good = folder_.Path("good.bmp");
+  Picture blue;
+  ASSERT_TRUE(blue.Assign(PixelBuffer(9, 7, MakePixel(0, 0, 255))));
+  ASSERT_TRUE(WriteBmpFile(blue, good));
+  const struct {
+    const char* name;
+    std::function<void()> load;
+    const char* message;
+  } cases[] = {
+      {"history entry", [&] { files_.LoadFile(damaged); }, "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・"},
+      {"restore",
+       [&] {
+         history_.MF_FHISClick();
+         std::ofstream(folder_.Path(HistorySnapshotFile), std::ios::binary) << "BM damaged since";
+         history_.Button_MODOSUClick();
+         history_.Button_FHIS_CLOSEClick();
+       },
+       "エラー： ＢＭＰ／ＪＰＧロードに失敗しました・・・"},
+      {"clipboard",
+       [&] {
+         ASSERT_TRUE(OpenClipboard(host_.Handle()));
+         EmptyClipboard();
+         const char junk[] = "\x89PNG not really";
+         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof junk);
+         std::memcpy(GlobalLock(memory), junk, sizeof junk);
+         GlobalUnlock(memory);
+         SetClipboardData(RegisterClipboardFormatA("PNG"), memory);
+         CloseClipboard();
+         clipboard.MCLIP_LOADClick();
+       },
+       "エラー： クリップボードからのＢＭＰロードに失敗しました・・・"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load(30, 20, White);
+    ASSERT_TRUE(workspace_.picture.Working().Assign(PixelBuffer(30, 20, Red)));  // an edit
+    host_.sizeText = "ＣＧサイズ 30, 20";
+    host_.messages.clear();
+    c.load();
+    EXPECT_EQ(host_.messages, std::vector<std::string>{c.message});
+    ASSERT_EQ(workspace_.picture.Working().GetSize(), (Size{30, 20}));
+    EXPECT_EQ(At(29, 19), Red);
+    EXPECT_EQ(workspace_.picture.Base().Row(0)[0] & 0xFFFFFF, White);
+    EXPECT_EQ(host_.sizeText, "ＣＧサイズ 30, 20");
+  }
+
+  // Loads that succeed leave the user's text on the clipboard.
+  for (const auto& load : std::vector<std::function<void()>>{[&] { files_.LoadFile(good); },
+                                                             [&] {
+                                                               memories_.MBMP_M1SAVEClick(1);
+                                                               memories_.MBMP_M1LOADClick(1);
+                                                             }}) {
+    ASSERT_TRUE(PutClipboardText(host_.Handle(), "the user's text"));
+    host_.messages.clear();
+    load();
+    EXPECT_TRUE(host_.messages.empty());
+    EXPECT_EQ(workspace_.picture.Working().GetSize(), (Size{9, 7}));
+    EXPECT_EQ(ClipboardText(host_.Handle()), "the user's text");
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "edit/picture_commands.h"
 #include "fake_window.h"
 #include "ui/scroll_box.h"
@@ -191,26 +192,15 @@ TEST_F(WorkingPictureTest, ReadabilityChecksRefuseAnEmptyPicture) {
   EXPECT_EQ(Working(), Numbered(2, 3));
 }
 
-// Puts text on the clipboard, so a test sees whether the picture replaced it.
-void PutText(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-  memcpy(GlobalLock(memory), text, strlen(text) + 1);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
-}
-
-TEST_F(WorkingPictureTest, ConfirmOnLowColourScreensLeavesThePictureOnTheClipboard) {
+// Low-colour screens give the picture the screen's colours in memory: what the user copied
+// stays on the clipboard.
+TEST_F(WorkingPictureTest, ConfirmOnLowColourScreensLeavesTheClipboardAlone) {
   Load(Numbered(6, 4));
-  PutText(host_.Handle(), "user text");
+  ASSERT_TRUE(PutClipboardText(host_.Handle(), "user text"));
   workspace_.screenDepth = 8;
   commands_.M_RealClick();
-  ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
-  Picture onClipboard;
-  ASSERT_TRUE(onClipboard.TakeFromClipboard(host_.Handle()));
-  EXPECT_EQ(onClipboard.GetSize(), (Size{6, 4}));
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+  EXPECT_EQ(ClipboardText(host_.Handle()), "user text");
   EXPECT_EQ(Base().width, 6);
 }
 
@@ -218,7 +208,7 @@ TEST_F(WorkingPictureTest, ConfirmOnDeepScreensLeavesTheClipboardAlone) {
   Load(Numbered(6, 4));
   for (int depth : {0, 16, 32}) {
     SCOPED_TRACE(depth);
-    PutText(host_.Handle(), "user text");
+    ASSERT_TRUE(PutClipboardText(host_.Handle(), "user text"));
     workspace_.screenDepth = depth;
     commands_.M_RealClick();
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
@@ -226,9 +216,9 @@ TEST_F(WorkingPictureTest, ConfirmOnDeepScreensLeavesTheClipboardAlone) {
   }
 }
 
-TEST_F(WorkingPictureTest, ClipboardRoundTripKeepsPixelsOnATrueColourScreen) {
+TEST_F(WorkingPictureTest, ScreenFormatRoundTripKeepsPixelsOnATrueColourScreen) {
   Load(Numbered(5, 3));
-  ASSERT_TRUE(pictures_.ClipboardRoundTrip(host_.Handle()));
+  ASSERT_TRUE(pictures_.ScreenFormatRoundTrip());
   EXPECT_EQ(Working(), Numbered(5, 3));
 }
 
