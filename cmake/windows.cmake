@@ -49,7 +49,7 @@ target_link_libraries(piktoran PRIVATE piktoran_win)
 add_dependencies(piktoran piktoran_icon)
 
 # What the Windows and the end-to-end tests share: screenshots of what the screen shows.
-add_library(test_support STATIC tests/support/screenshot.cpp)
+add_library(test_support STATIC tests/support/screenshot.cpp tests/support/dialog_parts.cpp)
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(test_support PUBLIC user32 gdi32)
 

@@ -30,7 +30,7 @@ Bounds MonitorWorkArea(HWND window) {
 
 SystemDialogPlacement::SystemDialogPlacement(std::function<void(HWND)> prepare)
     : prepare_(std::move(prepare)),
-      hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())),
+      hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, GetCurrentThreadId())),
       outer_(std::exchange(current, this)) {}
 
 SystemDialogPlacement::~SystemDialogPlacement() {
@@ -38,11 +38,13 @@ SystemDialogPlacement::~SystemDialogPlacement() {
   if (hook_) UnhookWindowsHookEx(hook_);
 }
 
+// When the dialog is about to show: its own set-up, which may still change its size after it
+// was activated, is done, and nothing is on the screen yet.
 LRESULT CALLBACK SystemDialogPlacement::Hook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE && current) {
-    const auto dialog = reinterpret_cast<HWND>(wParam);
+  const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && current && message->message == WM_SHOWWINDOW && message->wParam) {
     try {
-      if (IsSystemDialog(dialog)) current->Place(dialog);
+      if (IsSystemDialog(message->hwnd)) current->Place(message->hwnd);
     } catch (...) {
       // Left where the system put it; never an exception through the system's code.
     }

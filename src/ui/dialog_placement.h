@@ -9,9 +9,11 @@
 Bounds MonitorWorkArea(HWND window);
 
 // While it lives, each dialog of the system (window class #32770) that this thread shows is
-// kept inside the work area of its monitor as it first comes up: the file, colour and print
-// dialogs place themselves, and not always on the screen. A resizable dialog larger than the
-// work area is made smaller. `prepare` sees each dialog first, for changes to its size.
+// kept inside the work area of its monitor as it first shows: the file, colour and print dialogs
+// place themselves, and not always on the screen. A resizable dialog larger than the work area
+// is made smaller. `prepare` sees each dialog first, for changes to its size. A hook of the
+// thread's window messages, so that no dialog needs a hook of its own (a file dialog given one
+// takes an older style on current Windows).
 class SystemDialogPlacement {
  public:
   explicit SystemDialogPlacement(std::function<void(HWND)> prepare = nullptr);

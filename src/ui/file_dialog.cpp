@@ -15,7 +15,7 @@ namespace {
 // Room for a multiple selection of several long names.
 constexpr std::size_t NameBufferSize = 32 * 1024;
 // Room between an entry's text and the face's edge, as the box draws it.
-constexpr int TypeTextMargin = 6;
+constexpr int TypeTextMargin = 8;
 
 // The widest entry of the type box in its own font; 0 when there is none.
 int WidestType(HWND box) {

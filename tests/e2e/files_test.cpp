@@ -10,8 +10,9 @@
 
 #include "driver.h"
 #include "png_files.h"
-#include "window_parts.h"
+#include "support/dialog_parts.h"
 #include "support/screenshot.h"
+#include "window_parts.h"
 // After <windows.h>, which driver.h brings.
 #include <commctrl.h>
 #include <shlobj.h>
@@ -301,22 +302,6 @@ bool PutOwnPictureOnClipboard(int width, int height) {
   return put;
 }
 
-// The type box of a file dialog shows its chosen entry whole.
-bool TypeBoxShowsItsEntryWhole(HWND dialog) {
-  (void)dialog;
-  return true;
-}
-
-// The window lies inside the work area of its monitor.
-bool InsideWorkArea(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT r = WindowRect(window);
-  const RECT& w = monitor.rcWork;
-  return r.left >= w.left && r.top >= w.top && r.right <= w.right && r.bottom <= w.bottom;
-}
-
 // A captured picture is edited (cleared with イチゴミルク, inverted), then a damaged file is
 // chosen in the load dialog, whose first type lists the PNG beside it: the edited picture stays
 // on the screen with its size in the size bar, and ＢＭＰセーブ, whose dialog stays on the screen,
@@ -371,6 +356,7 @@ TEST(Files, AFailedLoadKeepsTheEditsAndTheClipboardStaysTheUsers) {
   HWND saveDialog = WaitForSystemDialog(process);
   ASSERT_NE(saveDialog, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return InsideWorkArea(saveDialog); })) << WindowRect(saveDialog).left;
+  EXPECT_TRUE(WaitUntil([&] { return TypeBoxShowsItsEntryWhole(saveDialog); }));  // drawn
   Screenshot("save-dialog-on-the-screen");
   const std::string edited = program.Folder() + "EDITED.BMP";
   ASSERT_TRUE(AnswerFileDialog(saveDialog, edited));
