@@ -9,6 +9,7 @@
 
 #include "driver.h"
 #include "formats/bmp_format.h"
+#include "support/dialog_parts.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 // After <windows.h>, which driver.h brings.
@@ -224,6 +225,7 @@ TEST(Editing, ArrangeComposeClearAndTheChoicesComeBack) {
   HWND colours = WaitForSystemDialog(process);
   ASSERT_NE(colours, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return ColourDialogDrawn(colours); }));
+  EXPECT_TRUE(InsideWorkArea(colours));
   Screenshot("colour-dialog");
   for (const auto& [edit, value] : {std::pair{706, GetRValue(Picked)}, {707, GetGValue(Picked)}, {708, GetBValue(Picked)}}) {
     SetDlgItemInt(colours, edit, value, FALSE);

@@ -13,6 +13,7 @@
 
 #include "driver.h"
 #include "formats/bmp_format.h"
+#include "support/dialog_parts.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 // After <windows.h>, which driver.h brings.
@@ -205,9 +206,10 @@ class PrintWalk {
   HWND OpenDialog(const std::string& mnemonics) {
     return ChooseMenuEntry(main_, mnemonics) ? WaitForSystemDialog(process_) : nullptr;
   }
-  // A screenshot once the menu has gone and the dialog is drawn.
+  // A screenshot once the menu has gone and the dialog, whole on the screen, is drawn.
   void Screenshot(HWND dialog, const std::string& name) {
     EXPECT_TRUE(WaitUntil([&] { return OpenMenuPopups(main_) == 0; }));
+    EXPECT_TRUE(InsideWorkArea(dialog)) << name;
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::Screenshot(name);
   }

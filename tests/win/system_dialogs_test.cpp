@@ -2,6 +2,7 @@
 // screen's bottom-right corner, where they would place themselves partly off the screen.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,7 +19,21 @@ namespace {
 struct Seen {
   bool inside = false;
   bool typesWhole = false;
+  std::string where;  // the dialog's rectangle and the work area, for a failure
 };
+
+std::string Where(HWND dialog) {
+  RECT r{};
+  GetWindowRect(dialog, &r);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& w = monitor.rcWork;
+  char text[128];
+  snprintf(text, sizeof text, "dialog %ld,%ld-%ld,%ld in %ld,%ld-%ld,%ld", r.left, r.top, r.right, r.bottom, w.left,
+           w.top, w.right, w.bottom);
+  return text;
+}
 
 // Once the dialog shows, waits (up to five seconds) until it stands inside the work area and, for
 // a file dialog, its type box shows its long type whole; then cancels it.
@@ -28,6 +43,7 @@ void LookThenCancel(Seen& seen, const std::string& name, bool fileDialog) {
     *look = [&seen, name, fileDialog, dialog, look](int triesLeft) {
       RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
       seen.inside = InsideWorkArea(dialog);
+      seen.where = Where(dialog);
       seen.typesWhole = !fileDialog || TypeBoxShowsItsEntryWhole(dialog);
       if ((!seen.inside || !seen.typesWhole) && triesLeft > 0) {
         return Scheduled::After(50, [look, triesLeft] { (*look)(triesLeft - 1); });
@@ -63,7 +79,7 @@ TEST(SystemDialogs, StayInsideTheWorkAreaWithTheirTypesWhole) {
     Seen seen;
     LookThenCancel(seen, d.name, d.fileDialog);
     d.run();
-    EXPECT_TRUE(seen.inside);
+    EXPECT_TRUE(seen.inside) << seen.where;
     EXPECT_TRUE(seen.typesWhole);
   }
   EXPECT_TRUE(host.messages.empty());
