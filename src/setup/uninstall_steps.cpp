@@ -24,7 +24,6 @@
 #include "setup/work_file_removal.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
-#include "ui/handles.h"
 #include "ui/registry.h"
 
 namespace {
