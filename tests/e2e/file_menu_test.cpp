@@ -203,7 +203,12 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   HWND main = StartedMainWindow(process);
   ASSERT_NE(main, nullptr);
   const FileMenuWalk walk(main);
-  LoadPicture(process, main, a);
+  // The user goes to that folder in the load dialog and opens A there.
+  ASSERT_TRUE(ChooseMenuEntry(main, "FL"));
+  HWND dialog = WaitForSystemDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(OpenFolderInFileDialog(dialog, downloads));
+  ASSERT_TRUE(AnswerFileDialog(dialog, "PICTURE A.BMP"));
   ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 64, 48"));
 
   // Memory 1 gives back what it kept.
@@ -269,6 +274,7 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   // of that name in the folder the picture came from (the current folder now) does not run.
   ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
   box = FindMessageBox(process);
+  EXPECT_FALSE(FileExists(planted + ".started"));
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), "エラー： 画像加工ソフト起動に失敗しました・・・");
   PressOk(box);
