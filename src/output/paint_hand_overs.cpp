@@ -1,6 +1,5 @@
 #include "output/paint_hand_overs.h"
 
-#include <algorithm>
 #include <new>
 
 #include "output/paint_program_path.h"

@@ -24,7 +24,8 @@ void ShowState() {
 }
 
 void AppendToFile(const std::string& name, const std::string& text) {
-  HANDLE out = CreateFileA(name.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out =
+      CreateFileA(name.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);

@@ -94,7 +94,8 @@ class EditVerb {
  public:
   explicit EditVerb(const std::string& command) {
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, Extension, nullptr, REG_SZ, Type, static_cast<DWORD>(strlen(Type) + 1));
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, Command, nullptr, REG_SZ, command.c_str(), static_cast<DWORD>(command.size() + 1));
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, Command, nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>(command.size() + 1));
   }
   EditVerb(const EditVerb&) = delete;
   EditVerb& operator=(const EditVerb&) = delete;
@@ -275,8 +276,9 @@ TEST_F(PaintProgramTest, APictureSavedOverAHandOverIsNeverWrittenOver) {
 
   {
     // The paint program holds the file open: it stays until it is let go.
-    const KernelHandle held(CreateFileA(third.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(held.Get() != INVALID_HANDLE_VALUE);
+    const KernelHandle held(
+        CreateFileA(third.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(held.Get(), INVALID_HANDLE_VALUE);
     paint_.RemoveServedHandOvers();
     EXPECT_TRUE(Exists(third));
   }
