@@ -574,15 +574,15 @@ TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
 // uninstall removes the shortcut and the emptied folder.
 TEST(Install, WithoutProgramManagerTheGroupIsAFolderTheProgramMakes) {
   constexpr const char* Tools = "Tools (64-bit)";
-  constexpr const char* Folder = "C:\ピクトNoDDE\PIKTORAN";
-  const std::string target = std::string(Folder) + "\";
+  constexpr const char* Folder = "C:\\ピクトNoDDE\\PIKTORAN";
+  const std::string target = std::string(Folder) + "\\";
   const std::string programs = ShellFolder("Programs");
-  const std::string toolsFolder = programs + "\" + Tools;
-  const std::string toolsShortcut = toolsFolder + "\ピクトラン.lnk";
+  const std::string toolsFolder = programs + "\\" + Tools;
+  const std::string toolsShortcut = toolsFolder + "\\ピクトラン.lnk";
   const std::string startupFolder = ShellFolder("Startup");
-  const std::string startupShortcut = startupFolder + "\ピクトラン.lnk";
+  const std::string startupShortcut = startupFolder + "\\ピクトラン.lnk";
   // Another program's group, offered in the list and left alone.
-  const std::string older = programs + "\Games (old)";
+  const std::string older = programs + "\\Games (old)";
   CreateDirectoryA(older.c_str(), nullptr);
   SetStartupGroup("StartUp");
   HookLibrary noProgramManager("no_program_manager.dll", PatchingHookName);
