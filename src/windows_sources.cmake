@@ -60,6 +60,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/program_group.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_registry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/install_steps.cpp
