@@ -356,7 +356,10 @@ TEST(Files, AFailedLoadKeepsTheEditsAndTheClipboardStaysTheUsers) {
   HWND saveDialog = WaitForSystemDialog(process);
   ASSERT_NE(saveDialog, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return InsideWorkArea(saveDialog); })) << WindowRect(saveDialog).left;
-  EXPECT_TRUE(WaitUntil([&] { return TypeBoxShowsItsEntryWhole(saveDialog); }));  // drawn
+  // Drawn: its list filled, then its type box shown.
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(FileList(saveDialog), LVM_GETITEMCOUNT, 0, 0) > 0; }));
+  RedrawWindow(saveDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_TRUE(WaitUntil([&] { return TypeBoxShowsItsEntryWhole(saveDialog); }));
   Screenshot("save-dialog-on-the-screen");
   const std::string edited = program.Folder() + "EDITED.BMP";
   ASSERT_TRUE(AnswerFileDialog(saveDialog, edited));
