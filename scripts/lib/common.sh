@@ -6,6 +6,10 @@ jpeg_prefix=$cache_root/libjpeg-turbo-mingw64
 png_prefix=$cache_root/libpng-mingw64
 # libpng's test pictures, taken from the same source package.
 pngsuite_dir=$cache_root/pngsuite
+# The Debian 13 root that runs Wine 10 for the second end-to-end lane (wine10-root.sh); the stamp
+# says it was finished.
+wine10_root=$cache_root/wine10-root
+wine10_stamp=$wine10_root/.piktoran-root-v1
 
 say() { printf '== %s\n' "$*" >&2; }
 
