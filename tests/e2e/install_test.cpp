@@ -12,6 +12,7 @@
 #include "driver.h"
 #include "fast_timers.h"
 #include "import_patch.h"
+#include "layout_checks.h"
 #include "no_program_manager.h"
 #include "standard_user.h"
 #include "shell_parts.h"
@@ -187,6 +188,9 @@ TEST(Install, TheWholeLife) {
   HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
   PostMessageA(startup, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  // Every text shows whole and no control lies over another.
+  EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{});
+  EXPECT_EQ(OverlappingSiblings(window), std::vector<std::string>{});
   Screenshot("installer-window");
 
   // Both missing levels come from one question.

@@ -259,6 +259,21 @@ TEST_F(FileHistoryTest, TheListKeepsItsOrderThroughLoadsDeletesAndRuns) {
   EXPECT_EQ(host_.messages.back(), "登録データがありません・・・");
 }
 
+// Japanese Windows draws the "System" font as a 16-pixel raster font, its full-width characters
+// 16 wide: the head's caption and count still show whole, side by side, before the buttons.
+TEST_F(FileHistoryTest, TheHeadShowsItsTextsWholeInAWideFont) {
+  const FontHandle wide = MakeFont("ＭＳ ゴシック", -16);
+  FileHistory history{workspace_, host_, files_, memories_};
+  history.Create(host_.Handle(), {0, 0, 437, 97}, RGB(255, 255, 255), wide.Get());
+  const Bounds caption = history.Label_FHIS.GetBounds();
+  const Bounds count = history.Label_FHIS_KOSU.GetBounds();
+  EXPECT_GE(caption.width, TextWidth(wide.Get(), "ファイルヒストリー"));
+  EXPECT_GE(count.left, caption.Right());
+  EXPECT_GE(count.width, TextWidth(wide.Get(), "1000ｺ"));
+  EXPECT_LE(count.Right(), history.Button_FHIS_DEL.GetBounds().left);
+  EXPECT_LE(history.Button_FHIS_CLOSE.GetBounds().Right(), 437);
+}
+
 TEST_F(FileHistoryTest, AListHeldByAnotherProgramAtStartUpSurvivesTheClose) {
   const std::string history = "C:\\(A) ONE.BMP\r\nC:\\B TWO.JPG\r\n";
   std::ofstream(folder_.Path(FileHistoryListFile), std::ios::binary) << history;
