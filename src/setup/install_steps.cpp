@@ -9,14 +9,15 @@
 #include "common/program_identity.h"
 #include "setup/file_copy.h"
 #include "setup/install_rules.h"
-#include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/program_group.h"
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
 #include "setup/shell_link.h"
 #include "setup/shell_registry.h"
 #include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
+#include "setup/uninstall_entry_values.h"
 #include "shell/file_system.h"
 #include "shell/shell_folders.h"
 #include "ui/application.h"
@@ -124,9 +125,7 @@ bool SetupWindow::RegisterInGroups(const std::string& group, const std::string& 
 }
 
 bool SetupWindow::RegisterInGroup(const std::string& group, const std::string& targetProgram) {
-  std::string error = SendProgmanCommand(CreateGroupCommand(group));
-  // An item without its group would land in whichever group Program Manager opened last.
-  if (error.empty()) error = SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+  const std::string error = AddGroupItem(group, targetProgram);
   if (error.empty()) return true;
   MKBoxDlg1.ShowMsg(GroupCommandFailedText(group, error, "グループへの登録に失敗しました・・・"));
   return false;
@@ -178,6 +177,7 @@ void SetupWindow::Button3Click() {
     MKBoxDlg1.ShowMsg("'" + entry.failedValue + "' の設定に失敗しました");
     return ScreenCursor::SetBusy(false);
   }
+  if (entry.staleEntry) MKBoxDlg1.ShowMsg(StaleEntryText(*entry.staleEntry));
   if (!WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "QUILO_COLOR", QUILO_COLOR.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Version", std::to_string(ProgramVersion))) {

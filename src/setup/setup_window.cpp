@@ -4,7 +4,7 @@
 #include "common/decimal.h"
 #include "common/program_identity.h"
 #include "setup/install_rules.h"
-#include "setup/progman.h"
+#include "setup/program_group.h"
 #include "setup/setup_texts.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
@@ -31,9 +31,9 @@ bool StoredSwitch(const std::optional<RegistryKey>& key, const char* name) {
 
 }  // namespace
 
-SetupWindow::SetupWindow(SetupMode mode, std::string firstArgument)
+SetupWindow::SetupWindow(SetupMode mode, std::vector<std::string> arguments)
     : mode_(mode),
-      firstArgument_(std::move(firstArgument)),
+      arguments_(std::move(arguments)),
       colour_(SystemColourValue(COLOR_BTNFACE)),
       fontColour_(SystemColourValue(COLOR_WINDOWTEXT)),
       font_(MakeFont("System", -13)),
@@ -148,7 +148,7 @@ void SetupWindow::FormCreate() {
 }
 
 void SetupWindow::DdeClientConv1Open() {
-  const auto groups = ListProgramGroups();
+  const auto groups = ProgramGroupNames();
   if (!groups) {
     MKBoxDlg1.ShowMsg("グループ名の取得に失敗しました・・・");
     return;
