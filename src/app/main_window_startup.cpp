@@ -7,6 +7,7 @@
 #include "msgbox/work_area_probe.h"
 #include "setup/shell_registry.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "workspace/main_menu.h"
 
 namespace {
@@ -39,7 +40,8 @@ void MainWindow::FormCreate() {
   // 5. Placement from "FP", pulled inside the work area found afresh.
   ForgetTaskbar();
   ProbeWorkArea();
-  SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea()));
+  SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea(),
+                             ScaleOf(Handle())(MainWindowDefaultSize)));
   layout_.CoverWithTitle();
 
   // 6.

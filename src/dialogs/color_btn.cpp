@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace {
@@ -149,14 +150,16 @@ void TColorBtn::PressLook(bool byMouse) {
   pressedFontColour_ = NormalFontColour() != RGB(0, 0, 0) ? RGB(0xDD, 0xDD, 0xDD) : RGB(0x33, 0x33, 0x33);
   if (byMouse && IsWindowEnabled(Handle()) && IsWindowVisible(Handle())) SetFocus(Handle());
   const Bounds b = GetBounds();
-  SetBounds({b.left + 1, b.top + 1, b.width, b.height});
+  const int sink = ScaleOf(Handle())(1);
+  SetBounds({b.left + sink, b.top + sink, b.width, b.height});
   Repaint();
 }
 
 void TColorBtn::ReleaseLook() {
   pressed_ = false;
   const Bounds b = GetBounds();
-  SetBounds({b.left - 1, b.top - 1, b.width, b.height});
+  const int sink = ScaleOf(Handle())(1);
+  SetBounds({b.left - sink, b.top - sink, b.width, b.height});
   Repaint();
 }
 
@@ -175,8 +178,9 @@ void TColorBtn::Paint() {
   // Bevel: raised normally, lowered while pressed.
   const COLORREF light = pressed_ ? GetSysColor(COLOR_BTNSHADOW) : GetSysColor(COLOR_BTNHIGHLIGHT);
   const COLORREF dark = pressed_ ? GetSysColor(COLOR_BTNHIGHLIGHT) : GetSysColor(COLOR_BTNSHADOW);
+  const DpiScale scale = ScaleOf(Handle());
   RECT edge = area;
-  for (int i = 0; i < BevelWidth(); ++i) {
+  for (int i = 0; i < scale(BevelWidth()); ++i) {
     BrushHandle lightBrush(CreateSolidBrush(light));
     BrushHandle darkBrush(CreateSolidBrush(dark));
     RECT top{edge.left, edge.top, edge.right, edge.top + 1};
@@ -195,14 +199,14 @@ void TColorBtn::Paint() {
   if (!font) {
     if (const Form* parent = Form::FromHandle(GetParent(Handle()))) font = parent->Font();
   }
-  SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selected(dc, font ? font : GuiFont(scale.Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColour());
   RECT text = area;
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (GetFocus() == Handle()) {
     RECT focus = area;
-    InflateRect(&focus, -4, -4);
+    InflateRect(&focus, -scale(4), -scale(4));
     DrawFocusRect(dc, &focus);
   }
   EndPaint(Handle(), &paint);
@@ -220,6 +224,11 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Repaint();
       return result;
     }
+    case WM_SETFONT:
+      SetFont(reinterpret_cast<HFONT>(wParam));
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_RBUTTONDOWN:
       if (OnRightDown) OnRightDown();
       return 0;

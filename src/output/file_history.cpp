@@ -3,6 +3,7 @@
 #include "common/list_file.h"
 #include "common/work_files.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -17,14 +18,15 @@ void Beep() { MessageBeep(MB_ICONEXCLAMATION); }
 }  // namespace
 
 void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font) {
+  const DpiScale scale = ScaleOf(parent);
   Panel_FHIS.Create(parent, bounds);
   Panel_FHIS.SetColour(colour);
   Panel_FHIS.Hide();
-  Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, HeadHeight});
+  Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, scale(HeadHeight)});
   Panel_FHIS_Head.SetColour(colour);
   const HWND head = Panel_FHIS_Head.Handle();
-  Label_FHIS.Create(head, {6, 5, 120, 16}, "ファイルヒストリー", font);
-  Label_FHIS_KOSU.Create(head, {130, 5, 60, 16}, "0ｺ", font);
+  Label_FHIS.Create(head, scale(Bounds{6, 5, 120, 16}), "ファイルヒストリー", font);
+  Label_FHIS_KOSU.Create(head, scale(Bounds{130, 5, 60, 16}), "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;
@@ -34,22 +36,26 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
                  {Button_MODOSU, "戻す", &FileHistory::Button_MODOSUClick}};
   int left = 196;
   for (const auto& b : buttons) {
-    b.button.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, b.caption);
+    b.button.Create(head, scale(Bounds{left, 1, ButtonWidth, HeadHeight - 2}), b.caption);
     b.button.OnClick = [this, click = b.click] { (this->*click)(); };
     left += ButtonWidth + 2;
   }
-  Button_FHIS_CLOSE.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, "閉じる");
+  Button_FHIS_CLOSE.Create(head, scale(Bounds{left, 1, ButtonWidth, HeadHeight - 2}), "閉じる");
   Button_FHIS_CLOSE.OnClick = [this] { Button_FHIS_CLOSEClick(); };
-  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, HeadHeight, bounds.width, bounds.height - HeadHeight});
+  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, scale(HeadHeight), bounds.width, bounds.height - scale(HeadHeight)});
   ListBox_FHIS.SetFont(font);
-  ListBox_FHIS.SetItemHeight(RowHeight);
+  ListBox_FHIS.SetItemHeight(scale(RowHeight));
   ListBox_FHIS.onDoubleClick = [this] { ListBox_FHISDblClick(); };
 }
 
 void FileHistory::Fit(int width, int height) const {
+  const DpiScale scale = ScaleOf(Panel_FHIS.Handle());
+  const int headHeight = scale(HeadHeight);
   Panel_FHIS.SetBounds({0, 0, width, height});
-  Panel_FHIS_Head.SetBounds({0, 0, width, HeadHeight});
-  ListBox_FHIS.SetBounds({0, HeadHeight, width, std::max(0, height - HeadHeight)});
+  Panel_FHIS_Head.SetBounds({0, 0, width, headHeight});
+  ListBox_FHIS.SetBounds({0, headHeight, width, std::max(0, height - headHeight)});
+  // Also after a change of scale, which gives the list a new font.
+  ListBox_FHIS.SetItemHeight(scale(RowHeight));
 }
 
 void FileHistory::Bind(CommandTable& commands) { commands.Bind("MF_FHIS", [this] { MF_FHISClick(); }); }

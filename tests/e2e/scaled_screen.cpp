@@ -15,9 +15,24 @@ namespace {
 constexpr LONG_PTR Unaware = -1;
 bool IsAwareContext(LONG_PTR context) { return context == -2 || context == -3 || context == -4; }
 
-thread_local LONG_PTR threadContext = Unaware;
+// 0 until the program sets it: the thread has the awareness the program's manifest gave it.
+thread_local LONG_PTR threadContext = 0;
 
-bool Scaled() { return !IsAwareContext(threadContext); }
+// The thread's awareness context as the system keeps it.
+LONG_PTR SystemThreadContext() {
+  using GetContext = HANDLE WINAPI();
+  using AwarenessOf = int WINAPI(HANDLE);
+  const HMODULE user32 = GetModuleHandleA("user32.dll");
+  auto* get = reinterpret_cast<GetContext*>(reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  auto* awareness =
+      reinterpret_cast<AwarenessOf*>(reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  if (!get || !awareness) return Unaware;
+  // Awareness 0 is unaware, 1 system aware, 2 per monitor.
+  const int level = awareness(get());
+  return level == 2 ? -4 : level == 1 ? -2 : Unaware;
+}
+
+bool Scaled() { return !IsAwareContext(threadContext != 0 ? threadContext : SystemThreadContext()); }
 int ToLogical(int physical) { return MulDiv(physical, USER_DEFAULT_SCREEN_DPI, ScaledScreenDpi); }
 int ToPhysical(int logical) { return MulDiv(logical, ScaledScreenDpi, USER_DEFAULT_SCREEN_DPI); }
 
@@ -30,7 +45,8 @@ decltype(&GetProcAddress) realGetProcAddress;
 HANDLE WINAPI SetThreadAwareness(HANDLE handle) {
   const auto context = reinterpret_cast<LONG_PTR>(handle);
   if (!IsAwareContext(context) && context != Unaware) return nullptr;
-  return reinterpret_cast<HANDLE>(std::exchange(threadContext, context));
+  const LONG_PTR previous = std::exchange(threadContext, context);
+  return reinterpret_cast<HANDLE>(previous != 0 ? previous : SystemThreadContext());
 }
 
 int WINAPI ScaledMetrics(int index) {

@@ -3,7 +3,7 @@
 // Wine loads into PIKTORAN's process as a message hook. Wine does not scale programs that are
 // not DPI aware; Windows 10 and 11 do, on the usual laptop screen at 150 %. The library answers
 // the program's own calls as Windows does there:
-// - for a thread that is not DPI aware, the screen size (GetSystemMetrics), window rectangles
+// - for a thread that is not DPI aware (by the program's manifest, or set so), the screen size (GetSystemMetrics), window rectangles
 //   (GetWindowRect) and the pointer (GetCursorPos, WindowFromPoint) in units of 96 per inch,
 //   that is physical pixels × 2 / 3, while BitBlt copies physical pixels;
 // - for a thread made per-monitor aware with SetThreadDpiAwarenessContext (found through
