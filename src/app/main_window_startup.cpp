@@ -84,6 +84,7 @@ void MainWindow::ReadSettings() {
   SettingsEnvironment environment;
   environment.screen = ScreenSize();
   environment.formBounds = GetBounds();
+  environment.defaultFormSize = ScaleOf(Handle())(MainWindowDefaultSize);
   environment.programFolder = context_.programFolder;
   environment.windowsFolder = context_.windowsFolder;
   environment.systemWindowColour = static_cast<int>(GetSysColor(COLOR_WINDOW));

@@ -158,7 +158,7 @@ void TDIR2VIEWForm::DpiChanged(int oldDpi, int newDpi) {
   boldFont_ = MakeFont("ＭＳ Ｐゴシック", -12, newDpi, true);
   ListBox1.SetFonts(font_.Get(), boldFont_.Get());
   ListView1.SetRowFont(font_.Get());
-  paneWidth_ = MulDiv(paneWidth_, newDpi, oldDpi);
+  paneWidth_ = Rescale(paneWidth_, oldDpi, newDpi);
   LayOut();
 }
 

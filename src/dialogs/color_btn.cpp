@@ -167,6 +167,12 @@ void TColorBtn::Repaint() const {
   if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+HFONT TColorBtn::CaptionFont() const {
+  if (font_) return font_;
+  if (const Form* parent = Form::FromHandle(GetParent(Handle())); parent && parent->Font()) return parent->Font();
+  return GuiFont(WindowDpi(Handle()));
+}
+
 void TColorBtn::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(Handle(), &paint);
@@ -195,11 +201,7 @@ void TColorBtn::Paint() {
   }
 
   const std::string caption = Caption();
-  HFONT font = font_;
-  if (!font) {
-    if (const Form* parent = Form::FromHandle(GetParent(Handle()))) font = parent->Font();
-  }
-  SelectedObject selected(dc, font ? font : GuiFont(scale.Dpi()));
+  SelectedObject selected(dc, CaptionFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColour());
   RECT text = area;
@@ -228,7 +230,7 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetFont(reinterpret_cast<HFONT>(wParam));
       return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
+      return reinterpret_cast<LRESULT>(CaptionFont());
     case WM_RBUTTONDOWN:
       if (OnRightDown) OnRightDown();
       return 0;

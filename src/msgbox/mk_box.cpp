@@ -127,7 +127,7 @@ void TMKBox::DpiChanged(int oldDpi, int newDpi) {
   FontHandle old = std::move(font_);
   font_ = MakeFont("System", -13, newDpi);
   ReplaceFont(old.Get(), font_.Get());
-  picturePosition_ = {MulDiv(picturePosition_.x, newDpi, oldDpi), MulDiv(picturePosition_.y, newDpi, oldDpi)};
+  picturePosition_ = {Rescale(picturePosition_.x, oldDpi, newDpi), Rescale(picturePosition_.y, oldDpi, newDpi)};
   picture_ = ArtAtSize(art_, DpiScale(newDpi)(Size{art_.width, art_.height}));
   shownPicture_ = {};
   DrawPicture();

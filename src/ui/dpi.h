@@ -20,6 +20,9 @@ void ForgetWindowDpi(HWND topLevel);
 
 inline DpiScale ScaleOf(HWND window) { return DpiScale(WindowDpi(window)); }
 
+// A pixel value at `oldDpi` at `newDpi`: what a window keeps when it moves to another scale.
+inline int Rescale(int pixels, int oldDpi, int newDpi) { return MulDiv(pixels, newDpi, oldDpi); }
+
 // A system metric (GetSystemMetrics' index) as the system gives it at `dpi`.
 int SystemMetric(int index, int dpi);
 

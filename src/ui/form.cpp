@@ -90,7 +90,7 @@ void Form::DpiChanged(int oldDpi, int newDpi) {
       window_,
       [](HWND child, LPARAM data) -> BOOL {
         const auto& s = *reinterpret_cast<const Scale*>(data);
-        const auto at = [&](int value) { return MulDiv(value, s.newDpi, s.oldDpi); };
+        const auto at = [&](int value) { return Rescale(value, s.oldDpi, s.newDpi); };
         // A combo box lays out its own edit and list.
         if (IsClassOf(GetParent(child), "ComboBox")) return TRUE;
         Bounds b = WindowView(child).GetBounds();

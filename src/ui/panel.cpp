@@ -68,8 +68,8 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
       SetFont(reinterpret_cast<HFONT>(wParam));
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
+    case WM_GETFONT:  // the font the caption is drawn in
+      return reinterpret_cast<LRESULT>(font_ ? font_ : GuiFont(WindowDpi(Handle())));
     case WM_SETTEXT: {
       const LRESULT result = DefaultMessage(message, wParam, lParam);
       InvalidateRect(Handle(), nullptr, TRUE);

@@ -140,9 +140,9 @@ std::string CaptureSizeText(const RECT& r) {
          std::to_string(r.right - r.left) + ", " + std::to_string(r.bottom - r.top);
 }
 
-// On a 150 % screen the program is given scaled values unless it asks for physical ones, and a
-// framed window's rectangle carries an invisible border: the captures must still hold exactly the
-// window and the whole screen.
+// On a 150 % screen a thread that is not DPI aware is given scaled values (the program, per-monitor
+// aware by its manifest, is given the screen's pixels), and a framed window's rectangle carries an
+// invisible border: the captures must still hold exactly the window and the whole screen.
 TEST(Capture, OnAScaledScreenAWindowAndTheWholeScreenAreCapturedWhole) {
   FramedWindow framed;
   const RECT frame = framed.Rectangle();

@@ -341,6 +341,17 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
   return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
 }
 
+std::vector<std::string> TextsThatDoNotFit(HWND window) {
+  const std::optional<std::string> answer = AskProbe(window, TextFitQueryMessage, 0, 5000);
+  if (!answer) return {"(no answer from the window)"};
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = answer->find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(answer->substr(start, end - start));
+  }
+  return lines;
+}
+
 bool HasIcon(HWND window, WPARAM kind) { return AskProbe(window, IconQueryMessage, static_cast<LPARAM>(kind), 5000) == "1"; }
 
 int OpenMenuPopups(HWND mainWindow) { return static_cast<int>(ShownMenuPopups(mainWindow).size()); }

@@ -32,15 +32,80 @@ void DumpMenu(HMENU menu, int depth, std::string& dump) {
   }
 }
 
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// Whether the control's text, in its font, fits where the control draws it.
+bool TextFits(HWND control) {
+  const std::string type = ClassName(control);
+  // Lists and views draw items, not their window text; a combo box shows its selection.
+  for (const char* itemized : {"ComboBox", "ListBox", "SysListView32", "SysTreeView32", "SysHeader32", "msctls_"}) {
+    if (type.rfind(itemized, 0) == 0) return true;
+  }
+  char text[1024] = {};
+  const int length = GetWindowTextA(control, text, sizeof text);
+  if (length <= 0) return true;
+  RECT area{};
+  GetClientRect(control, &area);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  UINT format = DT_CALCRECT | DT_EXPANDTABS;
+  if (type == "Edit") {
+    SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    format |= DT_NOPREFIX | ((style & ES_MULTILINE) ? 0 : DT_SINGLELINE);
+  } else if (type == "Static") {
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+  } else {
+    format |= DT_SINGLELINE;
+  }
+  if (type == "Button" && ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX || (style & BS_TYPEMASK) == BS_CHECKBOX)) {
+    // The box and the gap before the text, at the control's scale.
+    using DpiForWindow = UINT WINAPI(HWND);
+    auto* dpiOf = reinterpret_cast<DpiForWindow*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    area.left += MulDiv(16, dpiOf ? static_cast<int>(dpiOf(control)) : 96, 96);
+  }
+  HDC dc = GetDC(control);
+  auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  RECT extent{0, 0, 0, 0};
+  DrawTextA(dc, text, length, &extent, format);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return extent.right - extent.left <= area.right - area.left && extent.bottom - extent.top <= area.bottom - area.top;
+}
+
+std::string TextsThatDoNotFit(HWND window) {
+  std::string dump;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM into) -> BOOL {
+        if (IsWindowVisible(child) && !TextFits(child)) {
+          char text[256] = {};
+          GetWindowTextA(child, text, sizeof text);
+          *reinterpret_cast<std::string*>(into) += ClassName(child) + "\t" + text + "\n";
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&dump));
+  return dump;
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuProbeHook(int code, WPARAM removal, LPARAM data) {
   static const UINT request = RegisterWindowMessageA(MenuDumpMessage);
   static const UINT iconQuery = RegisterWindowMessageA(IconQueryMessage);
+  static const UINT textFit = RegisterWindowMessageA(TextFitQueryMessage);
   auto* message = reinterpret_cast<MSG*>(data);
-  if (code == HC_ACTION && removal == PM_REMOVE && (message->message == request || message->message == iconQuery)) {
+  if (code == HC_ACTION && removal == PM_REMOVE &&
+      (message->message == request || message->message == iconQuery || message->message == textFit)) {
     std::string dump;
-    if (message->message == iconQuery) {
+    if (message->message == textFit) {
+      dump = TextsThatDoNotFit(message->hwnd);
+    } else if (message->message == iconQuery) {
       dump = SendMessageA(message->hwnd, WM_GETICON, message->lParam, 0) ? "1" : "0";
     } else if (HMENU bar = GetMenu(message->hwnd)) {
       DumpMenu(bar, 0, dump);

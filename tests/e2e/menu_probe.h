@@ -16,6 +16,10 @@ inline constexpr char MenuFlagGrayed = 'G';
 // when the window's WM_GETICON gives that icon, else 0 (Wine leaves another process's WM_GETICON
 // unanswered).
 inline constexpr const char* IconQueryMessage = "PIKTORAN_E2E_ICON_QUERY";
+// The same exchange for TextFitQueryMessage: one line per visible control of the window whose
+// text, measured in the control's own font, does not fit its client area (its formatting area for
+// an edit, beside the box for a check box): class TAB text LF. Empty when every text fits.
+inline constexpr const char* TextFitQueryMessage = "PIKTORAN_E2E_TEXT_FIT";
 // Name of the hook procedure the library exports.
 inline constexpr const char* MenuProbeHookName = "MenuProbeHook";
 
