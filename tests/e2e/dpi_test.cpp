@@ -114,6 +114,7 @@ class DpiWalk : public ::testing::Test {
     // Both copies start as the installer or as the main window, by their own settings.
     unaware_.emplace();
     StripManifest(unaware_->Folder() + "PIKTORAN.EXE");
+    PrepareSettings();
   }
 
   // Runs the walk with the unaware copy (its 96-DPI layouts) and then with the program as it is,
@@ -149,6 +150,7 @@ class DpiWalk : public ::testing::Test {
     Screenshot("dpi" + std::to_string(dpi_) + "-" + name);
   }
 
+  // Both copies start from these settings.
   virtual void PrepareSettings() const {}
 
   int Scaled(int value) const { return MulDiv(value, dpi_, 96); }
@@ -170,7 +172,9 @@ class DpiWalk : public ::testing::Test {
     for (std::size_t i = 0; i < scaled.size(); ++i) {
       const RECT& d = designed[i].edges;
       const RECT& s = scaled[i].edges;
-      EXPECT_EQ(scaled[i].name, designed[i].name) << window;
+      // The same control (a text may differ: a count-down ticks).
+      EXPECT_EQ(scaled[i].name.substr(0, scaled[i].name.find(' ')), designed[i].name.substr(0, designed[i].name.find(' ')))
+          << window << ": " << scaled[i].name << " / " << designed[i].name;
       if (SizedByText(window, scaled[i].name)) continue;
       const auto within = [&](LONG seen, LONG design) { return std::abs(seen - Scaled(design)) <= 1; };
       EXPECT_TRUE(within(s.left, d.left) && within(s.top, d.top) && within(s.right, d.right) && within(s.bottom, d.bottom))
@@ -188,10 +192,21 @@ HWND ShownWindow(const Process& process, const char* className) {
   return window;
 }
 
-TEST_F(DpiWalk, TheInstallerTheBrowserTheInputBoxAndAMessageBoxAreLaidOutAtTheScreensScale) {
+class DpiDialogs : public DpiWalk {
+ protected:
+  // The installer proposes, and the browser opens in, a folder that is there.
+  void PrepareSettings() const override { Program::SetSetting("EXEPATH", "C:\\windows"); }
+};
+
+TEST_F(DpiDialogs, TheInstallerTheBrowserTheInputBoxAndAMessageBoxAreLaidOutAtTheScreensScale) {
   CompareWalks([&](const Process& process, Layouts& layouts, bool aware) {
     HWND installer = ShownWindow(process, SetupClass);
     ASSERT_NE(installer, nullptr);
+    // Complete once the proposal and Program Manager's groups are in.
+    ASSERT_TRUE(WaitUntil([&] {
+      return WindowText(ChildOfClass(installer, "Edit")) == "C:\\windows" &&
+             SendMessageA(ChildOfClass(installer, "ComboBox"), CB_GETCOUNT, 0, 0) > 0;
+    }));
     Visit(installer, "installer", layouts, aware);
 
     ASSERT_TRUE(PressButton(installer, "参照"));
@@ -217,6 +232,9 @@ TEST_F(DpiWalk, TheInstallerTheBrowserTheInputBoxAndAMessageBoxAreLaidOutAtTheSc
     ASSERT_TRUE(PressButton(browser, "中止"));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
     ASSERT_TRUE(PressButton(installer, "中止"));
+    HWND stopped = ShownWindow(process, MessageBoxClass);  // 登録を中止します。
+    ASSERT_NE(stopped, nullptr);
+    PressOk(stopped);
     EXPECT_TRUE(process.WaitForExit(20000).has_value());
   });
 }
@@ -224,10 +242,6 @@ TEST_F(DpiWalk, TheInstallerTheBrowserTheInputBoxAndAMessageBoxAreLaidOutAtTheSc
 class DpiMainWindow : public DpiWalk {
  protected:
   void PrepareSettings() const override { Program::SetSetting("Version", "17"); }
-  void SetUp() override {
-    DpiWalk::SetUp();
-    PrepareSettings();
-  }
 };
 
 TEST_F(DpiMainWindow, IsLaidOutAtTheScreensScale) {
@@ -335,7 +349,7 @@ int RowsDrawnOver(POINT at, int width, int height, COLORREF background) {
   return last + 1;
 }
 
-// The rows the system's arrow covers when drawn at its cursor size for the screen's DPI.
+// The rows the system's arrow covers when drawn at its cursor size for a DPI.
 int SystemArrowRows(int dpi) {
   const AwareThread aware;
   using MetricsForDpi = int WINAPI(int, UINT);
@@ -391,11 +405,15 @@ TEST_F(DpiCapture, CapturesAndThePictureAreInTheScreensPixels) {
     EXPECT_EQ(AwarePixel(origin.x + (band + 1) * BandWidth - 1, origin.y + 20), Bands[band]) << "band " << band;
   }
   EXPECT_NE(AwarePixel(origin.x + 4 * BandWidth, origin.y + 20), Bands[3]);
-  // The arrow drawn into it is as tall as the system draws its own at this scale.
+  // The arrow drawn into it (19 rows of its 32 at 96 DPI) grows as the system's own arrow grows
+  // at this scale.
   const POINT tip{origin.x + pointer.x - BandsRect.left, origin.y + pointer.y - BandsRect.top};
   const int arrowRows = RowsDrawnOver(tip, Scaled(20), Scaled(32), Bands[0]);
-  EXPECT_NEAR(arrowRows, SystemArrowRows(dpi_), Scaled(2));
-  Screenshot("dpi" + std::to_string(dpi_) + "-capture-shown");
+  EXPECT_NEAR(arrowRows, 19.0 * SystemArrowRows(dpi_) / SystemArrowRows(96), 1.0);
+  {
+    const AwareThread aware;
+    Screenshot("dpi" + std::to_string(dpi_) + "-capture-shown");
+  }
 
   ASSERT_TRUE(ChooseMenuEntry(main, "GA"));  // 画面全体
   EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar) == CaptureSizeText({0, 0, 1920, 1080}) && IsWindowVisible(main); }))
