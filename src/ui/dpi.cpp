@@ -53,6 +53,10 @@ int SystemMetric(int index, int dpi) {
 }
 
 FontHandle MakeFont(const char* face, int designHeight, int dpi, bool bold, bool italic) {
+  // "System" is a raster font made for 96 DPI, which does not grow with the scale (its Latin
+  // letters stay small, and the cell cuts the tops of the Japanese ones drawn in): at another
+  // scale the program's scalable face takes its place.
+  if (dpi != DesignDpi && lstrcmpiA(face, "System") == 0) face = "ＭＳ Ｐゴシック";
   return FontHandle(CreateFontA(DpiScale(dpi)(designHeight), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE,
                                 FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, face));

@@ -26,7 +26,8 @@ inline int Rescale(int pixels, int oldDpi, int newDpi) { return MulDiv(pixels, n
 // A system metric (GetSystemMetrics' index) as the system gives it at `dpi`.
 int SystemMetric(int index, int dpi);
 
-// A font by face name, design height (negative: character height) and style, at `dpi`.
+// A font by face name, design height (negative: character height) and style, at `dpi` (the raster
+// "System" face becomes a scalable one away from 96 DPI).
 FontHandle MakeFont(const char* face, int designHeight, int dpi, bool bold = false, bool italic = false);
 // The system's GUI font (DEFAULT_GUI_FONT) at `dpi`; the program keeps it for the run.
 HFONT GuiFont(int dpi);
