@@ -56,9 +56,11 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/user_work_folder.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/paint_hand_overs.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/program_group.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shell_registry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/shortcut_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/install_steps.cpp

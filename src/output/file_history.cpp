@@ -1,5 +1,7 @@
 #include "output/file_history.h"
 
+#include <algorithm>
+
 #include "common/list_file.h"
 #include "common/work_files.h"
 #include "ui/application.h"
@@ -10,6 +12,10 @@ namespace {
 constexpr int HeadHeight = 24;
 constexpr int ButtonWidth = 52;
 constexpr int RowHeight = 18;
+
+// The count label has room for this many entries (the list has no limit, but a user's history
+// stays far below it).
+constexpr const char* WidestCountText = "99999ｺ";
 
 constexpr const char* NoSnapshotText = "戻す画面がありません・・・";
 
@@ -25,8 +31,14 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, scale(HeadHeight)});
   Panel_FHIS_Head.SetColour(colour);
   const HWND head = Panel_FHIS_Head.Handle();
-  Label_FHIS.Create(head, scale(Bounds{6, 5, 120, 16}), "ファイルヒストリー", font);
-  Label_FHIS_KOSU.Create(head, scale(Bounds{130, 5, 60, 16}), "0ｺ", font);
+  // The caption and the count take the width their texts need in the font, which for the
+  // system font is more than its height suggests (its full-width characters are 16 wide).
+  constexpr const char* Caption = "ファイルヒストリー";
+  const int captionWidth = std::max(scale(120), TextWidth(font, Caption));
+  Label_FHIS.Create(head, {scale(6), scale(5), captionWidth, scale(16)}, Caption, font);
+  const int countLeft = scale(6) + captionWidth + scale(4);
+  const int countWidth = std::max(scale(60), TextWidth(font, WidestCountText));
+  Label_FHIS_KOSU.Create(head, {countLeft, scale(5), countWidth, scale(16)}, "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;
@@ -34,13 +46,15 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   } buttons[] = {{Button_FHIS_DEL, "削除", &FileHistory::Button_FHIS_DELClick},
                  {Button_FHIS_ALLDEL, "ALL", &FileHistory::Button_FHIS_ALLDELClick},
                  {Button_MODOSU, "戻す", &FileHistory::Button_MODOSUClick}};
-  int left = 196;
+  // Buttons in pixels from here: they follow the texts.
+  const Bounds button = scale(Bounds{0, 1, ButtonWidth, HeadHeight - 2});
+  int left = std::max(scale(196), countLeft + countWidth + scale(4));
   for (const auto& b : buttons) {
-    b.button.Create(head, scale(Bounds{left, 1, ButtonWidth, HeadHeight - 2}), b.caption);
+    b.button.Create(head, {left, button.top, button.width, button.height}, b.caption);
     b.button.OnClick = [this, click = b.click] { (this->*click)(); };
-    left += ButtonWidth + 2;
+    left += button.width + scale(2);
   }
-  Button_FHIS_CLOSE.Create(head, scale(Bounds{left, 1, ButtonWidth, HeadHeight - 2}), "閉じる");
+  Button_FHIS_CLOSE.Create(head, {left, button.top, button.width, button.height}, "閉じる");
   Button_FHIS_CLOSE.OnClick = [this] { Button_FHIS_CLOSEClick(); };
   ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, scale(HeadHeight), bounds.width, bounds.height - scale(HeadHeight)});
   ListBox_FHIS.SetFont(font);

@@ -9,8 +9,8 @@
 #include "common/program_identity.h"
 #include "setup/file_copy.h"
 #include "setup/install_rules.h"
-#include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/program_group.h"
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
 #include "setup/shell_link.h"
@@ -124,9 +124,7 @@ bool SetupWindow::RegisterInGroups(const std::string& group, const std::string& 
 }
 
 bool SetupWindow::RegisterInGroup(const std::string& group, const std::string& targetProgram) {
-  std::string error = SendProgmanCommand(CreateGroupCommand(group));
-  // An item without its group would land in whichever group Program Manager opened last.
-  if (error.empty()) error = SendProgmanCommand(AddItemCommand(targetProgram, ProgramTitle));
+  const std::string error = AddGroupItem(group, targetProgram);
   if (error.empty()) return true;
   MKBoxDlg1.ShowMsg(GroupCommandFailedText(group, error, "グループへの登録に失敗しました・・・"));
   return false;

@@ -22,14 +22,19 @@ namespace {
 bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
 
 // What a group name holds, read as Shift-JIS: the second byte of a two-byte character (that of
-// ー is '[') is part of that character, never a bracket or a control character of its own.
+// ー is '[', that of ソ a backslash) is part of that character, never a bracket, a separator or a
+// control character of its own.
 struct NameContents {
   bool quoteOrBracket = false;
   bool control = false;
+  bool colon = false;
+  // Its folder levels, split at backslashes and slashes.
+  std::vector<std::string_view> components;
 };
 
 NameContents ReadName(std::string_view name) {
   NameContents contents;
+  std::size_t componentStart = 0;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto byte = static_cast<unsigned char>(name[i]);
     if (IsShiftJisLeadByte(byte)) {
@@ -38,9 +43,28 @@ NameContents ReadName(std::string_view name) {
       contents.quoteOrBracket = true;
     } else if (IsControl(byte)) {
       contents.control = true;
+    } else if (byte == ':') {
+      contents.colon = true;
+    } else if (byte == '\\' || byte == '/') {
+      contents.components.push_back(name.substr(componentStart, i - componentStart));
+      componentStart = i + 1;
     }
   }
+  contents.components.push_back(name.substr(componentStart));
   return contents;
+}
+
+// A name Windows opens as a device, whatever folder it stands in: the part before the first
+// '.', without the blanks Windows drops at its end, in any letter case.
+bool IsDeviceName(std::string_view component) {
+  std::string_view base = component.substr(0, component.find('.'));
+  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+  const std::string upper = AsciiUpperCase(base);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+    if (upper == device) return true;
+  }
+  return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
+         upper[3] <= '9';
 }
 
 // The name as the message shows it: a control character would break or hide the line.
@@ -64,6 +88,16 @@ std::string GroupNameError(std::string_view group) {
     return Shown(group) + "グループ名の先頭と末尾に空白は使えません・・・";
   }
   if (group.find("..") != std::string_view::npos) return Shown(group) + "グループ名に .. は使えません・・・";
+  // The group is a folder below the Start menu's programs: a drive, a stream after a colon, a
+  // name from the root or a device would put it, or its shortcut, somewhere else.
+  if (contents.colon) return Shown(group) + "グループ名に : は使えません・・・";
+  if (!group.empty() && (group.front() == '\\' || group.front() == '/')) {
+    return Shown(group) + "グループ名の先頭に \\ / は使えません・・・";
+  }
+  for (const std::string_view component : contents.components) {
+    if (component == ".") return Shown(group) + "グループ名に . だけのフォルダー名は使えません・・・";
+    if (IsDeviceName(component)) return Shown(group) + "グループ名に CON などの装置名は使えません・・・";
+  }
   return {};
 }
 

@@ -14,9 +14,11 @@ std::string QuotedTitle(const std::string& title);
 
 // Why a group name cannot go to Program Manager, as the message shows it; empty when it can.
 // Its parser ends a quoted name at the next '"' and runs every bracketed command of a request,
-// and it keeps a group as a folder under the Start menu's programs, so a name holding '"', '['
-// or ']', a control character, a blank at either end or ".." could change the command or reach
-// another folder. An empty name is the caller's to handle.
+// and it keeps a group as a folder under the Start menu's programs (so does the program itself
+// where no Program Manager answers), so a name holding '"', '[' or ']', a control character, a
+// blank at either end, "..", a colon (a drive or a stream), a leading backslash or slash, a
+// folder level "." or a device name (CON, NUL, COM1, … also with an extension) could change the
+// command or reach another folder or a device. An empty name is the caller's to handle.
 std::string GroupNameError(std::string_view group);
 
 // Why the start-up group (its name from the registry) cannot be used: unknown or unusable;

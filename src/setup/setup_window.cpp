@@ -4,7 +4,7 @@
 #include "common/decimal.h"
 #include "common/program_identity.h"
 #include "setup/install_rules.h"
-#include "setup/progman.h"
+#include "setup/program_group.h"
 #include "setup/setup_texts.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
@@ -152,7 +152,7 @@ void SetupWindow::FormCreate() {
 }
 
 void SetupWindow::DdeClientConv1Open() {
-  const auto groups = ListProgramGroups();
+  const auto groups = ProgramGroupNames();
   if (!groups) {
     MKBoxDlg1.ShowMsg("グループ名の取得に失敗しました・・・");
     return;

@@ -8,14 +8,20 @@
 #include "ui/com_ptr.h"
 #include "ui/wide_text.h"
 
-std::string StartupFolder() {
+namespace {
+
+std::string KnownFolder(int csidl) {
   char folder[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder)) ||
-      !folder[0]) {
+  if (FAILED(SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder)) || !folder[0]) {
     return {};
   }
   return AddTrailingSeparator(folder);
 }
+
+}  // namespace
+
+std::string StartupFolder() { return KnownFolder(CSIDL_STARTUP); }
+std::string ProgramsFolder() { return KnownFolder(CSIDL_PROGRAMS); }
 
 bool CreateShellLink(const std::string& linkPath, const std::string& target, const std::string& description) {
   // The shell wants COM on this thread; the program never ends it.

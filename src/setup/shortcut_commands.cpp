@@ -2,8 +2,8 @@
 
 #include "common/program_identity.h"
 #include "setup/file_copy.h"
-#include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/program_group.h"
 #include "setup/shell_link.h"
 #include "setup/shell_registry.h"
 #include "shell/file_system.h"
@@ -60,12 +60,8 @@ void ShortcutCommands::MICON_SETClick(bool add) {
     window_.ShowMsg(fault);
     return;
   }
-  // Program Manager only opens a group that is there already; an item command without its
-  // group open would act on whichever group it opened last.
-  std::string error = SendProgmanCommand(CreateGroupCommand(group));
-  if (error.empty()) {
-    error = SendProgmanCommand(add ? AddItemCommand(ExecutablePath(), ProgramTitle) : DeleteItemCommand(ProgramTitle));
-  }
+  // CreateGroup opens the group for the removal too: Program Manager shows only one that is there.
+  const std::string error = add ? AddGroupItem(group, ExecutablePath()) : DeleteGroupItem(group, GroupOpening::Create);
   if (!error.empty()) window_.ShowMsg(error);
   Application::ProcessMessages();
 }

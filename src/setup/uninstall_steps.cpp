@@ -10,8 +10,8 @@
 #include "setup/file_copy.h"
 #include "setup/handover_record.h"
 #include "setup/install_rules.h"
-#include "setup/progman.h"
 #include "setup/progman_commands.h"
+#include "setup/program_group.h"
 #include "setup/setup_texts.h"
 #include "setup/setup_window.h"
 #include "setup/shell_link.h"
@@ -124,9 +124,7 @@ void SetupWindow::RemoveFromGroup(const std::string& group, const std::string& s
     MKBoxDlg1.ShowMsg(fault + "\nグループからの削除を中止しました・・・");
     return;
   }
-  std::string error = SendProgmanCommand(ShowGroupCommand(group));
-  // Without its group opened, DeleteItem would act on whichever group Program Manager opened last.
-  if (error.empty()) error = SendProgmanCommand(DeleteItemCommand(ProgramTitle));
+  const std::string error = DeleteGroupItem(group, GroupOpening::Show);
   // Program Manager also refuses to delete an item that is not there: only one left behind counts.
   if (!error.empty() && FileExists(shortcut)) {
     MKBoxDlg1.ShowMsg(GroupCommandFailedText(group, error, "グループからの削除に失敗しました・・・"));

@@ -15,3 +15,5 @@ std::string ExecutablePath();
 std::string ExecutableFolder();
 // True when the path names an existing file (not a folder).
 bool FileExists(const std::string& path);
+// True when both paths name one existing file, however each is spelt (short names, letter case).
+bool SameFile(const std::string& a, const std::string& b);

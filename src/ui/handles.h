@@ -80,6 +80,7 @@ class FindHandle {
     if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
   }
   explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;

@@ -68,17 +68,19 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
       SetFont(reinterpret_cast<HFONT>(wParam));
       return 0;
-    case WM_GETFONT:  // the font the caption is drawn in
-      return reinterpret_cast<LRESULT>(font_ ? font_ : GuiFont(WindowDpi(Handle())));
     case WM_SETTEXT: {
       const LRESULT result = DefaultMessage(message, wParam, lParam);
       InvalidateRect(Handle(), nullptr, TRUE);
       return result;
     }
+    case WM_GETFONT:  // as the system's controls answer: the font the caption is drawn in
+      return reinterpret_cast<LRESULT>(CaptionFont());
     default:
       return DefaultMessage(message, wParam, lParam);
   }
 }
+
+HFONT Panel::CaptionFont() const { return font_ ? font_ : GuiFont(WindowDpi(Handle())); }
 
 void Panel::Paint() {
   PAINTSTRUCT paint;
@@ -97,7 +99,7 @@ void Panel::Paint() {
   }
   const std::string caption = Caption();
   if (!caption.empty()) {
-    SelectedObject font(dc, font_ ? font_ : GuiFont(WindowDpi(Handle())));
+    SelectedObject font(dc, CaptionFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fontColour_);
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT;

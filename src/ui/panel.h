@@ -26,6 +26,7 @@ class Panel : public Form {
 
  private:
   void Paint();
+  HFONT CaptionFont() const;
 
   COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
   COLORREF fontColour_ = GetSysColor(COLOR_BTNTEXT);

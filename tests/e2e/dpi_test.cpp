@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "layout_checks.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 

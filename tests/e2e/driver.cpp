@@ -341,15 +341,24 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
   return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
 }
 
-std::vector<std::string> TextsThatDoNotFit(HWND window) {
-  const std::optional<std::string> answer = AskProbe(window, TextFitQueryMessage, 0, 5000);
-  if (!answer) return {"(no answer from the window)"};
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = answer->find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(answer->substr(start, end - start));
+std::vector<TextRoom> MeasureTexts(HWND top, DWORD timeoutMs) {
+  std::vector<TextRoom> rooms;
+  const std::optional<std::string> answer = AskProbe(top, TextRoomQueryMessage, 0, timeoutMs);
+  if (!answer) return rooms;
+  std::istringstream records(*answer);
+  for (std::string record; std::getline(records, record, '\0');) {
+    std::istringstream fields(record);
+    std::string handle;
+    TextRoom room;
+    if (!std::getline(fields, handle, '\t') || !std::getline(fields, room.className, '\t') ||
+        !(fields >> room.needed.cx >> room.needed.cy >> room.room.cx >> room.room.cy) || fields.get() != '\t') {
+      continue;
+    }
+    room.control = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::stoull(handle, nullptr, 16)));
+    std::getline(fields, room.text, '\0');
+    rooms.push_back(std::move(room));
   }
-  return lines;
+  return rooms;
 }
 
 bool HasIcon(HWND window, WPARAM kind) { return AskProbe(window, IconQueryMessage, static_cast<LPARAM>(kind), 5000) == "1"; }

@@ -164,9 +164,17 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs = 5000);
 // The window answers WM_GETICON for this kind (ICON_BIG, ICON_SMALL) with an icon; asked inside
 // its process.
 bool HasIcon(HWND window, WPARAM kind);
-// The visible controls of the window whose text, in the control's own font, does not fit the
-// area the control draws it in ("class<TAB>text" each); measured inside its process.
-std::vector<std::string> TextsThatDoNotFit(HWND window);
+// A shown control's text as the program draws it: what it needs in the control's own font and the
+// room the control gives it (its client area less frame or glyph), measured inside the program's
+// process by menu_probe.dll; empty when no answer came in time.
+struct TextRoom {
+  HWND control = nullptr;
+  std::string className;
+  std::string text;
+  SIZE needed{};
+  SIZE room{};
+};
+std::vector<TextRoom> MeasureTexts(HWND top, DWORD timeoutMs = 5000);
 // Opens the menu-bar menu with this mnemonic as Alt+letter does; true once its pop-up shows.
 bool OpenBarMenu(HWND mainWindow, char mnemonic);
 // Leaves the menu mode with Escape; true once no menu is open any more.

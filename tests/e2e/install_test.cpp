@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "driver.h"
-#include "import_patch.h"
 #include "fast_timers.h"
+#include "import_patch.h"
+#include "layout_checks.h"
+#include "no_program_manager.h"
 #include "standard_user.h"
 #include "shell_parts.h"
 #include "support/screenshot.h"
@@ -175,6 +177,9 @@ TEST(Install, TheWholeLife) {
   HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
   PostMessageA(startup, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  // Every text shows whole and no control lies over another.
+  EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{});
+  EXPECT_EQ(OverlappingSiblings(window), std::vector<std::string>{});
   Screenshot("installer-window");
 
   // Both missing levels come from one question.
@@ -564,6 +569,85 @@ TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
   EXPECT_NE(PendingDeletions().find("unin_quilo000.exe"), std::string::npos);
   // The desktop keeps its picture.
   EXPECT_TRUE(FileExists(wallpaper));
+}
+
+// Where no Program Manager answers (no_program_manager.dll: DdeConnect finds no server, as on a
+// system without one), the installer offers the Programs folder's folders as groups, refuses a
+// group that would leave that folder, makes the group's folder and its shortcut itself and
+// finishes; the installed program's start-up entry comes and goes the same way, and the
+// uninstall removes the shortcut and the emptied folder.
+TEST(Install, WithoutProgramManagerTheGroupIsAFolderTheProgramMakes) {
+  constexpr const char* Tools = "Tools (64-bit)";
+  constexpr const char* Folder = "C:\\ピクトNoDDE\\PIKTORAN";
+  const std::string target = std::string(Folder) + "\\";
+  const std::string programs = ShellFolder("Programs");
+  const std::string toolsFolder = programs + "\\" + Tools;
+  const std::string toolsShortcut = toolsFolder + "\\ピクトラン.lnk";
+  const std::string startupFolder = ShellFolder("Startup");
+  const std::string startupShortcut = startupFolder + "\\ピクトラン.lnk";
+  // Another program's group, offered in the list and left alone.
+  const std::string older = programs + "\\Games (old)";
+  CreateDirectoryA(older.c_str(), nullptr);
+  SetStartupGroup("StartUp");
+  HookLibrary noProgramManager("no_program_manager.dll", PatchingHookName);
+  Program download;
+  Program::SetSetting("EXEPATH", Folder);
+
+  const Process setup = noProgramManager.Start(download);
+  HWND window = OpenInstaller(setup);
+  ASSERT_NE(window, nullptr);
+  const Installer installer(window);
+  EXPECT_NE(SendMessageA(installer.group, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Games (old)")), CB_ERR);
+  EXPECT_EQ(WindowText(installer.group), "QUILO SOFT32");
+  EXPECT_EQ(FindMessageBox(setup, 0), nullptr);
+  // A drive would take the group's folder out of the Programs folder: refused before anything is made.
+  SetText(installer.group, "C:\\Windows");
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer("[ C:\\Windows ]\nグループ名に : は使えません・・・", "ＯＫ", "installer-drive-refused"));
+  EXPECT_FALSE(FileExists(Folder));
+
+  SetText(installer.group, Tools);
+  HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
+  PostMessageA(startup, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  ASSERT_TRUE(PressButton(window, "設定"));
+  ASSERT_TRUE(Answer(std::string(Folder) + "\nフォルダーを作成します", "はい"));
+  ASSERT_TRUE(Answer("登録完了です。\n\n[ Tools (64-bit) ]\nグループに登録しました☆☆\nお疲れ様☆☆", "ＯＫ",
+                     "installer-without-program-manager"));
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  EXPECT_EQ(ShortcutTarget(toolsShortcut), target + "PIKTORAN.EXE");
+  EXPECT_EQ(ShortcutTarget(startupShortcut), target + "PIKTORAN.EXE");
+  EXPECT_EQ(Program::Setting("Version"), "17");
+  EXPECT_EQ(Program::Setting("Group"), Tools);
+
+  // The installed program's start-up entry: removed and made again, the start-up folder kept.
+  {
+    const Process installed = noProgramManager.Start("\"" + target + "PIKTORAN.EXE\"", target);
+    HWND main = StartedMainWindow(installed);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(ChooseMenuEntry(main, "OS"));
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(startupShortcut); }));
+    EXPECT_TRUE(FileExists(startupFolder));
+    ASSERT_TRUE(ChooseMenuEntry(main, "OS"));
+    EXPECT_TRUE(WaitUntil([&] { return ShortcutTarget(startupShortcut) == target + "PIKTORAN.EXE"; }));
+    EXPECT_EQ(FindMessageBox(installed, 0), nullptr);
+    CloseAndWait(installed, main);
+  }
+
+  const std::string uninstallCommand = RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
+  const Process uninstall = noProgramManager.Start(uninstallCommand, target);
+  ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
+  UninstallToTheEnd(uninstall);
+  EXPECT_FALSE(FileExists(toolsShortcut));
+  EXPECT_FALSE(FileExists(toolsFolder));
+  EXPECT_FALSE(FileExists(startupShortcut));
+  EXPECT_TRUE(FileExists(startupFolder));
+  EXPECT_TRUE(FileExists(older));
+  EXPECT_FALSE(FileExists("C:\\ピクトNoDDE"));
+  // No Program Manager ever opened a folder window.
+  EXPECT_EQ(FindWindowA("ExplorerWClass", Tools), nullptr);
+  SetStartupGroup(nullptr);
+  RemoveDirectoryA(older.c_str());
 }
 
 }  // namespace

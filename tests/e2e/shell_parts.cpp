@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstring>
 
 #include "driver.h"
@@ -35,6 +37,28 @@ bool CloseFolderWindow(const std::string& group) {
   if (!WaitUntil([&] { return (folder = FindWindowA("ExplorerWClass", group.c_str())) != nullptr; })) return false;
   PostMessageA(folder, WM_CLOSE, 0, 0);
   return WaitUntil([&] { return !IsWindow(folder); });
+}
+
+std::string ShortcutTarget(const std::string& linkPath) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IShellLinkA* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&link)))) {
+    return {};
+  }
+  std::string target;
+  IPersistFile* file = nullptr;
+  wchar_t widePath[MAX_PATH] = {};
+  if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    char path[MAX_PATH] = {};
+    if (SUCCEEDED(file->Load(widePath, STGM_READ)) && link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH) == S_OK) {
+      target = path;
+    }
+    file->Release();
+  }
+  link->Release();
+  return target;
 }
 
 }  // namespace e2e

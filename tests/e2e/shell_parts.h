@@ -13,5 +13,7 @@ void SetStartupGroup(const char* name);
 // own (class ExplorerWClass, titled with the group's name), a while after the command; left open
 // it would cover later tests and keep the Wine session alive. True once one came and went.
 bool CloseFolderWindow(const std::string& group);
+// The program a shell link at this path starts; empty when the file is no shell link.
+std::string ShortcutTarget(const std::string& linkPath);
 
 }  // namespace e2e

@@ -76,4 +76,62 @@ TEST(ProgmanCommands, GroupNamesThatQuotesCannotCarryAreRefused) {
   EXPECT_EQ(StartUpGroupFault(""), "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
 }
 
+// The group is a folder below the Start menu's programs, which the program makes itself where no
+// Program Manager answers: no name may lead out of it or to a device.
+TEST(ProgmanCommands, GroupNamesThatLeaveTheProgramsFolderAreRefused) {
+  const std::string colon = "グループ名に : は使えません・・・";
+  const std::string leading = "グループ名の先頭に \\ / は使えません・・・";
+  const std::string dot = "グループ名に . だけのフォルダー名は使えません・・・";
+  const std::string device = "グループ名に CON などの装置名は使えません・・・";
+  struct Case {
+    std::string name;
+    std::string error;  // empty: the name may be used
+  };
+  const Case cases[] = {
+      {"C:\\Windows", colon},
+      {"C:", colon},
+      {"x:y", colon},  // a stream of the file x
+      {"Tools:$DATA", colon},
+      {"\\\\server\\share\\x", leading},
+      {"\\Windows", leading},
+      {"/Windows", leading},
+      {".", dot},
+      {"Tools\\.", dot},
+      {"./Tools", dot},
+      {"CON", device},
+      {"con", device},
+      {"Nul", device},
+      {"PRN.txt", device},
+      {"aux.tar.gz", device},
+      {"COM1", device},
+      {"com9.log", device},
+      {"LPT1", device},
+      {"lpt9", device},
+      {"CONIN$", device},
+      {"conout$", device},
+      {"CON .txt", device},  // Windows drops the blank before the extension
+      {"Tools\\CON", device},
+      {"NUL\\Tools", device},
+      {"Tools/lpt3.doc", device},
+      // Near misses are ordinary names.
+      {"CONSOLE", ""},
+      {"COM10", ""},
+      {"COM0", ""},
+      {"LPT", ""},
+      {"xCON", ""},
+      {"Tools.CON", ""},
+      {".hidden", ""},
+      {"Tools\\System", ""},
+      {"Tools (64-bit)", ""},
+      // The second byte of ソ (83 5C) is no separator, so "ソ" does not start a level of its own.
+      {"\x83\x5C" "CON", ""},
+      {"\x83\x5C.", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GroupNameError(c.name), c.error.empty() ? "" : "[ " + c.name + " ]\n" + c.error) << c.name;
+  }
+  // The stored start-up group and group pass the same check.
+  EXPECT_EQ(StartUpGroupFault("C:\\Users"), "[ C:\\Users ]\n" + colon);
+}
+
 }  // namespace
