@@ -94,6 +94,8 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/handover_record.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/removal_at_restart.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/helper_copy.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/work_file_cleanup.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_images.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/folder_list_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/drive_list.cpp
