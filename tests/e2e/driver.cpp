@@ -304,8 +304,15 @@ void CloseAndWait(const Process& process, HWND window) {
   EXPECT_EQ(process.WaitForExit(), 0u);
 }
 
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
 std::string CentredDefaultBounds() {
-  return std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2) + ",445,300";
+  return std::to_string((ScreenWidth() - 445) / 2) + "," + std::to_string((ScreenHeight() - 300) / 2) + ",445,300";
+}
+
+std::string WholeScreenCaptureText() {
+  return "取り込みサイズ　左上 0, 0 サイズ " + std::to_string(ScreenWidth()) + ", " + std::to_string(ScreenHeight());
 }
 
 namespace {

@@ -14,9 +14,9 @@ namespace e2e {
 // Times are milliseconds (<chrono> cannot be compiled with the Shift-JIS execution character set).
 inline constexpr const char* MainClass = "TPIKTORAN_QUILO";
 inline constexpr const char* SetupClass = "TPIKTO_SETUP";
-// The virtual display the tests run on.
-inline constexpr int ScreenWidth = 1024;
-inline constexpr int ScreenHeight = 768;
+// The screen the tests run on: 1024 x 768 under Wine 8, 1920 x 1080 in the Wine 10 lane.
+int ScreenWidth();
+int ScreenHeight();
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
@@ -148,6 +148,8 @@ HWND StartedMainWindow(const Process& process);
 void CloseAndWait(const Process& process, HWND window);
 // "x,y,w,h" of the main window at its default size, centred on the screen.
 std::string CentredDefaultBounds();
+// The size bar after a capture of the whole screen.
+std::string WholeScreenCaptureText();
 
 // One entry of a menu bar as the program holds it; depth 0 is the bar itself.
 struct MenuLine {
