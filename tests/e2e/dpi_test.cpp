@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -148,7 +149,9 @@ class DpiWalk : public ::testing::Test {
     EXPECT_EQ(DpiOf(window), dpi_) << name;
     into[name] = LayoutOf(window);
     EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{}) << name;
-    Screenshot("dpi" + std::to_string(dpi_) + "-" + name);
+    std::string file = "dpi-" + name;  // in the lane's folder of this scale
+    std::replace(file.begin(), file.end(), ' ', '-');
+    Screenshot(file);
   }
 
   // Both copies start from these settings.
@@ -413,7 +416,7 @@ TEST_F(DpiCapture, CapturesAndThePictureAreInTheScreensPixels) {
   EXPECT_NEAR(arrowRows, 19.0 * SystemArrowRows(dpi_) / SystemArrowRows(96), 1.0);
   {
     const AwareThread aware;
-    Screenshot("dpi" + std::to_string(dpi_) + "-capture-shown");
+    Screenshot("dpi-capture-shown");
   }
 
   ASSERT_TRUE(ChooseMenuEntry(main, "GA"));  // 画面全体
