@@ -61,8 +61,15 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   const HWND left = Panel_Left.Handle();
   ColorBtn1.Create(left, scale(Bounds{-4, 8, 107, ButtonHeight}), "取り込み(&G)");
   CheckBox1.Create(left, scale(CheckBox1Design), "TOPにする", font_.Get());
-  Label_IX.Create(left, scale(Bounds{106, 8, 18, 14}), "00", font_.Get(), SS_RIGHT);
-  Label_IY.Create(left, scale(Bounds{106, 24, 18, 14}), "00", font_.Get(), SS_RIGHT);
+  // The hot-spot labels, one above the other. Away from 96 DPI the scalable face that stands in
+  // for "System" has a taller line than the design's 14 pixels scaled: they take its height.
+  const auto hotSpotLabel = [&](Label& label, int top) {
+    Bounds b = scale(Bounds{106, top, 18, 14});
+    if (scale.Dpi() != DesignDpi) b.height = std::max(b.height, FontLineHeight(font_.Get()));
+    label.Create(left, b, "00", font_.Get(), SS_RIGHT);
+  };
+  hotSpotLabel(Label_IX, 8);
+  hotSpotLabel(Label_IY, 24);
   panel(Panel_Icon, left, scale(Bounds{128, PreviewTop, PreviewSide, PreviewSide}));
   Panel_Icon.SetSingleBorder(true);
   // The cursor lists follow the preview, each 4 pixels right of the one before, level with it:

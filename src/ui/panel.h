@@ -37,3 +37,5 @@ class Panel : public Form {
 
 // The width of one line of text in the font (null: the GUI font), as the screen draws it.
 int TextWidth(HFONT font, const std::string& text);
+// The height of a line of text in the font (null: the GUI font), ascent and descent.
+int FontLineHeight(HFONT font);
