@@ -7,7 +7,8 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$(realpath -m "$1")
 marker=$prefix/.piktoran-prefix-v6
-[ -f "$marker" ] && exit 0
+# Made again when Wine 10's root got new packages since (Wine would update the prefix at every run).
+[ -f "$marker" ] && ! [ "$wine_system/.piktoran-wine-version" -nt "$marker" ] && exit 0
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=$wine_dll_overrides LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 say "preparing the Wine prefix $prefix"

@@ -32,6 +32,14 @@ HWND ChildOfClass(HWND window, const std::string& className, int index) {
   return nullptr;
 }
 
+bool InstallerShown(HWND installer) {
+  HWND group = ChildOfClass(installer, "ComboBox");
+  if (!ControlsDrawn(installer) || !ButtonsPainted(installer) || SendMessageA(group, CB_GETCOUNT, 0, 0) <= 0) return false;
+  // Not all of the name's box is its background.
+  const RECT name = WindowRect(ChildOfClass(group, "Edit"));
+  return PixelsOfColour(name, ScreenPixel(name.left, name.top)) < (name.right - name.left) * (name.bottom - name.top);
+}
+
 HWND SizeBar(HWND main) { return ChildOfClass(main, "Edit"); }
 HWND PictureBox(HWND main) { return ChildOfClass(main, "TScrollBox"); }
 

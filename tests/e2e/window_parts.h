@@ -14,6 +14,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // The size bar: the main window's read-only edit control.
 HWND SizeBar(HWND main);
+// The installer shows as its user sees it: drawn, with the group list from Program Manager filled
+// and the chosen group's name drawn in its box.
+bool InstallerShown(HWND installer);
 // ScrollBox1, which shows the working picture.
 HWND PictureBox(HWND main);
 // The `index`-th descendant of that class, in creation order; null when there is none.
