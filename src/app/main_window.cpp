@@ -28,6 +28,9 @@ MainWindow::MainWindow(ProgramContext context)
   commands_.Bind("MExit", [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
   options_.Bind(commands_);
   capture_.Bind(commands_);
+  hotKey_.Bind(commands_);
+  series_.Bind(commands_);
+  capture_.onCaptured = [this](const std::string& sizeText) { series_.CaptureTaken(sizeText); };
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
   colours_.Bind(commands_);
@@ -45,6 +48,7 @@ MainWindow::MainWindow(ProgramContext context)
   paint_.Bind(commands_);
   shortcutCommands_.Bind(commands_);
   reshow_.AddClipStep([this] { FillCaptureGaps(workspace_, *this); });
+  reshow_.AddClipStep([this] { series_.SaveTakenCapture(); });
   cursorBar_.Bind(commands_);
 }
 
@@ -109,6 +113,7 @@ void MainWindow::FormCloseQuery() {
   DragAcceptFiles(Handle(), FALSE);
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
+  hotKey_.Release();
   if (startupComplete_) {
     const std::string helpFile = HelpFilePath(context_.programFolder);
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
@@ -175,6 +180,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:  // FormClick
       options_.UpdatePositionHint();
+      return 0;
+    case WM_HOTKEY:
+      if (wParam == HotKeyCapture::HotKeyId) hotKey_.OnHotKey();
       return 0;
     case HandOverMessage:
       incoming_.OnHandOver(wParam);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/path_helpers.h"
-#include "ui/win32.h"
+#include "ui/handles.h"
 
 bool FolderExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -35,4 +35,15 @@ std::string ExecutableFolder() {
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const FindHandle search(FindFirstFileA((AddTrailingSeparator(folder) + pattern).c_str(), &found));
+  if (!search) return names;
+  do {
+    names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search.Get(), &found));
+  return names;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // File-system queries shared by every window.
 
@@ -15,3 +16,6 @@ std::string ExecutablePath();
 std::string ExecutableFolder();
 // True when the path names an existing file (not a folder).
 bool FileExists(const std::string& path);
+// The names (without folder) of the files and folders in `folder` that match `pattern`
+// ("PIKTO*"); empty when there are none or the folder cannot be read.
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::string& pattern);
