@@ -30,7 +30,7 @@ MainWindow::MainWindow(ProgramContext context)
   capture_.Bind(commands_);
   hotKey_.Bind(commands_);
   series_.Bind(commands_);
-  capture_.onCaptured = [this](const std::string& sizeText) { series_.CaptureTaken(sizeText); };
+  capture_.onCaptured = [this] { series_.CaptureTaken(); };
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
   colours_.Bind(commands_);

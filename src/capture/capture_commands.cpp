@@ -121,9 +121,8 @@ void CaptureCommands::Timer1Timer() {
   window_.HideForWork();
   workspace_.picture.Working() = std::move(captured);
   if (!workspace_.picture.SetBaseFromWorking()) window_.ShowMsg("画面の表示に失敗しました・・・");
-  const std::string sizeText = CaptureSizeText(rectangle);
-  window_.ShowNewPicture(sizeText);
-  if (onCaptured) onCaptured(sizeText);
+  window_.ShowNewPicture(CaptureSizeText(rectangle));
+  if (onCaptured) onCaptured();
 }
 
 void CaptureCommands::GType0Click(int type) {

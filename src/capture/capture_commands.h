@@ -1,6 +1,5 @@
 #pragma once
 #include <functional>
-#include <string>
 
 #include "dialogs/color_btn.h"
 #include "ui/command_table.h"
@@ -41,8 +40,8 @@ class CaptureCommands {
   void MGET_NONClick();
   void MGET_GOUSEIClick();
 
-  // Each capture, once it is the working picture, with the size bar's text.
-  std::function<void(const std::string& sizeText)> onCaptured;
+  // Each capture, once it is the working picture.
+  std::function<void()> onCaptured;
 
  private:
   void StartCapture(HWND activeWindow);

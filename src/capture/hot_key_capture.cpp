@@ -4,6 +4,9 @@
 
 namespace {
 
+constexpr UINT KeyUpPollMs = 30;
+constexpr int MaxHeldPolls = 100;  // 3 seconds
+
 // A window of another program, or null when the program itself is in front (the capture then
 // takes the window that was active before it, as 取り込み does).
 HWND ForeignForegroundWindow() {
@@ -13,7 +16,22 @@ HWND ForeignForegroundWindow() {
   return front;
 }
 
+bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+bool AnyKeyHeld(const HotKeyCombination& key) {
+  return Held(static_cast<int>(key.key)) || ((key.modifiers & HotKeyModifier::Control) && Held(VK_CONTROL)) ||
+         ((key.modifiers & HotKeyModifier::Shift) && Held(VK_SHIFT)) ||
+         ((key.modifiers & HotKeyModifier::Alt) && Held(VK_MENU)) ||
+         ((key.modifiers & HotKeyModifier::Win) && (Held(VK_LWIN) || Held(VK_RWIN)));
+}
+
 }  // namespace
+
+HotKeyCapture::HotKeyCapture(Workspace& workspace, MainWindowServices& window, CaptureCommands& capture)
+    : workspace_(workspace),
+      window_(window),
+      capture_(capture),
+      Timer_KeyUp(window.Window(), KeyUpPollMs, [this] { Timer_KeyUpTimer(); }) {}
 
 void HotKeyCapture::Bind(CommandTable& commands) {
   commands.Bind("MHOTKEY", [this] { MHOTKEYClick(); });
@@ -60,11 +78,25 @@ void HotKeyCapture::SetOn(bool on) {
   window_.Menu().SetChecked("MHOTKEY", on);
 }
 
-void HotKeyCapture::OnHotKey() {
+bool HotKeyCapture::CaptureAvailable() const {
   HWND main = window_.Window().Handle();
-  if (capture_.CapturePending() || !IsWindowVisible(main) || !IsWindowEnabled(main) ||
-      !window_.Menu().Enabled("MPIKTO0")) {
+  return !capture_.CapturePending() && IsWindowVisible(main) && IsWindowEnabled(main) &&
+         window_.Menu().Enabled("MPIKTO0");
+}
+
+void HotKeyCapture::OnHotKey() {
+  if (Timer_KeyUp.Enabled() || !CaptureAvailable()) return;
+  pressedIn_ = ForeignForegroundWindow();
+  heldPolls_ = 0;
+  Timer_KeyUpTimer();
+}
+
+void HotKeyCapture::Timer_KeyUpTimer() {
+  Timer_KeyUp.SetEnabled(false);
+  if (AnyKeyHeld(workspace_.settings.hotKey) && ++heldPolls_ < MaxHeldPolls) {
+    Timer_KeyUp.SetEnabled(true);
     return;
   }
-  capture_.CaptureActiveWindow(ForeignForegroundWindow());
+  // A box may have opened or the key been turned off while the keys were held.
+  if (workspace_.settings.hotKeyOn && CaptureAvailable()) capture_.CaptureActiveWindow(pressedIn_);
 }

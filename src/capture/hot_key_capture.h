@@ -2,6 +2,7 @@
 #include "capture/capture_commands.h"
 #include "ui/command_table.h"
 #include "ui/hot_key.h"
+#include "ui/timer.h"
 #include "workspace/main_window_services.h"
 #include "workspace/workspace.h"
 
@@ -12,8 +13,7 @@ class HotKeyCapture {
   // The id of the key in the main window's WM_HOTKEY.
   static constexpr int HotKeyId = 1;
 
-  HotKeyCapture(Workspace& workspace, MainWindowServices& window, CaptureCommands& capture)
-      : workspace_(workspace), window_(window), capture_(capture) {}
+  HotKeyCapture(Workspace& workspace, MainWindowServices& window, CaptureCommands& capture);
 
   void Bind(CommandTable& commands);
   // The entry's check from the settings; a key stored as on is registered now.
@@ -22,20 +22,32 @@ class HotKeyCapture {
   void MHOTKEYClick();
   void MHOTKEY_SETClick();
   // WM_HOTKEY: a capture with the current type, delay and switches, the active-window type taking
-  // the window that is in front now. Ignored while a capture runs, while a box of the program is
-  // open and while its capture command is unavailable (start-up, value entry).
+  // the window that is in front now. It starts once the keys are let go: held modifiers change how
+  // programs draw themselves, and the window the capture shows and hides would keep them as held.
+  // Ignored while a capture runs or waits for the keys, while a box of the program is open and
+  // while its capture command is unavailable (start-up, value entry).
   void OnHotKey();
   // The close path gives the key back to the system.
-  void Release() { registration_.Release(); }
+  void Release() {
+    Timer_KeyUp.SetEnabled(false);
+    registration_.Release();
+  }
 
  private:
   // Registers the chosen combination; a refusal is reported with the combination and leaves the
   // key off.
   void Register();
   void SetOn(bool on);
+  bool CaptureAvailable() const;
+  // Timer_KeyUp: starts the capture once no key of the combination is held any more, or after a
+  // few seconds of holding them.
+  void Timer_KeyUpTimer();
 
   Workspace& workspace_;
   MainWindowServices& window_;
   CaptureCommands& capture_;
   HotKeyRegistration registration_;
+  Timer Timer_KeyUp;
+  HWND pressedIn_ = nullptr;  // the window in front when the key was pressed
+  int heldPolls_ = 0;
 };

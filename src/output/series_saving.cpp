@@ -37,16 +37,12 @@ void SeriesSaving::MRENBAN_SETClick() {
   s.seriesFormat = chosen->format;
 }
 
-void SeriesSaving::CaptureTaken(const std::string& sizeText) {
-  captureWaiting_ = true;
-  capturedSizeText_ = sizeText;
-}
-
 void SeriesSaving::SaveTakenCapture() {
   if (!captureWaiting_) return;
   captureWaiting_ = false;
   const MainSettings& s = workspace_.settings;
-  if (!s.seriesOn || workspace_.picture.Working().Empty()) return;
+  const Picture& working = workspace_.picture.Working();
+  if (!s.seriesOn || working.Empty()) return;
   const std::string folder = AddTrailingSeparator(s.SeriesFolder());
   Outcome outcome{Result::Failed, {}};
   {
@@ -56,7 +52,8 @@ void SeriesSaving::SaveTakenCapture() {
   switch (outcome.result) {
     case Result::Saved:
       history_.AddLoadedFile(folder + outcome.name);
-      window_.ShowSizeText(capturedSizeText_ + "　連番保存 " + outcome.name);
+      window_.ShowSizeText("連番保存 " + outcome.name + "　サイズ " + ToDecimal(working.Width()) + ", " +
+                           ToDecimal(working.Height()));
       break;
     case Result::SeriesFull:
       window_.ShowMsg("連番保存の番号が、9999 まで使われています・・・\n" + folder + outcome.name +

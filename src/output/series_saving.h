@@ -20,11 +20,12 @@ class SeriesSaving {
   void MRENBANClick();
   void MRENBAN_SETClick();
 
-  // A capture became the working picture, the size bar showing `sizeText`; it is saved once the
-  // re-show sequence has filled its gaps.
-  void CaptureTaken(const std::string& sizeText);
-  // Timer_Clip's step after the capture fill: saves the capture taken, if the series is on. A
-  // failure is told with the file's name and changes nothing else.
+  // A capture became the working picture; it is saved once the re-show sequence has filled its
+  // gaps.
+  void CaptureTaken() { captureWaiting_ = true; }
+  // Timer_Clip's step after the capture fill: saves the capture taken, if the series is on, and
+  // the size bar names the file ("連番保存 PIKTO0001.PNG　サイズ 200, 140"). A failure is told with
+  // the file's name and changes nothing else.
   void SaveTakenCapture();
 
  private:
@@ -42,5 +43,4 @@ class SeriesSaving {
   MainWindowServices& window_;
   FileHistory& history_;
   bool captureWaiting_ = false;
-  std::string capturedSizeText_;
 };
