@@ -39,7 +39,7 @@ include(src/windows_sources.cmake)
 add_library(piktoran_win STATIC ${WINDOWS_SOURCES})
 target_include_directories(piktoran_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(piktoran_win PUBLIC piktoran_logic
-  user32 gdi32 comdlg32 shell32 advapi32 ole32 comctl32 mpr)
+  user32 gdi32 comdlg32 shell32 shlwapi advapi32 ole32 comctl32 mpr)
 
 enable_language(RC)
 add_subdirectory(resources)
@@ -48,8 +48,9 @@ set_target_properties(piktoran PROPERTIES OUTPUT_NAME PIKTORAN SUFFIX .EXE)
 target_link_libraries(piktoran PRIVATE piktoran_win)
 add_dependencies(piktoran piktoran_icon)
 
-# What the Windows and the end-to-end tests share: screenshots of what the screen shows.
-add_library(test_support STATIC tests/support/screenshot.cpp)
+# What the Windows and the end-to-end tests share: screenshots of what the screen shows, and
+# replacing what a program imports.
+add_library(test_support STATIC tests/support/screenshot.cpp tests/support/import_slot.cpp)
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(test_support PUBLIC user32 gdi32)
 

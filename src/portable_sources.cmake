@@ -33,6 +33,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/setup/install_rules.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry_values.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_rules.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/work_file_removal.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_rectangle.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_captions.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry.cpp

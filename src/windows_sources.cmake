@@ -61,6 +61,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/wallpaper_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/user_work_folder.cpp
   ${CMAKE_SOURCE_DIR}/src/output/paint_program.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/paint_hand_overs.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_fill.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/file_copy.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/progman.cpp
@@ -98,6 +99,8 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/setup/uninstall_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/handover_record.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/removal_at_restart.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/helper_copy.cpp
+  ${CMAKE_SOURCE_DIR}/src/setup/work_file_cleanup.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/browser_images.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/folder_list_box.cpp
   ${CMAKE_SOURCE_DIR}/src/browser/drive_list.cpp

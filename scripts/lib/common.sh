@@ -6,6 +6,10 @@ jpeg_prefix=$cache_root/libjpeg-turbo-mingw64
 png_prefix=$cache_root/libpng-mingw64
 # libpng's test pictures, taken from the same source package.
 pngsuite_dir=$cache_root/pngsuite
+# The Debian 13 root that runs Wine 10 for the second end-to-end lane (wine10-root.sh); the stamp
+# says it was finished.
+wine10_root=$cache_root/wine10-root
+wine10_stamp=$wine10_root/.piktoran-root-v1
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -43,5 +47,17 @@ wine_environment() {
   fi
 }
 
-# The prepared prefix that every test prefix is copied from.
-wine_template=$build_root/wine-template
+# Which Wine the scripts run: the machine's Wine 8, or, with PIKTORAN_WINE=10, Debian 13's Wine 10
+# in its root (the second end-to-end lane). Each has its prepared prefix that every test prefix is
+# copied from, and its virtual desktop's size; in_wine runs a command where that Wine is.
+if [ "${PIKTORAN_WINE:-8}" = 10 ]; then
+  wine_template=$build_root/wine10-template
+  desktop_size=1920x1080
+  wine_system=$wine10_root
+  in_wine() { "$repo_root/scripts/lib/wine10-enter" "$@"; }
+else
+  wine_template=$build_root/wine-template
+  desktop_size=1024x768
+  wine_system=
+  in_wine() { "$@"; }
+fi

@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Prepares a Wine prefix for the program: Japanese (code page 932 comes from the locale),
-# a 1024x768 virtual desktop so windows get frames and placement as on Windows, and the
-# Japanese font names the program asks for mapped to the IPA fonts.
+# a virtual desktop (1024x768; 1920x1080 under Wine 10) so windows get frames and placement as on
+# Windows, and the Japanese font names the program asks for mapped to the IPA fonts.
 #   wine-prefix.sh PREFIX
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$(realpath -m "$1")
 marker=$prefix/.piktoran-prefix-v6
-[ -f "$marker" ] && exit 0
+# Made again when Wine 10's root got new packages since (Wine would update the prefix at every run).
+[ -f "$marker" ] && ! [ "$wine_system/.piktoran-wine-version" -nt "$marker" ] && exit 0
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=$wine_dll_overrides LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 say "preparing the Wine prefix $prefix"
 rm -rf "$prefix"
 mkdir -p "$prefix"
 # wineboot needs no display for the prefix itself.
-DISPLAY= wineboot -i >/dev/null 2>&1
+DISPLAY= in_wine wineboot -i >/dev/null 2>&1
 # The user's folders (Desktop, Documents, …) are links into the Linux home: real folders keep what
 # the program writes there inside the prefix, where a reset puts it back.
 find "$prefix/drive_c/users" -type l | while read -r link; do
@@ -22,16 +23,16 @@ find "$prefix/drive_c/users" -type l | while read -r link; do
   mkdir "$link"
 done
 # A .reg file in UTF-16 keeps the Japanese value names intact, whatever the command line does.
-settings=$(mktemp --suffix=.reg)
-trap 'rm -f "$settings"' EXIT
-cat <<'REG' | iconv -f UTF-8 -t UTF-16 >"$settings"
+# On drive C:, where Wine 10 in its root sees it too.
+settings=$prefix/drive_c/piktoran-settings.reg
+cat <<REG | iconv -f UTF-8 -t UTF-16 >"$settings"
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"Default"="$desktop_size"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "ＭＳ Ｐゴシック"="IPAPGothic"
@@ -47,9 +48,10 @@ Windows Registry Editor Version 5.00
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Debugger"=-
 REG
-DISPLAY= wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
+DISPLAY= in_wine wine regedit /S 'C:\piktoran-settings.reg' >/dev/null 2>&1
+rm "$settings"
 # Debian's Wine does not find its own Marlett (fonts-wine) by itself; without it the caption
 # buttons show as letters.
-cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
-DISPLAY= wineserver -w
+cp "$wine_system/usr/share/wine/fonts/marlett.ttf" "$prefix/drive_c/windows/Fonts/"
+DISPLAY= in_wine wineserver -w
 touch "$marker"

@@ -6,5 +6,5 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 wine_environment
-wineserver -p >/dev/null 2>&1 </dev/null
-wine cmd /c exit >/dev/null 2>&1 </dev/null
+in_wine wineserver -p >/dev/null 2>&1 </dev/null
+in_wine wine cmd /c exit >/dev/null 2>&1 </dev/null

@@ -1,10 +1,13 @@
 #include "app/help_commands.h"
 
+#include <shlwapi.h>
+
 #include "app/about_texts.h"
 #include "app/help_file.h"
 #include "app/settings_store.h"
 #include "common/program_identity.h"
 #include "help/help_html_writer.h"
+#include "shell/file_system.h"
 #include "ui/application.h"
 #include "ui/registry.h"
 #include "ui/windows_version.h"
@@ -13,11 +16,34 @@ namespace {
 
 bool Started(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
 
-// The page's browser is given its address, which unlike a file name can carry the anchor; without
-// a browser for it the page opens as any file would.
+// The program the system opens web addresses with, as the user chose it (Windows 8 on) or as
+// the protocol's key names it (older systems, which do not know the first way of asking).
+std::string WebBrowser(const char* protocol) {
+  constexpr ASSOCF IsProtocol = 0x1000;  // ASSOCF_IS_PROTOCOL, which the headers give from Windows 8 on
+  for (const ASSOCF flags : {IsProtocol, ASSOCF{ASSOCF_NONE}}) {
+    char program[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (AssocQueryStringA(flags, ASSOCSTR_EXECUTABLE, protocol, "open", program, &size) == S_OK) return program;
+  }
+  return {};
+}
+
+// Only a web browser takes an address with an anchor where a file name would stand: a program
+// registered for pages that is not the system's browser (an editor for HTML, say) would look for
+// a file of that name.
+bool TakesAddresses(const std::string& program) {
+  for (const char* protocol : {"http", "https"}) {
+    const std::string browser = WebBrowser(protocol);
+    if (!browser.empty() && SameFile(program, browser)) return true;
+  }
+  return false;
+}
+
+// The page's browser is given its address, which unlike a file name can carry the anchor;
+// otherwise the page opens as any file would, in whatever the system opens pages with.
 bool OpenInBrowser(HWND owner, const std::string& page, const std::string& anchor) {
   char browser[MAX_PATH] = {};
-  if (Started(FindExecutableA(page.c_str(), nullptr, browser))) {
+  if (Started(FindExecutableA(page.c_str(), nullptr, browser)) && TakesAddresses(browser)) {
     const std::string address = "\"" + LocalPageUrl(page, anchor) + "\"";
     if (Started(ShellExecuteA(owner, "open", browser, address.c_str(), nullptr, SW_SHOWNORMAL))) return true;
   }

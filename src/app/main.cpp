@@ -45,7 +45,7 @@ SetupMode SetupModeFor(StartMode mode) {
 }
 
 int RunSetupWindow(StartMode mode, const std::vector<std::string>& arguments) {
-  SetupWindow window(SetupModeFor(mode), arguments.empty() ? std::string() : arguments.front());
+  SetupWindow window(SetupModeFor(mode), arguments);
   if (!window.Create()) return 1;
   return Application::Run();
 }

@@ -13,6 +13,7 @@ constexpr Bounds CheckBox1Design{8, 40, 97, 17};
 constexpr Size PanelTypeSize{204, 25};
 constexpr Bounds PanelSlimDesign{0, 0, 427, 30};
 constexpr int PreviewSide = 32 + 6;  // Panel_Icon: the preview + 6
+constexpr int PreviewTop = 2;
 
 }  // namespace
 
@@ -44,13 +45,14 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   CheckBox1.Create(left, CheckBox1Design, "TOPにする", font_.Get());
   Label_IX.Create(left, {106, 8, 18, 14}, "00", font_.Get(), SS_RIGHT);
   Label_IY.Create(left, {106, 24, 18, 14}, "00", font_.Get(), SS_RIGHT);
-  panel(Panel_Icon, left, {128, 2, PreviewSide, PreviewSide});
+  panel(Panel_Icon, left, {128, PreviewTop, PreviewSide, PreviewSide});
   Panel_Icon.SetSingleBorder(true);
-  // The cursor lists follow the preview, each 4 pixels right of the one before.
+  // The cursor lists follow the preview, each 4 pixels right of the one before, level with it:
+  // as high as the preview, they end where the type panel below them begins.
   int listLeft = 128 + PreviewSide + 4;
   for (auto [list, width] : {std::pair{&ComboBox_Icon, 50}, {&ComboBox_Select, 60}, {&ComboBox_DEFAULT, 60},
                              {&ComboBox_Arrow, 50}}) {
-    list->Create(left, {listLeft, 8, width, 200}, 16);
+    list->Create(left, {listLeft, PreviewTop, width, 200}, 16);
     listLeft += width + 4;
   }
   typePanel(Panel_Type, left, {0, 0, PanelTypeSize.width, PanelTypeSize.height});

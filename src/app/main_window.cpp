@@ -123,6 +123,7 @@ void MainWindow::FormCloseQuery() {
   } else {
     MKBoxDlg1.ShowMsg("強制終了します。\n" + startupError_);
   }
+  paint_.RemoveServedHandOvers();
   ScreenCursor::SetBusy(false);
   Application::ProcessMessages();
 }

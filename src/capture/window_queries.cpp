@@ -73,10 +73,15 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
 }
 
 bool CopyScreen(const Bounds& rectangle, Picture& into) {
-  // A picture of the rectangle's size is copied into as it is: every pixel is overwritten, and a
-  // new bitmap of a screen's size costs more than the copy itself (its memory is zeroed page by
-  // page on first touch).
-  if (into.GetSize() != Size{rectangle.width, rectangle.height}) {
+  // A picture of the rectangle's size is copied into as it is: a new bitmap of a screen's size
+  // costs more than the copy itself (its memory is zeroed page by page on first touch). It is
+  // made black first, as a new picture is: the copy does not reach a part of the rectangle that
+  // lies off the screen (the screen can change after the rectangle was checked), and there the
+  // last picture's pixels would stay.
+  if (into.GetSize() == Size{rectangle.width, rectangle.height}) {
+    GdiFlush();
+    std::fill_n(into.Pixels(), static_cast<std::size_t>(into.Width()) * into.Height(), Pixel{0});
+  } else {
     into.Clear();
     if (!into.Create({rectangle.width, rectangle.height})) return false;
   }
@@ -91,7 +96,5 @@ bool CopyScreen(const Bounds& rectangle, Picture& into) {
                     SRCCOPY) != FALSE;
   }
   GdiFlush();
-  // As a new picture would be: black.
-  if (!copied) std::fill_n(into.Pixels(), static_cast<std::size_t>(into.Width()) * into.Height(), Pixel{0});
   return copied;
 }

@@ -16,5 +16,5 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
                                Size topLeftSize, HWND activeWindow = nullptr);
 
 // Copies the screen rectangle into `into`, which becomes a picture of its size (one of that size
-// already is reused); false when that failed.
+// already is reused), black where the copy does not reach; false when the copy failed.
 bool CopyScreen(const Bounds& rectangle, Picture& into);

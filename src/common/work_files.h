@@ -6,7 +6,8 @@ inline constexpr const char* Memory1File = "PKT_M1$$.BMP";
 inline constexpr const char* Memory2File = "PKT_M2$$.BMP";
 // The picture of the moment the file history opened, for its 戻す button.
 inline constexpr const char* HistorySnapshotFile = "PKT_M0$$.BMP";
-// The working picture as the paint program opens it.
+// The picture earlier versions handed to the paint program; the uninstall removes what is left of
+// it. Hand-overs now go to files of their own (PaintHandOvers).
 inline constexpr const char* PaintPictureFile = "PKT_PA$$.BMP";
 // The cursor history list.
 inline constexpr const char* CursorHistoryListFile = "PIKTO_I0.LST";

@@ -164,6 +164,14 @@ void TColorBtn::Repaint() const {
   if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+HGDIOBJ TColorBtn::CaptionFont() const {
+  HFONT font = font_;
+  if (!font) {
+    if (const Form* parent = Form::FromHandle(GetParent(Handle()))) font = parent->Font();
+  }
+  return font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT);
+}
+
 void TColorBtn::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(Handle(), &paint);
@@ -191,11 +199,7 @@ void TColorBtn::Paint() {
   }
 
   const std::string caption = Caption();
-  HFONT font = font_;
-  if (!font) {
-    if (const Form* parent = Form::FromHandle(GetParent(Handle()))) font = parent->Font();
-  }
-  SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selected(dc, CaptionFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColour());
   RECT text = area;
@@ -220,6 +224,8 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Repaint();
       return result;
     }
+    case WM_GETFONT:  // as the system's buttons answer: the font the caption is drawn in
+      return reinterpret_cast<LRESULT>(CaptionFont());
     case WM_RBUTTONDOWN:
       if (OnRightDown) OnRightDown();
       return 0;

@@ -56,6 +56,7 @@ class TColorBtn : public Form {
   void PressLook(bool byMouse);
   void ReleaseLook();
   void Paint();
+  HGDIOBJ CaptionFont() const;
   void Repaint() const;
   COLORREF NormalColour() const;
   COLORREF NormalFontColour() const;

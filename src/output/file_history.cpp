@@ -1,5 +1,7 @@
 #include "output/file_history.h"
 
+#include <algorithm>
+
 #include "common/list_file.h"
 #include "common/work_files.h"
 #include "ui/application.h"
@@ -9,6 +11,10 @@ namespace {
 constexpr int HeadHeight = 24;
 constexpr int ButtonWidth = 52;
 constexpr int RowHeight = 18;
+
+// The count label has room for this many entries (the list has no limit, but a user's history
+// stays far below it).
+constexpr const char* WidestCountText = "99999ｺ";
 
 constexpr const char* NoSnapshotText = "戻す画面がありません・・・";
 
@@ -23,8 +29,14 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, HeadHeight});
   Panel_FHIS_Head.SetColour(colour);
   const HWND head = Panel_FHIS_Head.Handle();
-  Label_FHIS.Create(head, {6, 5, 120, 16}, "ファイルヒストリー", font);
-  Label_FHIS_KOSU.Create(head, {130, 5, 60, 16}, "0ｺ", font);
+  // The caption and the count take the width their texts need in the font, which for the
+  // system font is more than its height suggests (its full-width characters are 16 wide).
+  constexpr const char* Caption = "ファイルヒストリー";
+  const int captionWidth = std::max(120, TextWidth(font, Caption));
+  Label_FHIS.Create(head, {6, 5, captionWidth, 16}, Caption, font);
+  const int countLeft = 6 + captionWidth + 4;
+  const int countWidth = std::max(60, TextWidth(font, WidestCountText));
+  Label_FHIS_KOSU.Create(head, {countLeft, 5, countWidth, 16}, "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;
@@ -32,7 +44,7 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   } buttons[] = {{Button_FHIS_DEL, "削除", &FileHistory::Button_FHIS_DELClick},
                  {Button_FHIS_ALLDEL, "ALL", &FileHistory::Button_FHIS_ALLDELClick},
                  {Button_MODOSU, "戻す", &FileHistory::Button_MODOSUClick}};
-  int left = 196;
+  int left = std::max(196, countLeft + countWidth + 4);
   for (const auto& b : buttons) {
     b.button.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, b.caption);
     b.button.OnClick = [this, click = b.click] { (this->*click)(); };

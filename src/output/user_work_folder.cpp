@@ -6,10 +6,24 @@
 // After <windows.h>, which ui/win32.h brings.
 #include <shlobj.h>
 
-std::string UserWorkFolder() {
+namespace {
+
+// "…\AppData\Local\PIKTORAN" without its separator; `create` makes the local application data
+// folder when missing.
+std::string LocalProgramFolder(bool create) {
   char local[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, local))) return {};
-  const std::string folder = AddTrailingSeparator(local) + ProgramBaseName;
+  const int folder = CSIDL_LOCAL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0);
+  if (FAILED(SHGetFolderPathA(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, local)) || !local[0]) return {};
+  return AddTrailingSeparator(local) + ProgramBaseName;
+}
+
+}  // namespace
+
+std::string UserWorkFolder() {
+  const std::string folder = LocalProgramFolder(true);
+  if (folder.empty()) return {};
   CreateDirectoryA(folder.c_str(), nullptr);
   return AddTrailingSeparator(folder);
 }
+
+std::string UserWorkFolderName() { return AddTrailingSeparator(LocalProgramFolder(false)); }

@@ -20,11 +20,12 @@ std::optional<RegistryKey> CreateHandoverRecord() {
   return std::nullopt;
 }
 
-std::optional<RegistryKey> OpenHandoverRecord() {
+std::vector<RegistryKey> OpenHandoverRecords() {
+  std::vector<RegistryKey> records;
   for (const Place& place : Places) {
-    if (auto record = RegistryKey::Open(place.root, place.key)) return record;
+    if (auto record = RegistryKey::Open(place.root, place.key)) records.push_back(std::move(*record));
   }
-  return std::nullopt;
+  return records;
 }
 
 void DeleteHandoverRecord() {

@@ -17,6 +17,7 @@
 #include "setup/shell_registry.h"
 #include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
+#include "setup/uninstall_entry_values.h"
 #include "shell/file_system.h"
 #include "shell/shell_folders.h"
 #include "ui/application.h"
@@ -176,6 +177,7 @@ void SetupWindow::Button3Click() {
     MKBoxDlg1.ShowMsg("'" + entry.failedValue + "' の設定に失敗しました");
     return ScreenCursor::SetBusy(false);
   }
+  if (entry.staleEntry) MKBoxDlg1.ShowMsg(StaleEntryText(*entry.staleEntry));
   if (!WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "BackColor", CheckBoxBkColor.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "QUILO_COLOR", QUILO_COLOR.Checked() ? "1" : "0") ||
       !WriteValue(HKEY_CURRENT_USER, SettingsKeyPath, "Version", std::to_string(ProgramVersion))) {

@@ -31,9 +31,9 @@ bool StoredSwitch(const std::optional<RegistryKey>& key, const char* name) {
 
 }  // namespace
 
-SetupWindow::SetupWindow(SetupMode mode, std::string firstArgument)
+SetupWindow::SetupWindow(SetupMode mode, std::vector<std::string> arguments)
     : mode_(mode),
-      firstArgument_(std::move(firstArgument)),
+      arguments_(std::move(arguments)),
       colour_(SystemColourValue(COLOR_BTNFACE)),
       fontColour_(SystemColourValue(COLOR_WINDOWTEXT)),
       font_(MakeFont("System", -13)),

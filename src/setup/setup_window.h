@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "dialogs/color_btn.h"
 #include "msgbox/mk_box_dlg.h"
@@ -27,8 +28,8 @@ class SetupWindow : public Form {
  public:
   static constexpr const char* ClassName = "TPIKTO_SETUP";
 
-  // `firstArgument`: the first command-line argument (the helper copy checks it).
-  SetupWindow(SetupMode mode, std::string firstArgument);
+  // `arguments`: the command line's (the helper copy checks them).
+  SetupWindow(SetupMode mode, std::vector<std::string> arguments);
   bool Create();
 
   COLORREF Colour() const override;
@@ -68,9 +69,8 @@ class SetupWindow : public Form {
   void Timer1Timer();
   // `shortcut`: the item's file, whose staying behind makes a refused command worth telling.
   void RemoveFromGroup(const std::string& group, const std::string& shortcut);
-  // The helper copy is there (placed now, or an equal one was); false when it could not be copied.
-  bool PlaceHelper(const std::string& helperPath);
-  void WriteHandover();
+  // False (and said) when the record could not be written.
+  bool WriteHandover();
   void StartHelper(const std::string& helperPath);
   // The helper copy (uninstall_helper.cpp): reads the hand-over record, then deletes the
   // program file as soon as it can and removes the emptied folders.
@@ -83,7 +83,7 @@ class SetupWindow : public Form {
   void EndWithMessage(const std::string& text);
 
   SetupMode mode_;
-  std::string firstArgument_;
+  std::vector<std::string> arguments_;
   std::string versionCaption_;
   std::string proposedFolder_;
   std::string previousGroup_;

@@ -21,6 +21,20 @@ std::string WriteValues(HKEY root, const std::vector<UninstallEntryValue>& value
   return {};
 }
 
+// Removes the entry from the root; where it stays (no right to remove it), where it points.
+std::optional<std::string> RemoveEntry(HKEY root) {
+  std::string pointsTo;
+  if (const auto key = RegistryKey::Open(root, UninstallEntryKey)) {
+    pointsTo = key->ReadString("InstallLocation").value_or("");
+    if (pointsTo.empty()) pointsTo = key->ReadString("UninstallString").value_or("");
+  } else {
+    return std::nullopt;
+  }
+  const LSTATUS status = RegDeleteTreeA(root, UninstallEntryKey);
+  if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+  return pointsTo;
+}
+
 }  // namespace
 
 UninstallEntryWritten WriteUninstallEntry(const std::string& programPath, std::uint64_t installedBytes) {
@@ -30,11 +44,10 @@ UninstallEntryWritten WriteUninstallEntry(const std::string& programPath, std::u
     failed = WriteValues(root, values);
     if (failed.empty()) {
       // One entry only: a stale one of an earlier installation would be listed twice.
-      if (root == HKEY_CURRENT_USER) RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallEntryKey);
-      return {root, {}};
+      return {root, {}, RemoveEntry(root == HKEY_LOCAL_MACHINE ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE)};
     }
   }
-  return {std::nullopt, failed};
+  return {std::nullopt, failed, std::nullopt};
 }
 
 bool RemoveUninstallEntry() {

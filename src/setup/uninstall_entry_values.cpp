@@ -23,3 +23,9 @@ std::vector<UninstallEntryValue> UninstallEntryValues(const std::string& program
       {"NoRepair", std::uint32_t{1}},
   };
 }
+
+std::string StaleEntryText(const std::string& pointsTo) {
+  const std::string text =
+      "Windows のプログラム一覧に、以前のインストールの登録が残っています・・・\n（管理者として実行すると削除できます）";
+  return pointsTo.empty() ? text : "[ " + pointsTo + " ]\n" + text;
+}

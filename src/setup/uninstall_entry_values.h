@@ -13,3 +13,8 @@ struct UninstallEntryValue {
 };
 
 std::vector<UninstallEntryValue> UninstallEntryValues(const std::string& programPath, std::uint64_t installedBytes);
+
+// Told after an installation that left an earlier installation's entry in the list (a standard
+// user may not remove the one for all users): Windows lists the program twice, the older entry
+// pointing to `pointsTo` (its folder or command; nothing when it names neither).
+std::string StaleEntryText(const std::string& pointsTo);

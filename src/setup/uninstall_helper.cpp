@@ -2,6 +2,7 @@
 // uninstall starts. It reads the hand-over record, waits until the uninstalled program has ended and
 // its file can be deleted, removes the emptied folders and says so.
 #include <string>
+#include <vector>
 
 #include "common/path_helpers.h"
 #include "common/program_constants.h"
@@ -16,7 +17,8 @@
 void SetupWindow::Timer2Timer() {
   Timer2.SetEnabled(false);
   ReadHandover();
-  if (!programFile_.empty() && IsOurProgramFile(programFile_, ProgramFileName) && firstArgument_ == "/DeleteFile") {
+  if (!programFile_.empty() && IsOurProgramFile(programFile_, ProgramFileName) && !arguments_.empty() &&
+      arguments_.front() == "/DeleteFile") {
     if (FileExists(programFile_)) DeleteFileA(programFile_.c_str());
     Timer3.SetEnabled(true);
     return;
@@ -31,14 +33,22 @@ void SetupWindow::Timer2Timer() {
 
 void SetupWindow::ReadHandover() {
   std::string caption;
-  if (const auto record = OpenHandoverRecord()) {
-    programFile_ = record->ReadString("File").value_or("");
-    caption = record->ReadString("Title").value_or("");
-    removeFolders_ = record->ReadString("RmDir").value_or("") != "n";
-    // A colour that is no number leaves the rest as they are.
-    if (const auto colour = ParseColourRecord(record->ReadString("Color").value_or(""))) {
-      colour_ = *colour;
-      if (const auto font = ParseColourRecord(record->ReadString("FColor").value_or(""))) fontColour_ = *font;
+  {
+    const std::vector<RegistryKey> records = OpenHandoverRecords();
+    std::vector<std::string> files;
+    for (const RegistryKey& record : records) files.push_back(record.ReadString("File").value_or(""));
+    // The uninstall names the program file it leaves to this copy; another record is a stale one.
+    const std::string* named = arguments_.size() > 1 ? &arguments_[1] : nullptr;
+    if (const auto chosen = ChooseHandoverRecord(files, named)) {
+      const RegistryKey& record = records[*chosen];
+      programFile_ = files[*chosen];
+      caption = record.ReadString("Title").value_or("");
+      removeFolders_ = record.ReadString("RmDir").value_or("") != "n";
+      // A colour that is no number leaves the rest as they are.
+      if (const auto colour = ParseColourRecord(record.ReadString("Color").value_or(""))) {
+        colour_ = *colour;
+        if (const auto font = ParseColourRecord(record.ReadString("FColor").value_or(""))) fontColour_ = *font;
+      }
     }
   }
   // The record is read once: a later start of the helper finds nothing to do.
@@ -58,12 +68,13 @@ void SetupWindow::Timer3Timer() {
       Timer3.SetEnabled(true);
       return;
     }
-    RemoveAtRestart(ExecutablePath());
+    RemoveAtRestartOrSignIn(ExecutablePath());
     return EndWithMessage("[ " + programFile_ + " ]\nファイルの削除に失敗しました・・・\n手動で削除して下さい。");
   }
   if (removeFolders_) RemoveProgramFolders();
-  // The helper cannot delete itself while it runs; it goes when Windows next starts.
-  RemoveAtRestart(ExecutablePath());
+  // The helper cannot delete itself while it runs; it goes when Windows next starts, or where only
+  // the user's RunOnce takes it, when the user next signs in.
+  RemoveAtRestartOrSignIn(ExecutablePath());
   EndWithMessage("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
 }
 

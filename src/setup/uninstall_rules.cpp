@@ -17,11 +17,32 @@ std::optional<ColourValue> ParseColourRecord(std::string_view text) {
   return colour;
 }
 
-bool ReplaceExistingHelper(std::uint64_t helperSize, std::uint64_t programSize) {
-  return helperSize == 0 || helperSize > programSize;
+std::string HelperCommandLine(const std::string& helperPath, const std::string& programPath) {
+  return "\"" + helperPath + "\" \"/DeleteFile\" \"" + programPath + "\"";
 }
 
-std::string HelperCommandLine(const std::string& helperPath) { return "\"" + helperPath + "\" \"/DeleteFile\""; }
+std::optional<std::size_t> ChooseHandoverRecord(const std::vector<std::string>& recordFiles,
+                                                const std::string* namedProgramFile) {
+  if (!namedProgramFile) return recordFiles.empty() ? std::nullopt : std::optional<std::size_t>(0);
+  for (std::size_t i = 0; i < recordFiles.size(); ++i) {
+    if (!recordFiles[i].empty() && SameFileName(recordFiles[i], *namedProgramFile)) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> RunOnceDeleteCommand(std::string_view systemFolder, std::string_view path,
+                                                std::string_view temporaryFolder) {
+  const auto expands = [](std::string_view text) { return text.find_first_of("%!\"") != std::string_view::npos; };
+  if (path.empty() || systemFolder.empty() || expands(systemFolder)) return std::nullopt;
+  const std::string del = "\"" + AddTrailingSeparator(systemFolder) + "cmd.exe\" /d /v:off /c del /f /q \"";
+  if (!expands(path)) return del + std::string(path) + "\"";
+  const std::vector<std::string> parts = ComponentsWithoutSeparators(path);
+  if (parts.size() < 2 || expands(parts.back()) || temporaryFolder.empty() ||
+      !SameFileName(AddTrailingSeparator(ParentPath(path)), AddTrailingSeparator(temporaryFolder))) {
+    return std::nullopt;
+  }
+  return del + "%TMP%\\" + parts.back() + "\"";
+}
 
 bool IsOurProgramFile(std::string_view path, std::string_view programFileName) {
   const std::vector<std::string> parts = ComponentsWithoutSeparators(path);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,15 +27,28 @@ constexpr int SystemColourIndex(ColourValue colour) { return static_cast<int>(co
 std::string ColourRecordText(ColourValue colour);
 std::optional<ColourValue> ParseColourRecord(std::string_view text);
 
-// An existing helper copy is replaced when its size is unknown (0) or larger than the program's.
-bool ReplaceExistingHelper(std::uint64_t helperSize, std::uint64_t programSize);
-
 // The helper tries to delete the program file once a second this many times (a minute) before it
 // gives up and names the file.
 inline constexpr int HelperDeleteTries = 60;
 
-// The helper's command line: its path and "/DeleteFile", each in double quotes.
-std::string HelperCommandLine(const std::string& helperPath);
+// The helper's command line: its path, "/DeleteFile" and the program file it is to delete, each
+// in double quotes. The program file picks the record of this uninstall where an older one was
+// left behind (a record under HKEY_USERS that a standard user can neither replace nor delete).
+std::string HelperCommandLine(const std::string& helperPath, const std::string& programPath);
+
+// Which of the hand-over records found (their "File" values, in the order they were looked for)
+// the helper follows: the one naming the program file of its command line; without one there, the
+// first (an uninstall that named none). Nothing when no record fits.
+std::optional<std::size_t> ChooseHandoverRecord(const std::vector<std::string>& recordFiles,
+                                                const std::string* namedProgramFile);
+
+// The command the user's next sign-in runs once (HKEY_CURRENT_USER's RunOnce) to delete a file:
+// the system folder's cmd.exe, without the user's AutoRun commands (/d), deleting the path in
+// double quotes. cmd.exe expands %NAME% even inside quotes and, where delayed expansion is on,
+// !NAME!: a path holding either is named through %TMP% when it lies in the temporary folder (the
+// expanded text is not looked at again, and /v:off keeps the ! as it is); otherwise nothing.
+std::optional<std::string> RunOnceDeleteCommand(std::string_view systemFolder, std::string_view path,
+                                                std::string_view temporaryFolder);
 
 // The helper deletes nothing but a program file of ours: the record's "File" must name one.
 bool IsOurProgramFile(std::string_view path, std::string_view programFileName);

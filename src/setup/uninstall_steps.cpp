@@ -1,14 +1,16 @@
 // The uninstall ("/uninstall"): three questions, the removal of the group items, shortcuts, side
-// files and registry entries, then the helper copy in the Windows folder (or, where that is
-// refused, the temporary folder), which deletes the program file once this process has ended.
+// files, work files and registry entries, then the helper copy made now in the Windows folder
+// (or, where that is refused, the temporary folder), which deletes the program file once this
+// process has ended.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/path_helpers.h"
 #include "common/program_constants.h"
-#include "common/work_files.h"
-#include "setup/file_copy.h"
+#include "output/user_work_folder.h"
 #include "setup/handover_record.h"
+#include "setup/helper_copy.h"
 #include "setup/install_rules.h"
 #include "setup/progman_commands.h"
 #include "setup/program_group.h"
@@ -18,22 +20,15 @@
 #include "setup/shell_registry.h"
 #include "setup/shortcut_paths.h"
 #include "setup/uninstall_entry.h"
+#include "setup/work_file_cleanup.h"
+#include "setup/work_file_removal.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
-#include "ui/handles.h"
 #include "ui/registry.h"
 
 namespace {
 
 constexpr const char* MakerKey = "Software\\QUILO SOFT32";
-
-// The size a directory search reports (hidden and system files included); 0 when it fails.
-std::uint64_t FoundFileSize(const std::string& path) {
-  WIN32_FIND_DATAA found{};
-  const FindHandle search(FindFirstFileA(path.c_str(), &found));
-  if (!search) return 0;
-  return (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-}
 
 // The maker's key goes only when no program of ours keeps anything under it.
 void DeleteMakerKeyWhenEmpty() {
@@ -83,13 +78,8 @@ void SetupWindow::Timer1Timer() {
   for (auto name = programFiles.begin() + 1; name != programFiles.end(); ++name) DeleteFileA((folder + *name).c_str());
   DeleteFileA((folder + ProgramBaseName + ".GID").c_str());  // the index the help viewer made
 
-  if (MKBoxDlg1.AskYesNoTimed("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？",
-                              IDYES) == IDYES) {
-    for (const char* name :
-         {HistorySnapshotFile, Memory1File, Memory2File, PaintPictureFile, CursorHistoryListFile, FileHistoryListFile}) {
-      DeleteFileA((folder + name).c_str());
-    }
-  }
+  const std::string workFolder = UserWorkFolderName();
+  if (MKBoxDlg1.AskYesNoTimed(WorkFilesQuestion(workFolder), IDYES) == IDYES) RemoveWorkFiles(folder, workFolder);
   Application::ProcessMessages();
 
   if (const auto settings = RegistryKey::Create(HKEY_CURRENT_USER, SettingsKeyPath)) {
@@ -101,17 +91,13 @@ void SetupWindow::Timer1Timer() {
     DeleteMakerKeyWhenEmpty();
   }
 
-  // The Windows folder refuses a standard user: then the helper runs from the temporary folder.
-  std::string helper = WindowsFolder() + UninstallHelperName();
-  if (!PlaceHelper(helper)) {
-    char temporary[MAX_PATH] = {};
-    const DWORD length = GetTempPathA(sizeof temporary, temporary);
-    if (length > 0 && length < sizeof temporary) helper = AddTrailingSeparator(temporary) + UninstallHelperName();
-    PlaceHelper(helper);
+  const std::optional<HelperCopy> helper = PlaceHelperCopy();
+  if (!helper) {
+    return EndWithMessage("アンインストールエラー：アンインストールソフトのコピーに失敗しました・・・\n" + ExecutablePath() +
+                          "\nは削除されません");
   }
   Application::ProcessMessages();
-  WriteHandover();
-  StartHelper(helper);
+  if (WriteHandover()) StartHelper(helper->path);
   Redraw();
   // Ending frees the program file for the helper.
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -131,34 +117,27 @@ void SetupWindow::RemoveFromGroup(const std::string& group, const std::string& s
   }
 }
 
-bool SetupWindow::PlaceHelper(const std::string& helperPath) {
-  const std::string program = ExecutablePath();
-  // An older helper of another program of ours, not larger than this one, does the same work.
-  if (FileExists(helperPath) && !ReplaceExistingHelper(FoundFileSize(helperPath), FoundFileSize(program))) return true;
-  return CopyFileKeepDate(program, helperPath).empty();
-}
-
-void SetupWindow::WriteHandover() {
+bool SetupWindow::WriteHandover() {
   const auto record = CreateHandoverRecord();
-  if (!record) {
+  if (!record || !record->WriteString("File", ExecutablePath())) {
     MKBoxDlg1.ShowMsg("アンインストールエラー：アンインストールソフトへの引き継ぎに失敗しました・・・\n" + ExecutablePath() +
                       "\nは削除されません");
-    return;
+    return false;
   }
-  record->WriteString("File", ExecutablePath());
   record->WriteString("Title", versionCaption_ + " 削除");
   record->WriteString("RmDir", "");
   record->WriteString("Color", ColourRecordText(colour_));
   record->WriteString("FColor", ColourRecordText(fontColour_));
+  return true;
 }
 
 void SetupWindow::StartHelper(const std::string& helperPath) {
   const char* failure = nullptr;
-  if (!SetCurrentDirectoryA(RemoveTrailingSeparator(WindowsFolder()).c_str())) {
+  if (!SetCurrentDirectoryA(ParentPath(helperPath).c_str())) {
     failure = "2アンインストールエラー：アンインストールソフトの起動に失敗しました";
   } else {
     Application::ProcessMessages();
-    if (WinExec(HelperCommandLine(helperPath).c_str(), SW_SHOW) < 32) {
+    if (WinExec(HelperCommandLine(helperPath, ExecutablePath()).c_str(), SW_SHOW) < 32) {
       failure = "1アンインストールエラー：アンインストールソフトの起動に失敗しました";
     }
   }

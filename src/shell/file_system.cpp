@@ -1,5 +1,7 @@
 #include "shell/file_system.h"
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "common/path_helpers.h"
@@ -35,6 +37,26 @@ std::string ExecutableFolder() {
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+namespace {
+
+// The file's identity: its volume and its number there.
+std::optional<std::tuple<DWORD, DWORD, DWORD>> FileIdentity(const std::string& path) {
+  // No access asked: a running program's file opens too.
+  const HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const KernelHandle owned(file == INVALID_HANDLE_VALUE ? nullptr : file);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!owned || !GetFileInformationByHandle(owned.Get(), &info)) return std::nullopt;
+  return std::tuple{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+  const auto identity = FileIdentity(a);
+  return identity && identity == FileIdentity(b);
 }
 
 std::vector<std::string> NamesInFolder(const std::string& folder, const std::string& pattern) {

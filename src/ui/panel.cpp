@@ -74,10 +74,14 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(Handle(), nullptr, TRUE);
       return result;
     }
+    case WM_GETFONT:  // as the system's controls answer: the font the caption is drawn in
+      return reinterpret_cast<LRESULT>(CaptionFont());
     default:
       return DefaultMessage(message, wParam, lParam);
   }
 }
+
+HGDIOBJ Panel::CaptionFont() const { return font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT); }
 
 void Panel::Paint() {
   PAINTSTRUCT paint;
@@ -92,7 +96,7 @@ void Panel::Paint() {
   }
   const std::string caption = Caption();
   if (!caption.empty()) {
-    SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject font(dc, CaptionFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fontColour_);
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT;

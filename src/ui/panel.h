@@ -25,6 +25,7 @@ class Panel : public Form {
 
  private:
   void Paint();
+  HGDIOBJ CaptionFont() const;
 
   COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
   COLORREF fontColour_ = GetSysColor(COLOR_BTNTEXT);

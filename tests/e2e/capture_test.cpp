@@ -89,7 +89,7 @@ TEST(Capture, OnAScaledScreenAWindowAndTheWholeScreenAreCapturedWhole) {
 
   ASSERT_TRUE(ChooseMenuEntry(main, "GA"));  // 画面全体
   EXPECT_TRUE(PumpUntil([&] {
-    return WindowText(sizeBar) == CaptureSizeText({0, 0, 1024, 768}) && IsWindowVisible(main);
+    return WindowText(sizeBar) == WholeScreenCaptureText() && IsWindowVisible(main);
   })) << WindowText(sizeBar);
   Screenshot("capture-scaled-screen");
   CloseAndWait(process, main);
@@ -103,7 +103,7 @@ TEST(Capture, FullScreenRequestedOnTheCommandLineShowsItsSize) {
   HWND main = StartedMainWindow(process);
   HWND sizeBar = SizeBar(main);
   ASSERT_NE(sizeBar, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768"; }))
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == WholeScreenCaptureText(); }))
       << WindowText(sizeBar);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
   CloseAndWait(process, main);
@@ -249,7 +249,7 @@ TEST(Capture, AnEmptyRangeIsReportedAndTheWholeScreenTaken) {
                                      ", 0, 0\n\n強制的に、全画面キャプチャーに切り替えます☆☆☆");
   PressOk(box);
   EXPECT_TRUE(WaitUntil([&] {
-    return WindowText(sizeBar) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768" && IsWindowVisible(main);
+    return WindowText(sizeBar) == WholeScreenCaptureText() && IsWindowVisible(main);
   }));
   CloseAndWait(process, main);
 }
@@ -269,7 +269,7 @@ TEST(Capture, TheDelayKeepsTheWindowHiddenEvenFromASecondStart) {
   EXPECT_FALSE(IsWindowVisible(main));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
   EXPECT_GE(GetTickCount64() - hiddenAt, 2000u);
-  EXPECT_EQ(WindowText(SizeBar(main)), "取り込みサイズ　左上 0, 0 サイズ 1024, 768");
+  EXPECT_EQ(WindowText(SizeBar(main)), WholeScreenCaptureText());
   CloseAndWait(process, main);
 }
 

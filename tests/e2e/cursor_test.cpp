@@ -189,7 +189,7 @@ TEST(Cursors, ChosenCursorsListsHistoryStampsAndTheCapture) {
   ASSERT_TRUE(PressButton(main, "取り込み(&G)"));
   HWND box = PictureBox(main);
   EXPECT_TRUE(WaitUntil([&] {
-    return WindowText(SizeBar(main)) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768" && IsWindowVisible(main);
+    return WindowText(SizeBar(main)) == WholeScreenCaptureText() && IsWindowVisible(main);
   }));
   EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(OnScreen(box, 40 - 4 + 8, 40 - 5 + 8)) == RGB(255, 0, 0); }));
   Screenshot("capture-with-red-cursor");

@@ -304,8 +304,15 @@ void CloseAndWait(const Process& process, HWND window) {
   EXPECT_EQ(process.WaitForExit(), 0u);
 }
 
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
 std::string CentredDefaultBounds() {
-  return std::to_string((ScreenWidth - 445) / 2) + "," + std::to_string((ScreenHeight - 300) / 2) + ",445,300";
+  return std::to_string((ScreenWidth() - 445) / 2) + "," + std::to_string((ScreenHeight() - 300) / 2) + ",445,300";
+}
+
+std::string WholeScreenCaptureText() {
+  return "取り込みサイズ　左上 0, 0 サイズ " + std::to_string(ScreenWidth()) + ", " + std::to_string(ScreenHeight());
 }
 
 namespace {
@@ -339,6 +346,26 @@ std::optional<std::string> AskProbe(HWND window, const char* requestName, LPARAM
 std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs) {
   const std::optional<std::string> answer = AskProbe(mainWindow, MenuDumpMessage, 0, timeoutMs);
   return answer ? ParseMenuDump(*answer) : std::vector<MenuLine>{};
+}
+
+std::vector<TextRoom> MeasureTexts(HWND top, DWORD timeoutMs) {
+  std::vector<TextRoom> rooms;
+  const std::optional<std::string> answer = AskProbe(top, TextRoomQueryMessage, 0, timeoutMs);
+  if (!answer) return rooms;
+  std::istringstream records(*answer);
+  for (std::string record; std::getline(records, record, '\0');) {
+    std::istringstream fields(record);
+    std::string handle;
+    TextRoom room;
+    if (!std::getline(fields, handle, '\t') || !std::getline(fields, room.className, '\t') ||
+        !(fields >> room.needed.cx >> room.needed.cy >> room.room.cx >> room.room.cy) || fields.get() != '\t') {
+      continue;
+    }
+    room.control = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::stoull(handle, nullptr, 16)));
+    std::getline(fields, room.text, '\0');
+    rooms.push_back(std::move(room));
+  }
+  return rooms;
 }
 
 bool HasIcon(HWND window, WPARAM kind) { return AskProbe(window, IconQueryMessage, static_cast<LPARAM>(kind), 5000) == "1"; }

@@ -14,9 +14,9 @@ namespace e2e {
 // Times are milliseconds (<chrono> cannot be compiled with the Shift-JIS execution character set).
 inline constexpr const char* MainClass = "TPIKTORAN_QUILO";
 inline constexpr const char* SetupClass = "TPIKTO_SETUP";
-// The virtual display the tests run on.
-inline constexpr int ScreenWidth = 1024;
-inline constexpr int ScreenHeight = 768;
+// The screen the tests run on: 1024 x 768 under Wine 8, 1920 x 1080 in the Wine 10 lane.
+int ScreenWidth();
+int ScreenHeight();
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
@@ -152,6 +152,8 @@ HWND StartedMainWindow(const Process& process);
 void CloseAndWait(const Process& process, HWND window);
 // "x,y,w,h" of the main window at its default size, centred on the screen.
 std::string CentredDefaultBounds();
+// The size bar after a capture of the whole screen.
+std::string WholeScreenCaptureText();
 
 // One entry of a menu bar as the program holds it; depth 0 is the bar itself.
 struct MenuLine {
@@ -168,6 +170,17 @@ std::vector<MenuLine> ReadMenuBar(HWND mainWindow, DWORD timeoutMs = 5000);
 // The window answers WM_GETICON for this kind (ICON_BIG, ICON_SMALL) with an icon; asked inside
 // its process.
 bool HasIcon(HWND window, WPARAM kind);
+// A shown control's text as the program draws it: what it needs in the control's own font and the
+// room the control gives it (its client area less frame or glyph), measured inside the program's
+// process by menu_probe.dll; empty when no answer came in time.
+struct TextRoom {
+  HWND control = nullptr;
+  std::string className;
+  std::string text;
+  SIZE needed{};
+  SIZE room{};
+};
+std::vector<TextRoom> MeasureTexts(HWND top, DWORD timeoutMs = 5000);
 // Opens the menu-bar menu with this mnemonic as Alt+letter does; true once its pop-up shows.
 bool OpenBarMenu(HWND mainWindow, char mnemonic);
 // Leaves the menu mode with Escape; true once no menu is open any more.

@@ -95,26 +95,73 @@ COLORREF PictureBoxPixel(HWND main, int x, int y) {
 // The red picture A is drawn at the top-left of the picture box.
 bool ShowsRedPicture(HWND main) { return PictureBoxPixel(main, 5, 5) == RGB(255, 0, 0); }
 
-// The paint program stand-in where the program looks first, for the length of a test.
-class PaintStandIn {
+// The paint program stand-in where the system registers the paint program's full path (as
+// current Windows writes it: an expandable string; here in quotes), for the length of a test.
+class RegisteredPaintStandIn {
  public:
-  PaintStandIn() {
-    const std::string programs = WindowsFolder().substr(0, 3) + "Program Files";
-    CreateDirectoryA(programs.c_str(), nullptr);
+  RegisteredPaintStandIn() {
     CreateDirectoryA(folder_.c_str(), nullptr);
     CopyFileA((OwnFolder() + "paint_stand_in.exe").c_str(), path_.c_str(), FALSE);
   }
-  ~PaintStandIn() {
-    if (HWND window = FindWindowA("MSPaintApp", nullptr)) SendMessageA(window, WM_CLOSE, 0, 0);
+  ~RegisteredPaintStandIn() {
+    ClosePaintProgram();
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, Key);
     WaitUntil([this] { return DeleteFileA(path_.c_str()) != FALSE; }, 5000);
+    DeleteFileA((path_ + ".started").c_str());
     RemoveDirectoryA(folder_.c_str());
   }
-  bool Installed() const { return FileExists(path_); }
+  bool Register() const {
+    const std::string value = "\"%SystemDrive%\\Program Files\\Paint Stand-in [e2e]\\mspaint.exe\"";
+    return FileExists(path_) && RegSetKeyValueA(HKEY_LOCAL_MACHINE, Key, nullptr, REG_EXPAND_SZ, value.c_str(),
+                                                static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  }
+  // The picture file it was last started with; empty when it was not.
+  std::string LastOpened() const { return StartedWith(path_); }
+  // The started copy's window once it shows what it was given.
+  static HWND WaitForWindow(const std::string& title) {
+    HWND painter = nullptr;
+    const bool shown = WaitUntil([&] {
+      painter = FindWindowA("MSPaintApp", nullptr);
+      return painter && WindowText(painter) == title;
+    });
+    EXPECT_TRUE(shown) << (painter ? WindowText(painter) : "no window");
+    return shown ? painter : nullptr;
+  }
+  static void ClosePaintProgram() {
+    if (HWND window = FindWindowA("MSPaintApp", nullptr)) SendMessageA(window, WM_CLOSE, 0, 0);
+    WaitUntil([] { return FindWindowA("MSPaintApp", nullptr) == nullptr; });
+  }
+  // The picture file a copy of the stand-in was last started with (each start leaves its
+  // command line in "<copy>.started"); empty when it never ran.
+  static std::string StartedWith(const std::string& program) {
+    std::string log = FileText(program + ".started");
+    if (log.ends_with("\r\n")) log.resize(log.size() - 2);
+    const std::string line = log.substr(log.rfind('\n') + 1);
+    return line.size() >= 2 && line.front() == '"' ? line.substr(1, line.size() - 2) : "";
+  }
 
  private:
-  std::string folder_ = WindowsFolder().substr(0, 3) + "Program Files\\Accessories";
-  std::string path_ = folder_ + "\\MSPAINT.EXE";
+  static constexpr const char* Key = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\mspaint.exe";
+  std::string folder_ = WindowsFolder().substr(0, 3) + "Program Files\\Paint Stand-in [e2e]";
+  std::string path_ = folder_ + "\\mspaint.exe";
 };
+
+// Ctrl+S, as the user saves in the paint program, once its picture has the keyboard.
+bool SaveInPaintProgram(HWND painter) {
+  HWND view = GetTopWindow(painter);
+  const RECT r = WindowRect(view);
+  ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  if (!WaitUntil([&] { return FocusedWindow(painter) == view; })) return false;
+  INPUT keys[4] = {};
+  const WORD codes[4] = {VK_CONTROL, 'S', 'S', VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i];
+    if (i >= 2) keys[i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+  return WaitUntil([&] { return WindowText(painter).ends_with(" saved:7x5"); });
+}
 
 class FileMenuWalk {
  public:
@@ -136,11 +183,16 @@ class FileMenuWalk {
 };
 
 TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
-  const PaintStandIn paint;
-  ASSERT_TRUE(paint.Installed());
+  const RegisteredPaintStandIn paint;
   Program program;
   Program::SetSetting("Version", "17");
-  const std::string a = program.Folder() + "PICTURE A.BMP";
+  // A comes from a folder of downloads, beside a program named as the paint program, which
+  // leaves a mark when it runs.
+  const std::string downloads = program.Folder() + "Downloads (new) [1]\\";
+  ASSERT_TRUE(CreateDirectoryA(downloads.c_str(), nullptr));
+  const std::string planted = downloads + "MSPAINT.EXE";
+  ASSERT_TRUE(CopyFileA((OwnFolder() + "paint_stand_in.exe").c_str(), planted.c_str(), FALSE));
+  const std::string a = downloads + "PICTURE A.BMP";
   // B is a PNG whose left half is transparent: it shows the clear colour (イチゴミルク) there.
   const std::string b = program.Folder() + "PICTURE B.PNG";
   WriteBmp(a, 64, 48, MakePixel(255, 0, 0));
@@ -151,7 +203,12 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   HWND main = StartedMainWindow(process);
   ASSERT_NE(main, nullptr);
   const FileMenuWalk walk(main);
-  LoadPicture(process, main, a);
+  // The user goes to that folder in the load dialog and opens A there.
+  ASSERT_TRUE(ChooseMenuEntry(main, "FL"));
+  HWND dialog = WaitForSystemDialog(process);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(OpenFolderInFileDialog(dialog, downloads));
+  ASSERT_TRUE(AnswerFileDialog(dialog, "PICTURE A.BMP"));
   ASSERT_TRUE(walk.Shows("ＣＧロードサイズ 64, 48"));
 
   // Memory 1 gives back what it kept.
@@ -213,15 +270,37 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
   EXPECT_TRUE(WaitUntil([&] { return ShowsRedPicture(main); }));
   RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
 
-  // The paint program opens the picture from its work file, with the picture on the clipboard too.
+  // No paint program in the fixed places and none registered: the user is told, and the program
+  // of that name in the folder the picture came from (the current folder now) does not run.
   ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
-  HWND painter = nullptr;
-  EXPECT_TRUE(WaitUntil([&] {
-    painter = FindWindowA("MSPaintApp", nullptr);
-    return painter && WindowText(painter) == "keys: opened:128x96 clipboard:128x96";
-  })) << (painter ? WindowText(painter) : "no window");
+  box = FindMessageBox(process);
+  EXPECT_FALSE(FileExists(planted + ".started"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "エラー： 画像加工ソフト起動に失敗しました・・・");
+  PressOk(box);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  // The registered paint program opens the picture from a hand-over file of its own, with the
+  // picture on the clipboard too.
+  ASSERT_TRUE(paint.Register());
+  ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
+  HWND painter = RegisteredPaintStandIn::WaitForWindow("keys: opened:128x96 clipboard:128x96");
+  ASSERT_NE(painter, nullptr);
   Screenshot("paint-program-opened");
-  if (painter) SendMessageA(painter, WM_CLOSE, 0, 0);
+  const std::string saved = paint.LastOpened();
+  // The user saves over it in the paint program; the next start hands over another file and
+  // leaves what the user saved as it is, after the program has closed too.
+  ASSERT_TRUE(SaveInPaintProgram(painter));
+  const std::string savedPicture = FileText(saved);
+  EXPECT_EQ(savedPicture.size(), 54u + 24 * 5);  // the stand-in's 7 × 5 picture
+  RegisteredPaintStandIn::ClosePaintProgram();
+  ASSERT_TRUE(walk.Double("256, 192"));
+  ASSERT_TRUE(ChooseMenuEntry(main, "FE"));
+  ASSERT_NE(RegisteredPaintStandIn::WaitForWindow("keys: opened:256x192 clipboard:256x192"), nullptr);
+  const std::string handedOver = paint.LastOpened();
+  EXPECT_NE(handedOver, saved);
+  EXPECT_EQ(FileText(saved), savedPicture);
+  RegisteredPaintStandIn::ClosePaintProgram();
+  EXPECT_FALSE(FileExists(planted + ".started"));
 
   // A "PNG" alone, as browsers copy pictures, is loaded too: the entry is open for it.
   ASSERT_TRUE(PutPngAloneOnClipboard(RgbaPngFile(40, 30, std::vector<std::uint32_t>(40 * 30, 0xFFFF0000))));
@@ -257,6 +336,12 @@ TEST(FileMenu, MemoryClipboardWallpaperPaintProgramAndHistory) {
 
   CloseAndWait(process, main);
   EXPECT_EQ(FileText(program.Folder() + "PIKTO_HS.LST"), lowerA + "\r\n" + b + "\r\n");
+  // The hand-over that served has gone; the one the user saved over stays theirs.
+  EXPECT_FALSE(FileExists(handedOver));
+  EXPECT_EQ(FileText(saved), savedPicture);
+  DeleteFileA(saved.c_str());
+  for (const std::string& file : {a, planted}) DeleteFileA(file.c_str());
+  RemoveDirectoryA(downloads.c_str());
 }
 
 }  // namespace

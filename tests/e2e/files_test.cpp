@@ -38,7 +38,7 @@ std::vector<std::uint8_t> FirstBytes(const std::string& path, std::size_t count)
 HWND CapturedMainWindow(const Process& process) {
   HWND main = StartedMainWindow(process);
   EXPECT_TRUE(WaitUntil([&] {
-    return WindowText(SizeBar(main)) == "取り込みサイズ　左上 0, 0 サイズ 1024, 768" && IsWindowVisible(main);
+    return WindowText(SizeBar(main)) == WholeScreenCaptureText() && IsWindowVisible(main);
   }));
   return main;
 }
@@ -157,7 +157,7 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
   const auto fromPng = SystemDecodedFile(png);
   const auto fromBmp = SystemDecodedFile(bmp);
   ASSERT_TRUE(fromPng && fromBmp);
-  EXPECT_EQ(fromPng->width, 1024);
+  EXPECT_EQ(fromPng->width, ScreenWidth());
   EXPECT_TRUE(*fromPng == *fromBmp);
   // インターネット圧縮 on: a progressive file.
   ChooseFileEntry(main, 'O');
@@ -212,7 +212,8 @@ TEST(Files, SavedPicturesLoadBackAtTheirSize) {
     } else {
       LoadPicture(process, main, file);
     }
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == "ＣＧロードサイズ 1024, 768" && IsWindowVisible(main); }))
+    const std::string loaded = "ＣＧロードサイズ " + std::to_string(ScreenWidth()) + ", " + std::to_string(ScreenHeight());
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(sizeBar) == loaded && IsWindowVisible(main); }))
         << file << ": " << WindowText(sizeBar);
   }
   CloseAndWait(process, main);

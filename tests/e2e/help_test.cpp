@@ -12,6 +12,7 @@
 
 #include "app/about_texts.h"
 #include "driver.h"
+#include "import_patch.h"
 #include "support/screenshot.h"
 #include "window_parts.h"
 // After <windows.h>, which driver.h brings.
@@ -357,31 +358,48 @@ TEST(Help, AboutBoxContactHelpContentsJumpKeywordSearchAndQuit) {
 }
 
 // On Windows 10 (the prefix's own setting) there is no help viewer: ヘルプ... opens the help page
-// beside the program in the browser, on its contents, and キーワードで検索... on its index.
-TEST(Help, WithoutAHelpViewerTheHelpPageOpensInTheBrowser) {
-  // Wine's prefix has no program for HTML files, as every Windows has.
+// beside the program in the browser, on its contents, and キーワードで検索... on its index; so it
+// does where the loader lacks the search flags of later systems (the version is read all the
+// same). Where the program registered for pages is not the system's browser but, say, an editor,
+// it is given the page's file, not an address it would take for a file name.
+TEST(Help, WithoutAHelpViewerTheHelpPageOpensInTheBrowserOrAsAFile) {
+  const std::string standIn = OwnFolder() + "browser_stand_in.exe";
+  // Wine's prefix has no program for HTML files, as every Windows has; the stand-in is the
+  // system's browser, which also opens web addresses.
   const ScopedRegistryString pages(HKEY_CLASSES_ROOT, ".htm", nullptr, "htmlfile");
-  const ScopedRegistryString browser(HKEY_CLASSES_ROOT, "htmlfile\\shell\\open\\command", nullptr,
-                                     "\"" + OwnFolder() + "browser_stand_in.exe\" \"%1\"");
+  std::optional<ScopedRegistryString> pageProgram;
+  pageProgram.emplace(HKEY_CLASSES_ROOT, "htmlfile\\shell\\open\\command", nullptr, "\"" + standIn + "\" \"%1\"");
+  const ScopedRegistryString web(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", nullptr, "\"" + standIn + "\" \"%1\"");
   Program program;
   Program::SetSetting("Version", "17");
-  const Process process = program.Start();
+  HookLibrary olderLoader("older_loader.dll", PatchingHookName);
+  const Process process = olderLoader.Start(program);
   HWND main = StartedMainWindow(process);
   ASSERT_NE(main, nullptr);
+  const std::string page = program.Folder() + "PIKTORAN.HTM";
   std::string address = "file:///";
-  for (const char c : program.Folder() + "PIKTORAN.HTM") {
+  for (const char c : page) {
     address += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
   }
-
-  for (const auto& [mnemonics, expected] : {std::pair{"HH", address}, std::pair{"HK", address + "#index"}}) {
+  const auto expectOpened = [&](const char* mnemonics, const std::string& expected) {
     ASSERT_TRUE(ChooseMenuEntry(main, mnemonics));
     HWND opened = ShownWindowOfClass(BrowserStandInClass);
     ASSERT_NE(opened, nullptr) << mnemonics;
-    EXPECT_EQ(WindowText(opened), expected);
+    EXPECT_EQ(WindowText(opened), expected) << mnemonics;
     PostMessageA(opened, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
-  }
+  };
+  expectOpened("HH", address);
+  expectOpened("HK", address + "#index");
   EXPECT_EQ(FindWindowA(HelpViewerClass, nullptr), nullptr);
+
+  // An editor for pages (the stand-in under another name) gets the file.
+  const std::string editor = program.Folder() + "page_editor.exe";
+  ASSERT_TRUE(CopyFileA(standIn.c_str(), editor.c_str(), FALSE));
+  pageProgram.reset();
+  pageProgram.emplace(HKEY_CLASSES_ROOT, "htmlfile\\shell\\open\\command", nullptr, "\"" + editor + "\" \"%1\"");
+  expectOpened("HH", page);
+  expectOpened("HK", page);
   CloseAndWait(process, main);
 }
 

@@ -5,12 +5,14 @@
 // not at all.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
 #include "driver.h"
 #include "fast_timers.h"
 #include "import_patch.h"
+#include "layout_checks.h"
 #include "no_program_manager.h"
 #include "standard_user.h"
 #include "shell_parts.h"
@@ -86,9 +88,19 @@ Process ProcessOf(HWND window) {
   return Process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id), id);
 }
 
+// The uninstall's question about the work files: its words as ever, then what goes, down to the
+// user's work folder.
+std::string WorkFilesQuestion() {
+  return "アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？\n\n"
+         "削除するもの：\n・登録ｶｰｿﾙ、ファイルヒストリー、BMPﾒﾓﾘｰ1/2\n"
+         "・画像加工ソフトに渡した画像 PKT_PA*.BMP（画像加工ソフトでそこに保存した絵も）\n"
+         "・作業フォルダーの中のファイルすべて（今の壁紙の画像は残します）\n　" +
+         ShellFolder("Local AppData") + "\\PIKTORAN";
+}
+
 // The uninstall's last two questions answered yes, then its helper's completion message.
 void UninstallToTheEnd(const Process& uninstall) {
-  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer(WorkFilesQuestion(), "はい"));
   ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
   HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
@@ -176,6 +188,9 @@ TEST(Install, TheWholeLife) {
   HWND startup = installer.CheckBox("スタートアップグループにも、アイコンを登録する。");
   PostMessageA(startup, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  // Every text shows whole and no control lies over another.
+  EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{});
+  EXPECT_EQ(OverlappingSiblings(window), std::vector<std::string>{});
   Screenshot("installer-window");
 
   // Both missing levels come from one question.
@@ -246,7 +261,7 @@ TEST(Install, TheWholeLife) {
   // The uninstall entry, yes to everything: nothing of the program is left but the helper.
   const Process uninstall = StartCommandLine(uninstallCommand, target);
   ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい", "uninstall-question"));
-  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer(WorkFilesQuestion(), "はい"));
   ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "はい"));
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
   HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
@@ -375,7 +390,7 @@ TEST(Install, UninstallAnsweringNoKeepsTheUsersFilesAndTheFolder) {
 
   const Process uninstall = installed.Start({"/uninstall"});
   ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
-  ASSERT_TRUE(Answer("アイコン／TXTﾌｧｲﾙの削除を終了しました。\n登録ｶｰｿﾙ、BMPﾒﾓﾘｰ1/2も削除して、よろしいですか？？？", "いいえ"));
+  ASSERT_TRUE(Answer(WorkFilesQuestion(), "いいえ"));
   ASSERT_TRUE(Answer("当ソフトのレジストリー情報も削除してよろしいですか？？", "いいえ"));
   EXPECT_EQ(uninstall.WaitForExit(), 0u);
   HWND done = WaitForBoxSaying("削除が完了しました☆☆☆\nお疲れ様☆☆☆");
@@ -489,19 +504,50 @@ std::string PendingDeletions() {
   return names;
 }
 
+std::string TemporaryFolder() {
+  char temporary[MAX_PATH] = {};
+  GetTempPathA(sizeof temporary, temporary);
+  return temporary;
+}
+
+void WriteRegistryText(HKEY root, const std::string& path, const char* name, const std::string& value) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(key);
+}
+
+// The files of a folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // A standard user of current Windows (standard_user.dll refuses what Windows refuses them) on a
-// profile without a start-up group: the installation lists the program under the user's own
-// uninstall entry and puts the start-up shortcut into the start-up folder; the installed program
-// starts, captures and sets the wallpaper where the user may write; the uninstall entry removes
-// all of it through a helper in the temporary folder, which goes at the next restart.
+// profile without a start-up group, where an administrator's installation into another folder
+// left its entry for all users: the installation lists the program under the user's own
+// uninstall entry, says that the older one stays, and puts the start-up shortcut into the
+// start-up folder; the installed program starts, captures and sets the wallpaper where the user
+// may write; the uninstall entry removes all of it through a helper copy it makes in the
+// temporary folder, which goes at the next restart. What lies under the helper's name in the
+// Windows folder (a stale file the user may not replace) is never started, nor is the record of
+// an uninstall whose helper never ran followed. The user's work folder goes but for the wallpaper.
 TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
   SetStartupGroup(nullptr);
-  // What administrators' runs of other walks left in the Windows folder would serve or hide.
-  DeleteFileA("C:\\windows\\unin_quilo000.exe");
+  // What administrators' runs of other walks left in the Windows folder would hide.
   DeleteFileA("C:\\windows\\WALLPK$$.BMP");
   constexpr const char* Folder = "C:\\ピクト標準\\PIKTORAN";
   const std::string target = std::string(Folder) + "\\";
   const std::string startupShortcut = ShellFolder("Startup") + "\\ピクトラン.lnk";
+  WriteRegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation", "C:\\QUILOP32\\PIKTORAN");
   HookLibrary standardUser("standard_user.dll", PatchingHookName);
   Program download;
   Program::SetSetting("EXEPATH", Folder);
@@ -515,12 +561,15 @@ TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
   ASSERT_TRUE(PressButton(window, "設定"));
   ASSERT_TRUE(Answer(std::string(Folder) + "\nフォルダーを作成します", "はい"));
+  ASSERT_TRUE(Answer("[ C:\\QUILOP32\\PIKTORAN ]\nWindows のプログラム一覧に、以前のインストールの登録が残っています・・・\n"
+                     "（管理者として実行すると削除できます）",
+                     "ＯＫ", "installer-stale-entry"));
   ASSERT_TRUE(Answer("登録完了です。\n\n[ QUILO SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆", "ＯＫ"));
   EXPECT_EQ(setup.WaitForExit(), 0u);
   EXPECT_TRUE(CloseFolderWindow("QUILO SOFT32"));
   EXPECT_TRUE(FileExists(startupShortcut));
   EXPECT_EQ(Program::Setting("Version"), "17");
-  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), "C:\\QUILOP32\\PIKTORAN");
   EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayName"), "QUILOSOFT ピクトラン V1.7");
   EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayIcon"), target + "PIKTORAN.EXE,0");
   EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, UninstallKey, "DisplayVersion"), "1.7");
@@ -549,26 +598,55 @@ TEST(Install, AStandardUserOfCurrentWindowsInstallsUsesAndUninstalls) {
     CloseAndWait(installed, main);
   }
 
-  // Windows' list of programs runs the user's entry.
+  // A stale file under the helper's name in the Windows folder and in the temporary folder, the
+  // record of another folder's uninstall whose helper never ran, the pictures handed to the
+  // paint program and what the paint program saved in the work folder.
+  const std::string standIn = OwnFolder() + "stale_helper_stand_in.exe";
+  const std::string temporaryHelper = TemporaryFolder() + "unin_quilo000.exe";
+  const std::string marker = TemporaryFolder() + "stale_helper_ran.txt";
+  DeleteFileA(marker.c_str());
+  ASSERT_TRUE(CopyFileA(standIn.c_str(), "C:\\windows\\unin_quilo000.exe", FALSE));
+  ASSERT_TRUE(CopyFileA(standIn.c_str(), temporaryHelper.c_str(), FALSE));
+  const std::string otherProgram = "C:\\ピクト古\\PIKTORAN\\PIKTORAN.EXE";
+  CreateDirectoryA("C:\\ピクト古", nullptr);
+  CreateDirectoryA("C:\\ピクト古\\PIKTORAN", nullptr);
+  std::ofstream(otherProgram) << "another installation";
+  WriteRegistryText(HKEY_USERS, HandoverKey, "File", otherProgram);
+  const std::string workFolder = ShellFolder("Local AppData") + "\\PIKTORAN";
+  for (const char* name : {"PKT_PA1.BMP", "PKT_PA2.BMP", "描いた絵.BMP"}) std::ofstream(workFolder + "\\" + name) << "picture";
+  std::ofstream(target + "PKT_PA$$.BMP") << "picture";
+
+  // Windows' list of programs runs the user's entry; the older entry stays and is named.
   const std::string uninstallCommand = RegistryText(HKEY_CURRENT_USER, UninstallKey, "UninstallString");
   EXPECT_EQ(uninstallCommand, "\"" + target + "PIKTORAN.EXE\" /uninstall");
   const Process uninstall = standardUser.Start(uninstallCommand, target);
   ASSERT_TRUE(Answer("QUILOSOFT ピクトラン V1.7\nを、アンインストールしてよろしいですか？？？", "はい"));
+  ASSERT_TRUE(Answer("Windows のプログラム一覧から削除できませんでした・・・\n（管理者として実行すると削除できます）", "ＯＫ"));
+  ASSERT_NE(WaitForBoxSaying(WorkFilesQuestion()), nullptr);
+  Screenshot("uninstall-work-files-question");
   UninstallToTheEnd(uninstall);
   EXPECT_TRUE(CloseFolderWindow("QUILO SOFT32"));
 
+  EXPECT_FALSE(FileExists(marker)) << FileText(marker);
   EXPECT_FALSE(FileExists("C:\\ピクト標準"));
   EXPECT_FALSE(FileExists(startupShortcut));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UninstallKey));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, SettingsKey));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Unin_QUILO SOFT32"));
-  EXPECT_FALSE(FileExists("C:\\windows\\unin_quilo000.exe"));
-  char temporary[MAX_PATH] = {};
-  GetTempPathA(sizeof temporary, temporary);
-  EXPECT_TRUE(FileExists(std::string(temporary) + "unin_quilo000.exe"));
+  EXPECT_EQ(FileText(otherProgram), "another installation");
+  // The helper that ran is the program's copy in the temporary folder; the stale file the user
+  // could not replace is left as it was.
+  EXPECT_TRUE(FileText("C:\\windows\\unin_quilo000.exe") == FileText(standIn));
+  EXPECT_TRUE(FileText(temporaryHelper) == FileText(OwnFolder() + "PIKTORAN.EXE"));
   EXPECT_NE(PendingDeletions().find("unin_quilo000.exe"), std::string::npos);
-  // The desktop keeps its picture.
-  EXPECT_TRUE(FileExists(wallpaper));
+  // The desktop keeps its picture, alone in the work folder.
+  EXPECT_EQ(FilesIn(workFolder), std::vector<std::string>{"WALLPK$$.BMP"});
+
+  DeleteFileA("C:\\windows\\unin_quilo000.exe");
+  DeleteFileA(otherProgram.c_str());
+  RemoveDirectoryA("C:\\ピクト古\\PIKTORAN");
+  RemoveDirectoryA("C:\\ピクト古");
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey);
 }
 
 // Where no Program Manager answers (no_program_manager.dll: DdeConnect finds no server, as on a

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "layout_checks.h"
 #include "support/screenshot.h"
+#include "window_parts.h"
 
 namespace e2e {
 namespace {
@@ -35,6 +37,14 @@ std::vector<HWND> TopMostBoxes(HWND main) {
 
 bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+using Faults = std::vector<std::string>;
+
+// Every text shows whole and no control lies over another.
+void ExpectTidy(HWND main, const char* where) {
+  EXPECT_EQ(TextsThatDoNotFit(main), Faults{}) << where;
+  EXPECT_EQ(OverlappingSiblings(main), Faults{}) << where;
+}
+
 TEST(MainWindowLayout, FullLayoutShowsTheCursorBar) {
   Program program;
   Program::SetSetting("Version", "17");
@@ -49,7 +59,14 @@ TEST(MainWindowLayout, FullLayoutShowsTheCursorBar) {
   const Control capture = Find(main, "TColorBtn", "取り込み(&G)");
   EXPECT_EQ(capture.client.left, -4);
   EXPECT_EQ(capture.client.top, 8);
+  ExpectTidy(main, "full layout");
   Screenshot("main-window-full-layout");
+
+  // The file history covers the upper part with texts and buttons of its own.
+  ASSERT_TRUE(ChooseMenuEntry(main, "FH"));
+  ASSERT_TRUE(WaitUntil([&] { return Find(main, "Static", "ファイルヒストリー").visible; }));
+  ExpectTidy(main, "file history");
+  Screenshot("main-window-file-history");
   CloseAndWait(process, main);
 }
 
@@ -66,6 +83,7 @@ TEST(MainWindowLayout, SlimLayoutAndTheTopMostBoxesInStep) {
   const Control capture = Find(main, "TColorBtn", "取り込み(&G)");
   EXPECT_EQ(capture.client.left, 4);
   EXPECT_EQ(capture.client.top, 4);
+  ExpectTidy(main, "slim layout");
   Screenshot("main-window-slim-layout");
 
   // Ticking the shown box ticks the hidden one too and makes the window top-most.

@@ -78,13 +78,6 @@ std::set<std::string> PdfFiles(const std::string& folder) {
   return names;
 }
 
-std::string ScreenshotFolder() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, sizeof self);
-  const std::string path(self);
-  return path.substr(0, path.find_last_of('\\') + 1) + "screenshots\\";
-}
-
 // A page rendered from the PDF: 24-bit pixels read from pdftoppm's PPM.
 struct RenderedPage {
   int width = 0;

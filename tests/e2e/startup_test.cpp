@@ -43,8 +43,8 @@ TEST(Startup, Version17OpensTheMainWindowCentred) {
   HWND window = StartedMainWindow(process);
   ASSERT_NE(window, nullptr);
   const RECT r = WindowRect(window);
-  EXPECT_EQ(r.left, (ScreenWidth - 445) / 2);
-  EXPECT_EQ(r.top, (ScreenHeight - 300) / 2);
+  EXPECT_EQ(r.left, (ScreenWidth() - 445) / 2);
+  EXPECT_EQ(r.top, (ScreenHeight() - 300) / 2);
   EXPECT_EQ(r.right - r.left, 445);
   EXPECT_EQ(r.bottom - r.top, 300);
   EXPECT_EQ(process.FindWindowOfClass(SetupClass), nullptr);
@@ -55,16 +55,17 @@ TEST(Startup, Version17OpensTheMainWindowCentred) {
 TEST(Startup, StoredPositionPartlyOffTheScreenIsPulledInside) {
   Program program;
   Program::SetSetting("Version", "17");
-  Program::SetSetting("FP", "900,-40,500,320");
+  // 376 pixels off the right edge and 40 above the top.
+  Program::SetSetting("FP", std::to_string(ScreenWidth() - 124) + ",-40,500,320");
   const Process process = program.Start();
   HWND window = StartedMainWindow(process);
   const RECT r = WindowRect(window);
-  EXPECT_EQ(r.left, ScreenWidth - 500);
+  EXPECT_EQ(r.left, ScreenWidth() - 500);
   EXPECT_EQ(r.top, 0);
   EXPECT_EQ(r.right - r.left, 500);
   EXPECT_EQ(r.bottom - r.top, 320);
   CloseAndWait(process, window);
-  EXPECT_EQ(Program::Setting("FP"), "524,0,500,320");
+  EXPECT_EQ(Program::Setting("FP"), std::to_string(ScreenWidth() - 500) + ",0,500,320");
 }
 
 TEST(Startup, ClosingWritesEveryValueWithItsDefault) {

@@ -33,8 +33,10 @@ HWND WaitForSystemDialog(const Process& process) {
   return dialog;
 }
 
-// Types the full name into the dialog's name field and presses its OK button.
-bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
+namespace {
+
+// The file dialog's name field: an edit of its own, or the one inside its name combo box.
+HWND FileNameField(HWND dialog) {
   HWND edit = GetDlgItem(dialog, FileNameEdit);
   if (!edit) {
     HWND combo = GetDlgItem(dialog, FileNameCombo);
@@ -42,10 +44,28 @@ bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
       if (ClassOf(child) == "Edit") edit = child;
     }
   }
-  if (!edit) return false;
-  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+  return edit;
+}
+
+// Types the text into the dialog's name field and presses its OK button; null when there is no field.
+HWND TypeNameAndPressOk(HWND dialog, const std::string& text) {
+  HWND edit = FileNameField(dialog);
+  if (!edit) return nullptr;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+  return edit;
+}
+
+}  // namespace
+
+bool AnswerFileDialog(HWND dialog, const std::string& fileName) {
+  return TypeNameAndPressOk(dialog, fileName) &&
+         WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+bool OpenFolderInFileDialog(HWND dialog, const std::string& folder) {
+  HWND edit = TypeNameAndPressOk(dialog, folder);
+  return edit && WaitUntil([&] { return WindowText(edit).empty(); });
 }
 
 std::string FileText(const std::string& path) {

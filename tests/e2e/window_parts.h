@@ -18,6 +18,9 @@ HWND ChildOfClass(HWND window, const std::string& className, int index = 0);
 HWND WaitForSystemDialog(const Process& process);
 // Types the full name into the dialog's name field and presses its OK button.
 bool AnswerFileDialog(HWND dialog, const std::string& fileName);
+// Types a folder into the name field and presses OK, as a user goes to a folder in the dialog;
+// true once the dialog shows it (the field is emptied then).
+bool OpenFolderInFileDialog(HWND dialog, const std::string& folder);
 
 // A file's whole content (empty when it cannot be read), and whether a file or folder is there.
 std::string FileText(const std::string& path);

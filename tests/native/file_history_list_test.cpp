@@ -5,7 +5,6 @@
 
 #include "common/list_file.h"
 #include "output/file_history_list.h"
-#include "output/paint_program_path.h"
 
 namespace {
 
@@ -59,16 +58,6 @@ TEST(FileHistoryList, TheListFileIsReadWholeAndWrittenWithCrLf) {
   EXPECT_EQ(names.back(), "C:\\LAST.BMP");
   EXPECT_EQ(FormatListFile(names), text + "C:\\LAST.BMP\r\n");
   EXPECT_EQ(FileHistoryList(ParseListFile("")).CountText(), "0ｺ");
-}
-
-TEST(PaintProgramPath, CandidatesFollowTheWindowsFolder) {
-  EXPECT_EQ(PaintProgramCandidates("D:\\WINNT\\"),
-            (Names{"D:\\Program Files\\Accessories\\MSPAINT.EXE", "D:\\WINNT\\system32\\MSPAINT.EXE",
-                   "D:\\WINNT\\system\\MSPAINT.EXE", "MSPAINT.EXE"}));
-  EXPECT_EQ(PaintProgramCandidates("")[0], "C:\\Program Files\\Accessories\\MSPAINT.EXE");
-  EXPECT_EQ(PaintProgramFolder("D:\\WINNT\\system32\\MSPAINT.EXE"), "D:\\WINNT\\system32");
-  EXPECT_EQ(PaintProgramFolder("MSPAINT.EXE"), std::nullopt);
-  EXPECT_EQ(PaintProgramFolder("\\\\server\\MSPAINT.EXE"), std::nullopt);
 }
 
 }  // namespace

@@ -4,12 +4,23 @@
 
 #include <fstream>
 
-bool Screenshot(const std::string& name) {
+std::string ScreenshotFolder() {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, sizeof self);
   std::string folder(self);
   folder = folder.substr(0, folder.find_last_of('\\') + 1) + "screenshots\\";
   CreateDirectoryA(folder.c_str(), nullptr);
+  char lane[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA("PIKTORAN_SCREENSHOTS", lane, sizeof lane);
+  if (length > 0 && length < sizeof lane) {
+    folder += std::string(lane) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  return folder;
+}
+
+bool Screenshot(const std::string& name) {
+  const std::string folder = ScreenshotFolder();
 
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);

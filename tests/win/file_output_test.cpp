@@ -9,7 +9,6 @@
 #include "fake_window.h"
 #include "output/file_history.h"
 #include "output/list_file_store.h"
-#include "output/paint_program.h"
 #include "output/picture_files.h"
 #include "output/picture_memories.h"
 #include "output/wallpaper_commands.h"
@@ -175,72 +174,6 @@ std::string TextOf(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Beside the tests: the paint program's stand-in, which shows in its title what it was given.
-std::string PaintStandIn() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path = self;
-  return path.substr(0, path.rfind('\\') + 1) + "paint_stand_in.exe";
-}
-
-// Polls until the condition holds, answering only what other threads send meanwhile: no timer
-// of the program runs while the test sets up the moment it fires.
-bool WaitWithoutTimers(const std::function<bool()>& condition) {
-  const ULONGLONG limit = GetTickCount64() + 10000;
-  while (!condition()) {
-    if (GetTickCount64() >= limit) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
-  return true;
-}
-
-std::string TitleOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-// The paint program opens the working picture from its work file, and the picture is on the
-// clipboard as well; no keystroke goes to whatever window is in front.
-TEST_F(FileOutputTest, ThePaintProgramOpensThePictureAndNoKeyReachesAnother) {
-  TempFolder windows{"paint windows"};
-  ASSERT_TRUE(CreateDirectoryA(windows.Path("system32").c_str(), nullptr));
-  ASSERT_TRUE(CopyFileA(PaintStandIn().c_str(), windows.Path("system32\\MSPAINT.EXE").c_str(), FALSE));
-  workspace_.windowsFolder = windows.Path();
-  Load(20, 10, Red);
-
-  std::string commandLine = "\"" + PaintStandIn() + "\" OtherApp";
-  STARTUPINFOA startup{sizeof startup};
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &started));
-  const KernelHandle otherProcess(started.hProcess);
-  const KernelHandle otherThread(started.hThread);
-  HWND other = nullptr;
-  ASSERT_TRUE(WaitWithoutTimers([&] { return (other = FindWindowA("OtherApp", nullptr)) != nullptr; }));
-  SetForegroundWindow(other);
-
-  char startFolder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, startFolder);
-  PaintProgram paint(workspace_, host_);
-  paint.MPAINTClick();
-  SetCurrentDirectoryA(startFolder);  // it went into the paint program's folder
-  HWND painter = nullptr;
-  ASSERT_TRUE(WaitWithoutTimers([&] { return (painter = FindWindowA("MSPaintApp", nullptr)) != nullptr; }));
-  EXPECT_EQ(TitleOf(painter), "keys: opened:20x10 clipboard:20x10");
-  EXPECT_TRUE(Exists("PKT_PA$$.BMP"));
-  EXPECT_TRUE(host_.messages.empty());
-  // A key of the test's: once it has come, so has whatever the program might have sent before.
-  PostMessageA(GetTopWindow(other), WM_KEYDOWN, 'Z', 0);
-  EXPECT_TRUE(WaitWithoutTimers([&] { return TitleOf(other).starts_with("keys: Z"); }));
-  EXPECT_TRUE(TitleOf(other).starts_with("keys: Z opened:none")) << TitleOf(other);
-  SendMessageA(painter, WM_CLOSE, 0, 0);
-  SendMessageA(other, WM_CLOSE, 0, 0);
-  WaitForSingleObject(otherProcess.Get(), 10000);
-}
-
 // A list file written at close replaces the file read at start-up, unless that file stood there
 // and could not be read: then the whole history in it stays.
 TEST_F(FileOutputTest, AListFileThatCouldNotBeReadIsLeftAlone) {
@@ -322,6 +255,21 @@ TEST_F(FileHistoryTest, TheListKeepsItsOrderThroughLoadsDeletesAndRuns) {
   EXPECT_EQ(history_.Label_FHIS_KOSU.Caption(), "0ｺ");
   history_.Button_FHIS_DELClick();
   EXPECT_EQ(host_.messages.back(), "登録データがありません・・・");
+}
+
+// Japanese Windows draws the "System" font as a 16-pixel raster font, its full-width characters
+// 16 wide: the head's caption and count still show whole, side by side, before the buttons.
+TEST_F(FileHistoryTest, TheHeadShowsItsTextsWholeInAWideFont) {
+  const FontHandle wide = MakeFont("ＭＳ ゴシック", -16);
+  FileHistory history{workspace_, host_, files_, memories_};
+  history.Create(host_.Handle(), {0, 0, 437, 97}, RGB(255, 255, 255), wide.Get());
+  const Bounds caption = history.Label_FHIS.GetBounds();
+  const Bounds count = history.Label_FHIS_KOSU.GetBounds();
+  EXPECT_GE(caption.width, TextWidth(wide.Get(), "ファイルヒストリー"));
+  EXPECT_GE(count.left, caption.Right());
+  EXPECT_GE(count.width, TextWidth(wide.Get(), "1000ｺ"));
+  EXPECT_LE(count.Right(), history.Button_FHIS_DEL.GetBounds().left);
+  EXPECT_LE(history.Button_FHIS_CLOSE.GetBounds().Right(), 437);
 }
 
 TEST_F(FileHistoryTest, AListHeldByAnotherProgramAtStartUpSurvivesTheClose) {
