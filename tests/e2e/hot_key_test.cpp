@@ -5,6 +5,7 @@
 
 #include "capture_scenes.h"
 #include "driver.h"
+#include "layout_checks.h"
 #include "png_files.h"
 #include "window_parts.h"
 #include "support/screenshot.h"
@@ -84,6 +85,8 @@ void ChooseSeriesFolder(const Process& process, HWND main, const std::string& fo
   const HWND box = process.WaitForWindow("TSeriesBox");
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return ButtonsPainted(box) && ClassOf(FocusedWindow(box)) == "Edit"; }));
+  EXPECT_EQ(TextsThatDoNotFit(box), std::vector<std::string>{});
+  EXPECT_EQ(OverlappingSiblings(box), std::vector<std::string>{});
   Screenshot("series-settings");
   TypeText(folder);
   PressKey(VK_RETURN);
@@ -241,6 +244,8 @@ TEST(HotKey, AKeyAnotherProgramHoldsIsReportedAndTheStoredKeyComesBackAtTheNextS
     HWND keyBox = process.WaitForWindow("THotKeyBox");
     ASSERT_NE(keyBox, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return ButtonsPainted(keyBox) && ClassOf(FocusedWindow(keyBox)) == "ComboBox"; }));
+    EXPECT_EQ(TextsThatDoNotFit(keyBox), std::vector<std::string>{});
+    EXPECT_EQ(OverlappingSiblings(keyBox), std::vector<std::string>{});
     TypeText("P");  // the first key of the list starting with P
     EXPECT_TRUE(WaitUntil([&] { return WindowText(FocusedWindow(keyBox)) == "P"; }));
     Screenshot("hot-key-settings");
