@@ -1,7 +1,6 @@
 #include "capture/hot_key_box.h"
 
 #include "msgbox/work_area_probe.h"
-#include "ui/application.h"
 #include "ui/panel.h"
 
 namespace {
@@ -21,21 +20,13 @@ constexpr const char* NoteText = "英字と数字のキーには、Ctrl、Alt、
 }  // namespace
 
 std::optional<HotKeyCombination> HotKeyBox::Ask(const HotKeyCombination& current, bool standardColor) {
-  std::optional<HotKeyCombination> chosen;
-  {
-    HotKeyBox box;
-    if (box.Build(current, standardColor) && box.ShowModal() == Confirmed) chosen = box.Chosen();
-    box.Hide();
-  }
-  if (HWND main = Application::MainWindow()) InvalidateRect(main, nullptr, TRUE);
-  return chosen;
+  HotKeyBox box;
+  if (!box.Build(current, standardColor) || box.RunSettingsBox() != Confirmed) return std::nullopt;
+  return box.Chosen();
 }
 
 bool HotKeyBox::Build(const HotKeyCombination& current, bool standardColor) {
-  if (!CreateDialogWindow(ClassName, BoxClient, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                          WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, Application::MainWindow())) {
-    return false;
-  }
+  if (!CreateSettingsBox(ClassName, BoxClient)) return false;
   font_ = MakeFont("ＭＳ Ｐゴシック", -12);
   HFONT font = font_.Get();
   Label_Prompt.Create(Handle(), PromptBounds, "取り込みに使うキーの組み合わせ：", font);

@@ -22,6 +22,11 @@ class DialogForm : public Form {
   DialogForm();
   // A top-level window of `client` size owned by `owner`.
   bool CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner);
+  // The settings boxes of the main window: a top-most box with a caption and a close button, owned
+  // by the main window.
+  bool CreateSettingsBox(const char* className, Size client);
+  // Runs the box modally, then hides it; the main window repaints where it stood.
+  int RunSettingsBox();
   void FormShow() override;
   // The main window's colour and font colour, when it is one of ours.
   void TakeMainWindowColours();

@@ -4,7 +4,6 @@
 #include "common/path_helpers.h"
 #include "msgbox/work_area_probe.h"
 #include "shell/file_system.h"
-#include "ui/application.h"
 #include "ui/panel.h"
 
 namespace {
@@ -26,21 +25,13 @@ constexpr const char* FormatNames[] = {"ＰＮＧ (*.PNG)", "ＢＭＰ (*.BMP)",
 
 std::optional<SeriesChoice> SeriesBox::Ask(const SeriesChoice& current, const std::string& jpegSettings,
                                            bool standardColor) {
-  std::optional<SeriesChoice> chosen;
-  {
-    SeriesBox box;
-    if (box.Build(current, jpegSettings, standardColor) && box.ShowModal() == Confirmed) chosen = box.Chosen();
-    box.Hide();
-  }
-  if (HWND main = Application::MainWindow()) InvalidateRect(main, nullptr, TRUE);
-  return chosen;
+  SeriesBox box;
+  if (!box.Build(current, jpegSettings, standardColor) || box.RunSettingsBox() != Confirmed) return std::nullopt;
+  return box.Chosen();
 }
 
 bool SeriesBox::Build(const SeriesChoice& current, const std::string& jpegSettings, bool standardColor) {
-  if (!CreateDialogWindow(ClassName, BoxClient, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                          WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, Application::MainWindow())) {
-    return false;
-  }
+  if (!CreateSettingsBox(ClassName, BoxClient)) return false;
   font_ = MakeFont("ＭＳ Ｐゴシック", -12);
   HFONT font = font_.Get();
   Label_Folder.Create(Handle(), FolderLabelBounds, "保存フォルダー：", font);

@@ -64,8 +64,8 @@ bool OptionChecked(HWND main, const std::string& caption) {
   return false;
 }
 
-// The user comes back to the program from the other windows and chooses an entry of its menu,
-// once the program's thread has taken the activation (a menu opened before would be closed by it).
+// The user comes back to the program from the other windows and, once it is the active window
+// with the keyboard in it, chooses an entry of its menu.
 bool ChooseInProgram(HWND main, const std::string& mnemonics) {
   return PumpUntil([&] {
            GUITHREADINFO info{sizeof info};
