@@ -19,16 +19,6 @@ start_virtual_display() {
   export DISPLAY=":$number"
 }
 
-# Waits up to 30 seconds for a shown window whose title matches the extended regular expression;
-# Wine gives each top-level window an X window with its title.
-wait_for_window() {
-  local deadline=$((SECONDS + 30))
-  until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
 start_wineserver() {
   wine_environment
   "$repo_root/scripts/lib/wine-start.sh"

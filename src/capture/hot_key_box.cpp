@@ -1,7 +1,7 @@
 #include "capture/hot_key_box.h"
 
 #include "msgbox/work_area_probe.h"
-#include "ui/panel.h"
+#include "ui/dpi.h"
 
 namespace {
 constexpr Size BoxClient{362, 117};
@@ -27,22 +27,23 @@ std::optional<HotKeyCombination> HotKeyBox::Ask(const HotKeyCombination& current
 
 bool HotKeyBox::Build(const HotKeyCombination& current, bool standardColor) {
   if (!CreateSettingsBox(ClassName, BoxClient)) return false;
-  font_ = MakeFont("ＭＳ Ｐゴシック", -12);
+  MakeFormFont("ＭＳ Ｐゴシック", -12);
   HFONT font = font_.Get();
-  Label_Prompt.Create(Handle(), PromptBounds, "取り込みに使うキーの組み合わせ：", font);
-  CheckBox_Ctrl.Create(Handle(), CtrlBounds, "Ctrl", font);
-  CheckBox_Shift.Create(Handle(), ShiftBounds, "Shift", font);
-  CheckBox_Alt.Create(Handle(), AltBounds, "Alt", font);
-  CheckBox_Win.Create(Handle(), WinBounds, "Win", font);
-  Label_Plus.Create(Handle(), PlusBounds, "+", font, SS_CENTER);
-  ComboBox_Key.Create(Handle(), KeyBounds, font);
+  const DpiScale scale = ScaleOf(Handle());
+  Label_Prompt.Create(Handle(), scale(PromptBounds), "取り込みに使うキーの組み合わせ：", font);
+  CheckBox_Ctrl.Create(Handle(), scale(CtrlBounds), "Ctrl", font);
+  CheckBox_Shift.Create(Handle(), scale(ShiftBounds), "Shift", font);
+  CheckBox_Alt.Create(Handle(), scale(AltBounds), "Alt", font);
+  CheckBox_Win.Create(Handle(), scale(WinBounds), "Win", font);
+  Label_Plus.Create(Handle(), scale(PlusBounds), "+", font, SS_CENTER);
+  ComboBox_Key.Create(Handle(), scale(KeyBounds), font);
   std::vector<std::string> keys;
   for (const HotKeyName& key : HotKeyNames()) keys.emplace_back(key.name);
   ComboBox_Key.SetItems(keys);
-  Label_Note.Create(Handle(), NoteBounds, NoteText, font);
-  Button_Default.Create(Handle(), DefaultBounds, "初期値(&D)");
-  Button_Set.Create(Handle(), SetButtonBounds, "設定");
-  Button_Cancel.Create(Handle(), CancelBounds, "中止");
+  Label_Note.Create(Handle(), scale(NoteBounds), NoteText, font);
+  Button_Default.Create(Handle(), scale(DefaultBounds), "初期値(&D)");
+  Button_Set.Create(Handle(), scale(SetButtonBounds), "設定");
+  Button_Cancel.Create(Handle(), scale(CancelBounds), "中止");
   for (TColorBtn* button : {&Button_Default, &Button_Set, &Button_Cancel}) button->SetFont(font);
   Button_Set.SetDefault(true);
   Button_Cancel.SetCancel(true);

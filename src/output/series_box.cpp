@@ -4,7 +4,7 @@
 #include "common/path_helpers.h"
 #include "msgbox/work_area_probe.h"
 #include "shell/file_system.h"
-#include "ui/panel.h"
+#include "ui/dpi.h"
 
 namespace {
 constexpr Size BoxClient{430, 153};
@@ -32,20 +32,21 @@ std::optional<SeriesChoice> SeriesBox::Ask(const SeriesChoice& current, const st
 
 bool SeriesBox::Build(const SeriesChoice& current, const std::string& jpegSettings, bool standardColor) {
   if (!CreateSettingsBox(ClassName, BoxClient)) return false;
-  font_ = MakeFont("ＭＳ Ｐゴシック", -12);
+  MakeFormFont("ＭＳ Ｐゴシック", -12);
   HFONT font = font_.Get();
-  Label_Folder.Create(Handle(), FolderLabelBounds, "保存フォルダー：", font);
-  Edit_Folder.Create(Handle(), FolderBounds, font, false);
-  Button_Browse.Create(Handle(), BrowseBounds, "参照(&B)");
-  Label_Stem.Create(Handle(), StemLabelBounds, "ファイル名：", font);
-  Edit_Stem.Create(Handle(), StemBounds, font, false);
-  Label_Digits.Create(Handle(), DigitsBounds, "＋ ４桁の番号（0001～9999）", font);
-  Label_Format.Create(Handle(), FormatLabelBounds, "形式：", font);
-  ComboBox_Format.Create(Handle(), FormatBounds, font);
+  const DpiScale scale = ScaleOf(Handle());
+  Label_Folder.Create(Handle(), scale(FolderLabelBounds), "保存フォルダー：", font);
+  Edit_Folder.Create(Handle(), scale(FolderBounds), font, false);
+  Button_Browse.Create(Handle(), scale(BrowseBounds), "参照(&B)");
+  Label_Stem.Create(Handle(), scale(StemLabelBounds), "ファイル名：", font);
+  Edit_Stem.Create(Handle(), scale(StemBounds), font, false);
+  Label_Digits.Create(Handle(), scale(DigitsBounds), "＋ ４桁の番号（0001～9999）", font);
+  Label_Format.Create(Handle(), scale(FormatLabelBounds), "形式：", font);
+  ComboBox_Format.Create(Handle(), scale(FormatBounds), font);
   ComboBox_Format.SetItems({std::begin(FormatNames), std::end(FormatNames)});
-  Label_Jpeg.Create(Handle(), JpegBounds, "ＪＰＥＧは " + jpegSettings, font);
-  Button_Set.Create(Handle(), SetButtonBounds, "設定");
-  Button_Cancel.Create(Handle(), CancelBounds, "中止");
+  Label_Jpeg.Create(Handle(), scale(JpegBounds), "ＪＰＥＧは " + jpegSettings, font);
+  Button_Set.Create(Handle(), scale(SetButtonBounds), "設定");
+  Button_Cancel.Create(Handle(), scale(CancelBounds), "中止");
   for (TColorBtn* button : {&Button_Browse, &Button_Set, &Button_Cancel}) button->SetFont(font);
   Button_Set.SetDefault(true);
   Button_Cancel.SetCancel(true);

@@ -6,18 +6,6 @@
 
 namespace e2e {
 
-void Pump() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  return WaitUntil([&] {
-    Pump();
-    return condition();
-  }, timeoutMs);
-}
-
 bool ShowOnScreen(HWND window, const std::function<bool()>& shown) {
   ULONGLONG nextPaint = 0;
   return PumpUntil([&] {

@@ -9,10 +9,6 @@
 
 namespace e2e {
 
-// Runs this process's own windows while waiting, so the test windows paint themselves.
-void Pump();
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
-
 // Until a test window is on the screen, a capture sees the desktop. Wine hands a paint to the
 // screen a moment later; should one never arrive, the window is painted and raised again until
 // it shows.

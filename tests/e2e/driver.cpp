@@ -490,12 +490,28 @@ HWND FocusedWindow(HWND window) {
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
+bool WaitForMessageLoop(HWND window) {
+  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr) != 0;
+}
+
 bool ButtonsPainted(HWND window) {
   if (!IsWindowVisible(window)) return false;
   for (HWND child : Descendants(window)) {
     if (ClassOf(child) != "TColorBtn") continue;
     const RECT r = WindowRect(child);
     if (ScreenPixel(r.left + 3, (r.top + r.bottom) / 2) == RGB(0, 0, 0)) return false;
+  }
+  return true;
+}
+
+bool ControlsDrawn(HWND window) {
+  if (!IsWindowVisible(window)) return false;
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (HWND child : Descendants(window)) {
+    RECT shown{};
+    const RECT r = WindowRect(child);
+    if (!IsWindowVisible(child) || !IntersectRect(&shown, &r, &screen)) continue;
+    if (PixelsOfColour(shown, RGB(0, 0, 0)) == (shown.right - shown.left) * (shown.bottom - shown.top)) return false;
   }
   return true;
 }

@@ -55,6 +55,9 @@ void TypeText(const std::string& asciiText);
 bool PressKeysOnScreen(const std::string& keys);
 // The window that holds the keyboard focus in the thread of `window`; null when none does.
 HWND FocusedWindow(HWND window);
+// Returns once the thread of `window` is back in its message loop (a message sent to the window is
+// answered only there): what it was doing when the call came, such as handling a key, is done.
+bool WaitForMessageLoop(HWND window);
 
 // A running copy of the program.
 class Process {
@@ -198,6 +201,9 @@ HWND FindMessageBox(const Process& process, DWORD timeoutMs = 10000);
 // The window shows and its coloured push buttons (TColorBtn) have been painted on the screen:
 // a window shown but not yet painted is black where they will be.
 bool ButtonsPainted(HWND window);
+// The window shows and every control of it has been drawn: a control shown but not yet drawn is
+// black all over.
+bool ControlsDrawn(HWND window);
 std::string MessageBoxText(HWND box);
 HWND FindButton(HWND box, const std::string& caption);
 bool PressButton(HWND box, const std::string& caption);

@@ -65,9 +65,7 @@ TEST(Package, TheDownloadInstallsItselfAndTheInstalledCopyCaptures) {
   const Process setup = StartCommandLine("\"" + download + "PIKTORAN.EXE\"", download);
   HWND window = setup.WaitForWindow(SetupClass);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WaitUntil([&] {
-    return ButtonsPainted(window) && SendMessageA(ChildOfClass(window, "ComboBox"), CB_GETCOUNT, 0, 0) > 0;
-  }));
+  ASSERT_TRUE(WaitUntil([&] { return InstallerShown(window); }));
   EXPECT_EQ(WindowText(window), "ピクトラン V1．7 登録");
   EXPECT_EQ(WindowText(ChildOfClass(window, "Edit")), ProposedFolder);
   EXPECT_EQ(WindowText(ChildOfClass(window, "ComboBox")), ProposedGroup);

@@ -7,6 +7,18 @@
 #include <iterator>
 
 namespace e2e {
+
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  return WaitUntil([&] {
+    Pump();
+    return condition();
+  }, timeoutMs);
+}
 namespace {
 constexpr const char* DialogClass = "#32770";
 constexpr int FileNameEdit = 0x480;   // edt1
@@ -18,6 +30,14 @@ HWND ChildOfClass(HWND window, const std::string& className, int index) {
     if (ClassOf(child) == className && index-- == 0) return child;
   }
   return nullptr;
+}
+
+bool InstallerShown(HWND installer) {
+  HWND group = ChildOfClass(installer, "ComboBox");
+  if (!ControlsDrawn(installer) || !ButtonsPainted(installer) || SendMessageA(group, CB_GETCOUNT, 0, 0) <= 0) return false;
+  // Not all of the name's box is its background.
+  const RECT name = WindowRect(ChildOfClass(group, "Edit"));
+  return PixelsOfColour(name, ScreenPixel(name.left, name.top)) < (name.right - name.left) * (name.bottom - name.top);
 }
 
 HWND SizeBar(HWND main) { return ChildOfClass(main, "Edit"); }
