@@ -7,18 +7,19 @@
 #include "ui/dpi.h"
 
 namespace {
-constexpr Size BoxClient{430, 153};
-constexpr Bounds FolderLabelBounds{8, 8, 330, 16};
-constexpr Bounds FolderBounds{8, 28, 330, 23};
-constexpr Bounds BrowseBounds{344, 27, 78, 25};
+// The folder field takes a path of the profile's temporary folder whole.
+constexpr Size BoxClient{530, 153};
+constexpr Bounds FolderLabelBounds{8, 8, 430, 16};
+constexpr Bounds FolderBounds{8, 28, 430, 23};
+constexpr Bounds BrowseBounds{444, 27, 78, 25};
 constexpr Bounds StemLabelBounds{8, 64, 80, 16};
 constexpr Bounds StemBounds{90, 61, 150, 23};
-constexpr Bounds DigitsBounds{246, 64, 176, 16};
+constexpr Bounds DigitsBounds{246, 64, 276, 16};
 constexpr Bounds FormatLabelBounds{8, 94, 80, 16};
 constexpr Bounds FormatBounds{90, 91, 150, 200};  // with its dropped list
-constexpr Bounds JpegBounds{246, 94, 176, 16};
-constexpr Bounds SetButtonBounds{254, 120, 80, 25};
-constexpr Bounds CancelBounds{342, 120, 80, 25};
+constexpr Bounds JpegBounds{246, 94, 276, 16};
+constexpr Bounds SetButtonBounds{354, 120, 80, 25};
+constexpr Bounds CancelBounds{442, 120, 80, 25};
 // In the order of SeriesFormat.
 constexpr const char* FormatNames[] = {"ＰＮＧ (*.PNG)", "ＢＭＰ (*.BMP)", "ＪＰＥＧ (*.JPG)"};
 }  // namespace
