@@ -42,9 +42,16 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   panel(Panel_Left, Panel_Top.Handle(), {0, 0, client.width, 76});
   const HWND left = Panel_Left.Handle();
   ColorBtn1.Create(left, {-4, 8, 107, ButtonHeight}, "取り込み(&G)");
-  CheckBox1.Create(left, CheckBox1Design, "TOPにする", font_.Get());
-  Label_IX.Create(left, {106, 8, 18, 14}, "00", font_.Get(), SS_RIGHT);
-  Label_IY.Create(left, {106, 24, 18, 14}, "00", font_.Get(), SS_RIGHT);
+  // These texts get at least a line of their font where that is taller than the design (the raster
+  // System font of a Japanese system is 18 high, and its letters reach its last rows); the second
+  // hot-spot label stays 2 pixels below the first.
+  const int line = FontLineHeight(font_.Get());
+  Bounds checkBox = CheckBox1Design;
+  checkBox.height = std::max(checkBox.height, line);
+  CheckBox1.Create(left, checkBox, "TOPにする", font_.Get());
+  const Bounds ix{106, 8, 18, std::max(14, line)};
+  Label_IX.Create(left, ix, "00", font_.Get(), SS_RIGHT);
+  Label_IY.Create(left, {ix.left, ix.Bottom() + 2, ix.width, ix.height}, "00", font_.Get(), SS_RIGHT);
   panel(Panel_Icon, left, {128, PreviewTop, PreviewSide, PreviewSide});
   Panel_Icon.SetSingleBorder(true);
   // The cursor lists follow the preview, each 4 pixels right of the one before, level with it:
@@ -87,7 +94,7 @@ void MainLayout::CoverWithTitle() const {
 void MainLayout::Apply(bool full) {
   const Size client = WindowView(window_).ClientSize();
   const int sizeHeight = sizeBar.Panel_SIZE.Height();
-  const int topHeight = full ? CheckBox1Design.Bottom() + sizeHeight + 8 : PanelSlimDesign.height + sizeHeight + 4;
+  const int topHeight = full ? CheckBox1.GetBounds().Bottom() + sizeHeight + 8 : PanelSlimDesign.height + sizeHeight + 4;
   Panel_Left.SetShown(full);
   Panel_SLIM.SetShown(!full);
   sizeBar.Arrange(full, sizeHeight);

@@ -33,10 +33,12 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   // system font is more than its height suggests (its full-width characters are 16 wide).
   constexpr const char* Caption = "ファイルヒストリー";
   const int captionWidth = std::max(120, TextWidth(font, Caption));
-  Label_FHIS.Create(head, {6, 5, captionWidth, 16}, Caption, font);
+  // Their height is at least the font's line (18 for that font), for which the head has room.
+  const int labelHeight = std::max(16, FontLineHeight(font));
+  Label_FHIS.Create(head, {6, 5, captionWidth, labelHeight}, Caption, font);
   const int countLeft = 6 + captionWidth + 4;
   const int countWidth = std::max(60, TextWidth(font, WidestCountText));
-  Label_FHIS_KOSU.Create(head, {countLeft, 5, countWidth, 16}, "0ｺ", font);
+  Label_FHIS_KOSU.Create(head, {countLeft, 5, countWidth, labelHeight}, "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;

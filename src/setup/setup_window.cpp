@@ -1,5 +1,7 @@
 #include "setup/setup_window.h"
 
+#include <algorithm>
+
 #include "browser/dir2open_dlg.h"
 #include "common/decimal.h"
 #include "common/program_identity.h"
@@ -62,13 +64,16 @@ void SetupWindow::CreateControls() {
   const HWND self = Handle();
   const HFONT font = font_.Get();
   const std::string program = ProgramFileName;
-  Label1.Create(self, {8, 10, 300, 16}, program + "を置くフォルダーの設定：", font);
+  // A label is at least a line of its font high: the raster System font of a Japanese system has
+  // an 18-pixel line, whose last rows its Japanese letters reach.
+  const int labelHeight = std::max(16, FontLineHeight(font));
+  Label1.Create(self, {8, 10, 300, labelHeight}, program + "を置くフォルダーの設定：", font);
   Button4.Create(self, {382, 4, 66, 23}, "初期値");
   Button4.OnClick = [this] { Button4Click(); };
   Edit1.Create(self, {8, 30, 368, 23}, font, false);
   Button1.Create(self, {382, 30, 66, 23}, "参照");
   Button1.OnClick = [this] { Button1Click(); };
-  Label2.Create(self, {8, 62, 300, 16}, program + "を登録するグループの選択：", font);
+  Label2.Create(self, {8, 62, 300, labelHeight}, program + "を登録するグループの選択：", font);
   ComboBox1.Create(self, {8, 82, 368, 200}, font, true);
   CheckBoxST.Create(self, {8, 112, 360, 20}, "スタートアップグループにも、アイコンを登録する。", font);
   CheckBoxBkColor.Create(self, {8, 142, 100, 20}, "標準色", font);
@@ -76,8 +81,9 @@ void SetupWindow::CreateControls() {
   QUILO_COLOR.Create(self, {120, 142, 100, 20}, "QUILO色", font);
   QUILO_COLOR.onClick = [this] { QUILO_COLORClick(); };
   QUILO_COLOR.Hide();
-  // 設定中 lies beneath 設定: hiding 設定 shows it.
+  // 設定中 lies beneath 設定 and shows in its place while an installation runs.
   Button5.Create(self, SetButtonPlace, "設定中");
+  Button5.Hide();
   Button3.Create(self, SetButtonPlace, "設定");
   Button3.SetDefault(true);
   Button3.OnClick = [this] { Button3Click(); };

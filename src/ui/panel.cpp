@@ -18,6 +18,14 @@ int TextWidth(HFONT font, const std::string& text) {
   return extent.cx;
 }
 
+int FontLineHeight(HFONT font) {
+  WindowDc screen(nullptr);
+  SelectedObject selected(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(screen.Get(), &metrics);
+  return metrics.tmHeight;
+}
+
 bool Panel::Create(HWND parent, const Bounds& bounds, const std::string& caption) {
   RegisterWindowClass(PanelClass);
   return CreateWindowOfClass(PanelClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,

@@ -39,3 +39,5 @@ FontHandle MakeFont(const char* face, int height, bool bold = false, bool italic
 
 // The width of one line of text in the font (null: the GUI font), as the screen draws it.
 int TextWidth(HFONT font, const std::string& text);
+// The height of a line of text in the font (null: the GUI font), ascent and descent.
+int FontLineHeight(HFONT font);

@@ -1,15 +1,18 @@
 #include "workspace/size_bar.h"
 
+#include <algorithm>
 
 void SizeBar::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font, HFONT boldFont) {
   font_ = font;
   boldFont_ = boldFont;
-  Panel_SIZE.Create(parent, bounds);
+  // As high as EditSize, which holds at least a line of its font inside its sunken frame.
+  const int height = std::max(bounds.height, FontLineHeight(font) + 2 * GetSystemMetrics(SM_CYEDGE));
+  Panel_SIZE.Create(parent, {bounds.left, bounds.top, bounds.width, height});
   Panel_SIZE.SetColour(colour);
   const HWND bar = Panel_SIZE.Handle();
-  ColorBtn_Load.Create(bar, {0, 0, 75, bounds.height}, "ｶｰｿﾙﾛｰﾄﾞ");
-  EditSize.Create(bar, {83, 0, 100, bounds.height}, font, true);
-  ColorBtn_SZ.Create(bar, {0, 0, 75, bounds.height}, "");
+  ColorBtn_Load.Create(bar, {0, 0, 75, height}, "ｶｰｿﾙﾛｰﾄﾞ");
+  EditSize.Create(bar, {83, 0, 100, height}, font, true);
+  ColorBtn_SZ.Create(bar, {0, 0, 75, height}, "");
   ColorBtn_SZ.SetColour(RGB(255, 0, 0));
   ColorBtn_SZ.SetFontColour(RGB(255, 255, 255));
   ColorBtn_SZ.SetFont(boldFont);
