@@ -5,6 +5,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/shift_jis.cpp
   ${CMAKE_SOURCE_DIR}/src/common/list_file.cpp
   ${CMAKE_SOURCE_DIR}/src/common/geometry.cpp
+  ${CMAKE_SOURCE_DIR}/src/common/design_scale.cpp
   ${CMAKE_SOURCE_DIR}/src/common/rounding.cpp
   ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
   ${CMAKE_SOURCE_DIR}/src/app/help_file.cpp

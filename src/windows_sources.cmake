@@ -5,6 +5,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/clipboard_file.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/command_table.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/controls.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/dpi.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/failure_log.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_bytes.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/file_dialog.cpp
@@ -14,7 +15,6 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
-  ${CMAKE_SOURCE_DIR}/src/ui/physical_pixels.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/registry.cpp

@@ -6,6 +6,7 @@
 #include "msgbox/work_area_probe.h"
 #include "ui/application.h"
 #include "ui/child_control.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -48,24 +49,31 @@ bool TAboutBox::Build(const TAboutBoxDlg& texts) {
   }
   PlaceDialog(Handle(), texts.SourceHandle);
   TakeMainWindowColours();
-  font_ = MakeFont("System", -13);
+  MakeFormFont("System", -13);
+  const DpiScale scale = ScaleOf(Handle());
 
-  Panel1.Create(Handle(), {8, 8, 397, 242});
+  Panel1.Create(Handle(), scale(Bounds{8, 8, 397, 242}));
   Panel1.SetColour(Colour());
   HWND panel = Panel1.Handle();
-  ProgramIcon = CreateChildWindow({"STATIC", "", SS_ICON, 0, panel, {16, 16, 32, 32}});
+  // The program's icon at the size the system shows icons at this scale (a 32-pixel design).
+  const int iconSide = SystemMetric(SM_CXICON, scale.Dpi());
+  ProgramIcon = CreateChildWindow({"STATIC", "", SS_ICON, 0, panel, {scale(16), scale(16), iconSide, iconSide}});
   SendMessageA(ProgramIcon, STM_SETICON,
-               reinterpret_cast<WPARAM>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))), 0);
-  ProductName.Create(panel, {TextLeft, 16, LineWidth, LineHeight}, ProductNameLabel(texts.ProductName), font_.Get());
-  Version.Create(panel, {TextLeft, 40, LineWidth, LineHeight}, "Version " + texts.Version, font_.Get());
-  PeriodLabel.Create(panel, {TextLeft, 64, LineWidth, LineHeight}, ::PeriodLabel(texts.PeriodText), font_.Get());
-  Comments.Create(panel, {16, 104, 60, LineHeight}, "コメント", font_.Get());
-  Comment0.Create(panel, {TextLeft, 104, LineWidth, LineHeight}, texts.Comment0, font_.Get());
-  Comment1.Create(panel, {TextLeft, 126, LineWidth, LineHeight}, texts.Comment1, font_.Get());
-  Comment2.Create(panel, {TextLeft, 148, LineWidth, LineHeight}, texts.Comment2, font_.Get());
-  ColorBtn2.Create(panel, {TextLeft, 196, 110, 25}, "HOME PAGE");
-  ColorBtn3.Create(panel, {TextLeft + 122, 196, 170, 25}, "by QUILOSOFT 宛メール");
-  ColorBtn1.Create(Handle(), {(ClientArea.width - 75) / 2, 262, 75, 25}, "Ｏ Ｋ");
+               reinterpret_cast<WPARAM>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, iconSide,
+                                                   iconSide, LR_SHARED)),
+               0);
+  ProductName.Create(panel, scale(Bounds{TextLeft, 16, LineWidth, LineHeight}), ProductNameLabel(texts.ProductName),
+                     font_.Get());
+  Version.Create(panel, scale(Bounds{TextLeft, 40, LineWidth, LineHeight}), "Version " + texts.Version, font_.Get());
+  PeriodLabel.Create(panel, scale(Bounds{TextLeft, 64, LineWidth, LineHeight}), ::PeriodLabel(texts.PeriodText),
+                     font_.Get());
+  Comments.Create(panel, scale(Bounds{16, 104, 60, LineHeight}), "コメント", font_.Get());
+  Comment0.Create(panel, scale(Bounds{TextLeft, 104, LineWidth, LineHeight}), texts.Comment0, font_.Get());
+  Comment1.Create(panel, scale(Bounds{TextLeft, 126, LineWidth, LineHeight}), texts.Comment1, font_.Get());
+  Comment2.Create(panel, scale(Bounds{TextLeft, 148, LineWidth, LineHeight}), texts.Comment2, font_.Get());
+  ColorBtn2.Create(panel, scale(Bounds{TextLeft, 196, 110, 25}), "HOME PAGE");
+  ColorBtn3.Create(panel, scale(Bounds{TextLeft + 122, 196, 170, 25}), "by QUILOSOFT 宛メール");
+  ColorBtn1.Create(Handle(), scale(Bounds{(ClientArea.width - 75) / 2, 262, 75, 25}), "Ｏ Ｋ");
   ColorBtn1.SetDefault(true);
   ColorBtn1.OnClick = [this] { EndModal(AnswerOk); };
   ColorBtn2.OnClick = [this] { ColorBtn2Click(); };

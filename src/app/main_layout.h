@@ -17,7 +17,10 @@ class MainLayout {
  public:
   explicit MainLayout(FileHistory& history);
 
+  // Everything at the window's scale.
   void Create(HWND window, COLORREF colour);
+  // The window moved to `dpi` and its children were scaled: the fonts are made again for it.
+  void ChangeScale(const Form& window, int dpi);
   // Switches between the layouts and fits everything to the window's client area.
   void Apply(bool full);
   // The start-up title covers the whole client area, above every other component.
@@ -30,7 +33,8 @@ class MainLayout {
 
   HFONT Font() const { return font_.Get(); }
 
-  // Fonts first: every component below uses them and goes before them.
+  // Fonts first: every component below uses them and goes before them. Made at the window's
+  // scale.
   FontHandle font_;        // "System", -13
   FontHandle boldFont_;    // ColorBtn_SZ
   FontHandle typeFont_;    // Panel_Type, Panel_Type2
@@ -53,6 +57,7 @@ class MainLayout {
   Panel PanelOPEN;
 
  private:
+  void MakeFonts(int dpi);
   void Panel_LeftResize() const;
   void Panel_TopResize() const;
 

@@ -9,6 +9,7 @@
 #include "capture/capture_fill.h"
 #include "common/program_identity.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/failure_log.h"
 #include "workspace/main_menu.h"
 
@@ -50,7 +51,8 @@ MainWindow::MainWindow(ProgramContext context)
 
 bool MainWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
-  const Bounds initial{CW_USEDEFAULT, CW_USEDEFAULT, MainWindowDefaultSize.width, MainWindowDefaultSize.height};
+  const Size size = DpiScale(SystemDpi())(MainWindowDefaultSize);
+  const Bounds initial{CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height};
   if (!CreateWindowOfClass(ClassName, ProgramTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, initial, nullptr)) {
     return false;
   }
@@ -131,6 +133,13 @@ void MainWindow::OnFailure(std::exception_ptr failure) {
   SetCaption(Application::Title());
   if (!capture_.CapturePending()) options_.ApplyTopMost();
   if (outOfMemory) MKBoxDlg1.ShowMsg(OutOfMemoryText);
+}
+
+void MainWindow::DpiChanged(int oldDpi, int newDpi) {
+  Form::DpiChanged(oldDpi, newDpi);
+  layout_.ChangeScale(*this, newDpi);
+  options_.ApplyLayout();
+  cursorBar_.ChangeScale();
 }
 
 bool MainWindow::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }

@@ -48,6 +48,7 @@ class MainWindow : public Form, private MainWindowServices {
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
+  void DpiChanged(int oldDpi, int newDpi) override;
   void OnFailure(std::exception_ptr failure) override;
 
  private:

@@ -7,6 +7,7 @@
 #include "msgbox/work_area_probe.h"
 #include "setup/shell_registry.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "workspace/main_menu.h"
 
 namespace {
@@ -39,7 +40,8 @@ void MainWindow::FormCreate() {
   // 5. Placement from "FP", pulled inside the work area found afresh.
   ForgetTaskbar();
   ProbeWorkArea();
-  SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea()));
+  SetBounds(MainWindowBounds(SettingsStore::ReadValue("FP"), ScreenSize(), WorkArea(),
+                             ScaleOf(Handle())(MainWindowDefaultSize)));
   layout_.CoverWithTitle();
 
   // 6.
@@ -82,6 +84,7 @@ void MainWindow::ReadSettings() {
   SettingsEnvironment environment;
   environment.screen = ScreenSize();
   environment.formBounds = GetBounds();
+  environment.defaultFormSize = ScaleOf(Handle())(MainWindowDefaultSize);
   environment.programFolder = context_.programFolder;
   environment.windowsFolder = context_.windowsFolder;
   environment.systemWindowColour = static_cast<int>(GetSysColor(COLOR_WINDOW));

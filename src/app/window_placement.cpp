@@ -4,10 +4,9 @@
 #include "msgbox/work_area.h"
 
 Bounds MainWindowBounds(const std::optional<std::string>& storedPosition, Size screen,
-                        const Bounds& workArea) {
-  const Bounds centred{(screen.width - MainWindowDefaultSize.width) / 2,
-                       (screen.height - MainWindowDefaultSize.height) / 2, MainWindowDefaultSize.width,
-                       MainWindowDefaultSize.height};
+                        const Bounds& workArea, Size defaultSize) {
+  const Bounds centred{(screen.width - defaultSize.width) / 2, (screen.height - defaultSize.height) / 2,
+                       defaultSize.width, defaultSize.height};
   Bounds bounds = centred;
   if (storedPosition) {
     if (const auto v = ParseDecimalList(*storedPosition, 4)) bounds = {(*v)[0], (*v)[1], (*v)[2], (*v)[3]};

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/design_scale.h"
 #include <initializer_list>
 
 #include "browser/browser_glyphs.h"
@@ -11,5 +12,6 @@ struct ImageListTraits {
 };
 using ImageListHandle = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
-// An image list of glyphs of one size, pure red masked out, in the order given.
-ImageListHandle MakeGlyphList(int width, int height, std::initializer_list<BrowserGlyph> glyphs);
+// An image list of the glyphs drawn at `size` (the window's scale of their design size), pure
+// red masked out, in the order given.
+ImageListHandle MakeGlyphList(Size size, std::initializer_list<BrowserGlyph> glyphs);

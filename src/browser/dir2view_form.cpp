@@ -8,6 +8,7 @@
 #include "common/path_helpers.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr int BottomHeight = 62;
 constexpr int SplitterWidth = 4;
 constexpr int ButtonColumn = 94;
 constexpr int FolderIndent = 21;
+constexpr int DesignPaneWidth = 168;
 
 }  // namespace
 
@@ -32,47 +34,50 @@ TDIR2VIEWForm::TDIR2VIEWForm() {
 bool TDIR2VIEWForm::Build(HWND owner) {
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
   if (!CreateDialogWindow(ClassName, FormClient, style, WS_EX_TOPMOST, owner)) return false;
-  font_ = MakeFont("ＭＳ Ｐゴシック", -12);
-  boldFont_ = MakeFont("ＭＳ Ｐゴシック", -12, true);
+  MakeFormFont("ＭＳ Ｐゴシック", -12);
+  const DpiScale scale = ScaleOf(Handle());
+  boldFont_ = MakeFont("ＭＳ Ｐゴシック", -12, scale.Dpi(), true);
   HFONT font = font_.Get();
+  paneWidth_ = scale(DesignPaneWidth);
 
-  driveList_.Create(Handle(), {2, TopRow, 150, 300});
+  driveList_.Create(Handle(), scale(Bounds{2, TopRow, 150, 300}));
   driveList_.onChange = [this](char drive) { ComboBox2Click(drive); };
-  Button_HF.Create(Handle(), {154, TopRow, 28, RowHeight}, "HF");
-  Button5.Create(Handle(), {184, TopRow, 28, RowHeight}, "BF");
-  Button3.Create(Handle(), {214, TopRow, 28, RowHeight}, "NF");
-  Button4.Create(Handle(), {244, TopRow, 28, RowHeight}, "DF");
-  ComboBox_KAKU.Create(Handle(), {276, TopRow, 336, 200}, font);
+  Button_HF.Create(Handle(), scale(Bounds{154, TopRow, 28, RowHeight}), "HF");
+  Button5.Create(Handle(), scale(Bounds{184, TopRow, 28, RowHeight}), "BF");
+  Button3.Create(Handle(), scale(Bounds{214, TopRow, 28, RowHeight}), "NF");
+  Button4.Create(Handle(), scale(Bounds{244, TopRow, 28, RowHeight}), "DF");
+  ComboBox_KAKU.Create(Handle(), scale(Bounds{276, TopRow, 336, 200}), font);
 
-  HeaderControl1 = CreateChildWindow({WC_HEADERA, "", HDS_BUTTONS | HDS_HORZ, 0, Handle(), {0, HeaderTop, 168, 20}, font});
+  HeaderControl1 = CreateChildWindow(
+      {WC_HEADERA, "", HDS_BUTTONS | HDS_HORZ, 0, Handle(), scale(Bounds{0, HeaderTop, DesignPaneWidth, 20}), font});
   HDITEMA section{};
   section.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
   section.fmt = HDF_LEFT | HDF_STRING;
-  section.cxy = paneWidth_ + 10;
+  section.cxy = paneWidth_ + scale(10);
   section.pszText = const_cast<char*>("");
   SendMessageA(HeaderControl1, HDM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&section));
 
-  ImageList1 = MakeGlyphList(19, 19, {BrowserGlyph::ClosedFolder, BrowserGlyph::OpenFolder});
+  ImageList1 = MakeGlyphList(scale(Size{19, 19}), {BrowserGlyph::ClosedFolder, BrowserGlyph::OpenFolder});
   TreeView1 = CreateChildWindow({WC_TREEVIEWA, "",
                                  TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
-                                 WS_EX_CLIENTEDGE, Handle(), {0, PaneTop, 168, 150}, font});
+                                 WS_EX_CLIENTEDGE, Handle(), scale(Bounds{0, PaneTop, DesignPaneWidth, 150}), font});
   TreeView_SetImageList(TreeView1, ImageList1.Get(), TVSIL_NORMAL);
-  TreeView_SetIndent(TreeView1, FolderIndent);
-  ListBox1.Create(Handle(), {0, PaneTop, 168, 150}, font, boldFont_.Get());
+  TreeView_SetIndent(TreeView1, scale(FolderIndent));
+  ListBox1.Create(Handle(), scale(Bounds{0, PaneTop, DesignPaneWidth, 150}), font, boldFont_.Get());
   ListBox1.Hide();
   ListBox1.onClick = [this] { ListBox1Click(); };
-  Splitter1.Create(Handle(), {168, HeaderTop, SplitterWidth, 173});
+  Splitter1.Create(Handle(), scale(Bounds{DesignPaneWidth, HeaderTop, SplitterWidth, 173}));
   Splitter1.onMoved = [this](int x) { SetPaneWidth(x); };
-  ListView1.Create(Handle(), {172, HeaderTop, 442, 173}, font);
+  ListView1.Create(Handle(), scale(Bounds{DesignPaneWidth + SplitterWidth, HeaderTop, 442, 173}), font);
   ListView1.onClick = [this] { ListView1Click(); };
 
-  Label4.Create(Handle(), {4, 207, 58, 16}, "フォルダー", font);
-  Edit_Folder.Create(Handle(), {64, 204, 450, RowHeight}, font, false);
-  Panel_Edit_File.Create(Handle(), {0, 230, 516, 28});
-  Label5.Create(Panel_Edit_File.Handle(), {4, 7, 58, 16}, "ファイル名", font);
-  Edit_File.Create(Panel_Edit_File.Handle(), {64, 3, 450, RowHeight}, font, false);
-  Button2.Create(Handle(), {520, 204, 90, 24}, "設定");
-  Button1.Create(Handle(), {520, 233, 90, 24}, "中止");
+  Label4.Create(Handle(), scale(Bounds{4, 207, 58, 16}), "フォルダー", font);
+  Edit_Folder.Create(Handle(), scale(Bounds{64, 204, 450, RowHeight}), font, false);
+  Panel_Edit_File.Create(Handle(), scale(Bounds{0, 230, 516, 28}));
+  Label5.Create(Panel_Edit_File.Handle(), scale(Bounds{4, 7, 58, 16}), "ファイル名", font);
+  Edit_File.Create(Panel_Edit_File.Handle(), scale(Bounds{64, 3, 450, RowHeight}), font, false);
+  Button2.Create(Handle(), scale(Bounds{520, 204, 90, 24}), "設定");
+  Button1.Create(Handle(), scale(Bounds{520, 233, 90, 24}), "中止");
   for (TColorBtn* button : {&Button_HF, &Button5, &Button3, &Button4, &Button2, &Button1}) button->SetFont(font);
   Button2.SetDefault(true);
   Button1.SetCancel(true);
@@ -118,28 +123,43 @@ void TDIR2VIEWForm::SetColours(bool standard) {
 }
 
 void TDIR2VIEWForm::LayOut() {
+  // Design values through `s`; the client area and the pane's width are pixels already.
+  const DpiScale s = ScaleOf(Handle());
   const Size client = ClientSize();
-  const int paneBottom = client.height - BottomHeight;
-  paneWidth_ = std::clamp(paneWidth_, 20, std::max(20, client.width - 60));
-  ComboBox_KAKU.SetBounds({276, TopRow, std::max(client.width - 278, 40), 200});
-  SetWindowPos(HeaderControl1, nullptr, 0, HeaderTop, paneWidth_, PaneTop - HeaderTop, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int paneBottom = client.height - s(BottomHeight);
+  const int paneTop = s(PaneTop);
+  const int headerTop = s(HeaderTop);
+  paneWidth_ = std::clamp(paneWidth_, s(20), std::max(s(20), client.width - s(60)));
+  ComboBox_KAKU.SetBounds({s(276), s(TopRow), std::max(client.width - s(278), s(40)), s(200)});
+  SetWindowPos(HeaderControl1, nullptr, 0, headerTop, paneWidth_, paneTop - headerTop, SWP_NOZORDER | SWP_NOACTIVATE);
   HDITEMA section{};
   section.mask = HDI_WIDTH;
-  section.cxy = paneWidth_ + 10;
+  section.cxy = paneWidth_ + s(10);
   SendMessageA(HeaderControl1, HDM_SETITEMA, 0, reinterpret_cast<LPARAM>(&section));
-  const Bounds pane{0, PaneTop, paneWidth_, std::max(paneBottom - PaneTop, 10)};
+  const Bounds pane{0, paneTop, paneWidth_, std::max(paneBottom - paneTop, s(10))};
   SetWindowPos(TreeView1, nullptr, pane.left, pane.top, pane.width, pane.height, SWP_NOZORDER | SWP_NOACTIVATE);
   ListBox1.SetBounds(pane);
-  Splitter1.SetBounds({paneWidth_, HeaderTop, SplitterWidth, paneBottom - HeaderTop});
-  const int listLeft = paneWidth_ + SplitterWidth;
-  ListView1.SetBounds({listLeft, HeaderTop, std::max(client.width - listLeft, 10), paneBottom - HeaderTop});
-  const int buttonLeft = client.width - ButtonColumn;
-  Label4.SetBounds({4, paneBottom + 7, 58, 16});
-  Edit_Folder.SetBounds({64, paneBottom + 4, std::max(buttonLeft - 4 - 64, 10), RowHeight});
-  Panel_Edit_File.SetBounds({0, paneBottom + 30, std::max(buttonLeft - 4, 10), 28});
-  Edit_File.SetBounds({64, 3, std::max(buttonLeft - 4 - 64 - 4, 10), RowHeight});
-  Button2.SetBounds({buttonLeft, paneBottom + 4, 90, 24});
-  Button1.SetBounds({buttonLeft, paneBottom + 33, 90, 24});
+  Splitter1.SetBounds({paneWidth_, headerTop, s(SplitterWidth), paneBottom - headerTop});
+  const int listLeft = paneWidth_ + s(SplitterWidth);
+  ListView1.SetBounds({listLeft, headerTop, std::max(client.width - listLeft, s(10)), paneBottom - headerTop});
+  const int buttonLeft = client.width - s(ButtonColumn);
+  const int rowHeight = s(RowHeight);
+  Label4.SetBounds({s(4), paneBottom + s(7), s(58), s(16)});
+  Edit_Folder.SetBounds({s(64), paneBottom + s(4), std::max(buttonLeft - s(4 + 64), s(10)), rowHeight});
+  Panel_Edit_File.SetBounds({0, paneBottom + s(30), std::max(buttonLeft - s(4), s(10)), s(28)});
+  Edit_File.SetBounds({s(64), s(3), std::max(buttonLeft - s(4 + 64 + 4), s(10)), rowHeight});
+  Button2.SetBounds({buttonLeft, paneBottom + s(4), s(90), s(24)});
+  Button1.SetBounds({buttonLeft, paneBottom + s(33), s(90), s(24)});
+}
+
+void TDIR2VIEWForm::DpiChanged(int oldDpi, int newDpi) {
+  DialogForm::DpiChanged(oldDpi, newDpi);
+  const FontHandle old = std::move(boldFont_);
+  boldFont_ = MakeFont("ＭＳ Ｐゴシック", -12, newDpi, true);
+  ListBox1.SetFonts(font_.Get(), boldFont_.Get());
+  ListView1.SetRowFont(font_.Get());
+  paneWidth_ = Rescale(paneWidth_, oldDpi, newDpi);
+  LayOut();
 }
 
 void TDIR2VIEWForm::SetPaneWidth(int width) {

@@ -55,6 +55,7 @@ class TDIR2VIEWForm : public DialogForm {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The keyboard serves the folder pane shown.
   HWND FirstFocus() const override;
+  void DpiChanged(int oldDpi, int newDpi) override;
 
  private:
   enum class View { Tree, List };
@@ -111,7 +112,7 @@ class TDIR2VIEWForm : public DialogForm {
   DriveMemory driveMemory_;
   FolderHistory history_;
   View view_ = View::Tree;
-  int paneWidth_ = 168;
+  int paneWidth_ = 0;  // pixels
   bool fileMode_ = false;
   bool overwriteQuestion_ = false;
   std::string defaultExtension_;

@@ -1,6 +1,7 @@
 #include "browser/drive_list.h"
 
 #include "common/shift_jis.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -38,10 +39,7 @@ char Upper(char letter) { return AsciiUpperCase(std::string_view(&letter, 1)).fr
 }  // namespace
 
 bool DriveList::Create(HWND parent, const Bounds& bounds) {
-  glyphs_ = MakeGlyphList(GlyphWidth, GlyphHeight,
-                          {BrowserGlyph::Floppy, BrowserGlyph::Fixed, BrowserGlyph::Network, BrowserGlyph::CDROM,
-                           BrowserGlyph::RAM});
-  if (!ComboBox2.Create(parent, bounds, ItemHeight)) return false;
+  if (!ComboBox2.Create(parent, bounds, ScaleOf(parent)(ItemHeight))) return false;
   ComboBox2.onDrawItem = [this](const DRAWITEMSTRUCT& item) { Draw(item); };
   ComboBox2.onSelect = [this] {
     if (onChange && SelectedDrive() != 0) onChange(SelectedDrive());
@@ -118,9 +116,17 @@ void DriveList::Draw(const DRAWITEMSTRUCT& draw) const {
   FillRect(dc, &r, selected || !field ? GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW) : field);
   if (draw.itemID >= items_.size()) return;
   const Item& item = items_[draw.itemID];
-  ImageList_Draw(glyphs_.Get(), GlyphIndex(item.type), dc, r.left + 1, r.top + 5, ILD_TRANSPARENT);
+  const DpiScale scale = ScaleOf(ComboBox2.Handle());
+  if (glyphsDpi_ != scale.Dpi()) {
+    // Drawn at the list's scale, made again when it moves to another.
+    glyphs_ = MakeGlyphList(scale(Size{GlyphWidth, GlyphHeight}), {BrowserGlyph::Floppy, BrowserGlyph::Fixed,
+                                                                   BrowserGlyph::Network, BrowserGlyph::CDROM,
+                                                                   BrowserGlyph::RAM});
+    glyphsDpi_ = scale.Dpi();
+  }
+  ImageList_Draw(glyphs_.Get(), GlyphIndex(item.type), dc, r.left + scale(1), r.top + scale(5), ILD_TRANSPARENT);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : fieldText);
-  RECT textArea{r.left + 1 + GlyphWidth + 4, r.top, r.right, r.bottom};
+  RECT textArea{r.left + scale(1 + GlyphWidth + 4), r.top, r.right, r.bottom};
   DrawTextA(dc, item.text.c_str(), static_cast<int>(item.text.size()), &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

@@ -35,6 +35,7 @@ class DriveList {
   void Draw(const DRAWITEMSTRUCT& item) const;
 
   OwnerDrawnComboBox ComboBox2;
-  ImageListHandle glyphs_;
+  mutable ImageListHandle glyphs_;
+  mutable int glyphsDpi_ = 0;
   std::vector<Item> items_;
 };

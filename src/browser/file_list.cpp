@@ -8,6 +8,7 @@
 #include "browser/file_texts.h"
 #include "common/path_helpers.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/child_control.h"
 
 namespace {
@@ -57,8 +58,15 @@ bool FileList::Create(HWND parent, const Bounds& bounds, HFONT font) {
 void FileList::SetBounds(const Bounds& bounds) {
   WindowView::SetBounds(bounds);
   const int w = bounds.width;
-  const int widths[] = {w / 3 - 24, w / 5 - 10, w / 9 - 10, w / 3 - 10, w / 9 - 10};
+  const DpiScale s = ScaleOf(window_);
+  const int widths[] = {w / 3 - s(24), w / 5 - s(10), w / 9 - s(10), w / 3 - s(10), w / 9 - s(10)};
   for (int i = 0; i < static_cast<int>(FileColumnCount); ++i) ListView_SetColumnWidth(window_, i, std::max(widths[i], 0));
+}
+
+void FileList::SetRowFont(HFONT font) {
+  font_ = font;
+  for (FontHandle& derived : fonts_) derived.Reset();
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void FileList::SetNameCaption(const std::string& caption) const {
@@ -177,7 +185,7 @@ HFONT FileList::RowFont(bool bold, bool italic, bool struck) {
   if (key == 0) return font_;
   if (!fonts_[key]) {
     LOGFONTA face{};
-    GetObjectA(font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+    GetObjectA(font_ ? font_ : GuiFont(WindowDpi(window_)), sizeof face, &face);
     face.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     face.lfItalic = italic;
     face.lfStrikeOut = struck;

@@ -17,6 +17,8 @@ class FileList : public WindowView {
   bool Create(HWND parent, const Bounds& bounds, HFONT font);
   // Column widths follow the list's width.
   void SetBounds(const Bounds& bounds);
+  // The rows' font, made again when the window's scale changes.
+  void SetRowFont(HFONT font);
 
   // Lists the files of `folder` for the patterns (cut at ";"), sorted by name; the count. Past
   // every 1000 files pending messages run; when one of them starts a fill of its own, that one's

@@ -1,20 +1,30 @@
 #include "browser/folder_list_box.h"
 
+#include "ui/dpi.h"
+
 namespace {
 constexpr int RowHeight = 16;
 constexpr int GlyphSide = 19;
 }  // namespace
 
 bool FolderListBox::Create(HWND parent, const Bounds& bounds, HFONT font, HFONT boldFont) {
-  font_ = font;
-  boldFont_ = boldFont;
-  glyphs_ = MakeGlyphList(GlyphSide, GlyphSide, {BrowserGlyph::ClosedFolder, BrowserGlyph::OpenFolder});
   if (!CreateControl({"LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                       WS_EX_CLIENTEDGE, parent, bounds, font})) {
     return false;
   }
-  SendMessageA(window_, LB_SETITEMHEIGHT, 0, RowHeight);
+  SetFonts(font, boldFont);
   return true;
+}
+
+void FolderListBox::SetFonts(HFONT font, HFONT boldFont) {
+  const DpiScale scale = ScaleOf(window_);
+  font_ = font;
+  boldFont_ = boldFont;
+  glyphSide_ = scale(GlyphSide);
+  glyphs_ = MakeGlyphList({glyphSide_, glyphSide_}, {BrowserGlyph::ClosedFolder, BrowserGlyph::OpenFolder});
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(window_, LB_SETITEMHEIGHT, 0, scale(RowHeight));
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 void FolderListBox::SetRows(std::vector<Row> rows, int selected) {
@@ -46,12 +56,14 @@ bool FolderListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &r, background ? background : GetSysColorBrush(COLOR_WINDOW));
   if (item.itemID >= rows_.size()) return true;
   const Row& row = rows_[item.itemID];
-  const int glyphLeft = r.left + 2 + 4 * row.level;
-  ImageList_Draw(glyphs_.Get(), row.open ? 1 : 0, dc, glyphLeft, r.top + (r.bottom - r.top - GlyphSide) / 2, ILD_TRANSPARENT);
+  const DpiScale scale = ScaleOf(window_);
+  const int glyphLeft = r.left + scale(2 + 4 * row.level);
+  ImageList_Draw(glyphs_.Get(), row.open ? 1 : 0, dc, glyphLeft, r.top + (r.bottom - r.top - glyphSide_) / 2,
+                 ILD_TRANSPARENT);
   const HGDIOBJ old = SelectObject(dc, selected ? boldFont_ : font_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, text);
-  RECT textArea{glyphLeft + GlyphSide, r.top, r.right, r.bottom};
+  RECT textArea{glyphLeft + glyphSide_, r.top, r.right, r.bottom};
   DrawTextA(dc, row.name.c_str(), static_cast<int>(row.name.size()), &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   SelectObject(dc, old);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);

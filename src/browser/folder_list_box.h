@@ -17,6 +17,8 @@ class FolderListBox : public ChildControl {
   };
 
   bool Create(HWND parent, const Bounds& bounds, HFONT font, HFONT boldFont);
+  // The fonts of the window's scale; the rows and glyphs follow that scale.
+  void SetFonts(HFONT font, HFONT boldFont);
   void SetRows(std::vector<Row> rows, int selected);
   const std::vector<Row>& Rows() const { return rows_; }
   int Selected() const;
@@ -32,4 +34,5 @@ class FolderListBox : public ChildControl {
   ImageListHandle glyphs_;
   HFONT font_ = nullptr;
   HFONT boldFont_ = nullptr;
+  int glyphSide_ = 0;
 };

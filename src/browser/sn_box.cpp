@@ -3,6 +3,7 @@
 #include "browser/entry_history.h"
 #include "msgbox/work_area_probe.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace {
 constexpr Size BoxClient{419, 95};
@@ -23,16 +24,17 @@ bool TSNBox::Build(const SNBoxRequest& request) {
                           WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, owner)) {
     return false;
   }
-  font_ = MakeFont("ＭＳ Ｐゴシック", -12);
-  Msg.Create(Handle(), MsgBounds, request.prompt + "：", font_.Get());
-  Edit1.Create(Handle(), EditBounds, font_.Get(), false);
-  Button3.Create(Handle(), HistoryButtonBounds, "H");
-  Panel1.Create(Handle(), PanelBounds);
+  MakeFormFont("ＭＳ Ｐゴシック", -12);
+  const DpiScale scale = ScaleOf(Handle());
+  Msg.Create(Handle(), scale(MsgBounds), request.prompt + "：", font_.Get());
+  Edit1.Create(Handle(), scale(EditBounds), font_.Get(), false);
+  Button3.Create(Handle(), scale(HistoryButtonBounds), "H");
+  Panel1.Create(Handle(), scale(PanelBounds));
   Panel1.Hide();
-  Button4.Create(Panel1.Handle(), OffBounds, "off");
-  ComboBox1.Create(Panel1.Handle(), ListBounds, font_.Get());
-  Button1.Create(Handle(), OkBounds, "登録");
-  Button2.Create(Handle(), CancelBounds, "中止");
+  Button4.Create(Panel1.Handle(), scale(OffBounds), "off");
+  ComboBox1.Create(Panel1.Handle(), scale(ListBounds), font_.Get());
+  Button1.Create(Handle(), scale(OkBounds), "登録");
+  Button2.Create(Handle(), scale(CancelBounds), "中止");
   for (TColorBtn* button : {&Button1, &Button2, &Button3, &Button4}) button->SetFont(font_.Get());
   Button1.SetDefault(true);
   Button2.SetCancel(true);

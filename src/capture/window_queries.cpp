@@ -4,7 +4,6 @@
 
 #include "ui/application.h"
 #include "ui/handles.h"
-#include "ui/physical_pixels.h"
 #include "ui/picture.h"
 #include "ui/system_function.h"
 
@@ -38,7 +37,6 @@ Bounds BoundsOf(HWND window) {
 }  // namespace
 
 Point ReadPointerPosition() {
-  const PhysicalPixelsScope physical;
   POINT p{};
   GetCursorPos(&p);
   return {p.x, p.y};
@@ -50,7 +48,6 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
       type == CaptureType::WindowUnderPointer) {
     Application::ProcessMessages();
   }
-  const PhysicalPixelsScope physical;
   CaptureScene scene;
   scene.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   const int desktopLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -83,7 +80,6 @@ bool CopyScreen(const Bounds& rectangle, Picture& into) {
     into.Clear();
     if (!into.Create({rectangle.width, rectangle.height})) return false;
   }
-  const PhysicalPixelsScope physical;
   WindowDc screen(nullptr);
   MemoryDc memory(CreateCompatibleDC(screen.Get()));
   if (!screen.Get() || !memory) return false;

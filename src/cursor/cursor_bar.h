@@ -38,6 +38,11 @@ class CursorBar {
   bool SaveHistory() const { return history_.SaveHistory(); }
   // The preview empties with the picture it follows.
   void EmptyPreview() { preview_.EmptyPreview(); }
+  // The main window moved to another scale.
+  void ChangeScale() {
+    lists_.FitItems();
+    preview_.RenderCursorPreview();
+  }
 
  private:
   CursorPreview preview_;

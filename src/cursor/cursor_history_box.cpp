@@ -6,6 +6,7 @@
 #include "common/work_files.h"
 #include "cursor/cursor_pictures.h"
 #include "cursor/load_cursor_entry.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace {
@@ -43,8 +44,14 @@ bool CursorHistoryBox::Compose(COLORREF background, Picture& into) const {
 
 int CursorHistoryBox::TakeThumbnail(const Picture& composition) {
   const int slot = history_.FirstFreeSlot();
-  if (slot < 0 || !MakeThumbnail(composition, thumbnails_[static_cast<std::size_t>(slot)])) return CursorHistory::NoSlot;
+  if (slot < 0 || !MakeThumbnail(composition, ThumbnailSize(), thumbnails_[static_cast<std::size_t>(slot)])) {
+    return CursorHistory::NoSlot;
+  }
   return slot;
+}
+
+Size CursorHistoryBox::ThumbnailSize() const {
+  return ScaleOf(controls_.ComboBox_Icon_File.Handle())(Size{16, 16});
 }
 
 void CursorHistoryBox::ShowItems() {
@@ -59,7 +66,7 @@ void CursorHistoryBox::ShowItems() {
 
 void CursorHistoryBox::WidenFor(const std::string& name) {
   OwnerDrawnComboBox& list = controls_.ComboBox_Icon_File;
-  const int wanted = TextWidth(window_.Window().Font(), name) + 51;
+  const int wanted = TextWidth(window_.Window().Font(), name) + ScaleOf(list.Handle())(51);
   const Bounds b = list.GetBounds();
   if (b.width < wanted) list.SetBounds({b.left, b.top, wanted, b.height});
 }
@@ -165,22 +172,23 @@ void CursorHistoryBox::ComboBox_Icon_FileDrawItem(const DRAWITEMSTRUCT& item) co
   SetDCBrushColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   const CursorHistory::Item& entry = history_.Items()[index];
-  int textLeft = item.rcItem.left + 1;
+  const DpiScale scale = ScaleOf(item.hwndItem);
+  int textLeft = item.rcItem.left + scale(1);
   if (entry.thumbnail != CursorHistory::NoSlot && !thumbnails_[static_cast<std::size_t>(entry.thumbnail)].Empty()) {
-    thumbnails_[static_cast<std::size_t>(entry.thumbnail)].Draw(item.hDC, item.rcItem.left + 1, item.rcItem.top);
-    textLeft = item.rcItem.left + 21;
+    thumbnails_[static_cast<std::size_t>(entry.thumbnail)].Draw(item.hDC, item.rcItem.left + scale(1), item.rcItem.top);
+    textLeft = item.rcItem.left + scale(21);
   }
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   // The list's own font: the DC may come with a larger one than the items' height takes.
   const auto font = reinterpret_cast<HFONT>(SendMessageA(controls_.ComboBox_Icon_File.Handle(), WM_GETFONT, 0, 0));
-  SelectedObject selectedFont(item.hDC, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selectedFont(item.hDC, font ? font : GuiFont(scale.Dpi()));
   TextOutA(item.hDC, textLeft, item.rcItem.top, entry.name.c_str(), static_cast<int>(entry.name.size()));
 }
 
 void CursorHistoryBox::LoadHistory() {
   OwnerDrawnComboBox& list = controls_.ComboBox_Icon_File;
-  list.SetItemHeight(std::max(1, controls_.Panel_SIZE.Height() - 6));
+  list.SetItemHeight(std::max(1, controls_.Panel_SIZE.Height() - ScaleOf(list.Handle())(6)));
   const Bounds b = list.GetBounds();
   list.SetBounds({0, b.top, b.width, b.height});
   // A file that cannot be read, or is larger than any list of ours, gives an empty list.
@@ -191,7 +199,7 @@ void CursorHistoryBox::LoadHistory() {
     if (LoadCursorEntry(name, 0, cursor, workspace_.screenDepth) < 1) continue;
     Picture composition;
     if (!Compose(GetSysColor(COLOR_WINDOW), composition)) continue;
-    if (MakeThumbnail(composition, thumbnails_[i])) history_.SetThumbnail(i, static_cast<int>(i));
+    if (MakeThumbnail(composition, ThumbnailSize(), thumbnails_[i])) history_.SetThumbnail(i, static_cast<int>(i));
     WidenFor(name);
   }
   ShowItems();

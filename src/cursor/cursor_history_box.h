@@ -33,6 +33,7 @@ class CursorHistoryBox {
   void ComboBox_Icon_FileDrawItem(const DRAWITEMSTRUCT& item) const;
 
  private:
+  Size ThumbnailSize() const;
   std::string HistoryFile() const;
   // Steps shared by the dialog and the list: the file's first image becomes the current cursor
   // (a failure is reported) and is composed as the preview shows it.

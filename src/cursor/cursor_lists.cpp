@@ -6,12 +6,14 @@
 #include "cursor/cursor_pictures.h"
 #include "cursor/cursor_sources.h"
 #include "cursor/load_cursor_entry.h"
+#include "ui/dpi.h"
 #include "ui/registry.h"
 
 namespace {
 
 constexpr const char* CgLoadFailedText = "ＣＧロードに失敗しました";
 constexpr int ImageListLimit = 200;
+constexpr int DesignCursorSide = 32;  // the built-in cursors and their hot spots are designed at it
 
 // A system cursor, or one of the program's own cursor resources.
 HICON CursorResource(int number, bool ours) {
@@ -40,11 +42,26 @@ void CursorLists::Create() {
   lists_.ComboBox_Icon.onDrawItem = [this](const DRAWITEMSTRUCT& item) {
     DrawItem(lists_.ComboBox_Icon, imagePictures_, item);
   };
-  for (OwnerDrawnComboBox* list : {&lists_.ComboBox_Icon, &lists_.ComboBox_Select, &lists_.ComboBox_DEFAULT,
-                                   &lists_.ComboBox_Arrow}) {
-    list->SetItemHeight(32);
-  }
+  FitItems();
   lists_.ComboBox_Icon.SetEnabled(false);
+}
+
+void CursorLists::FitItems() const {
+  for (const OwnerDrawnComboBox* list : {&lists_.ComboBox_Select, &lists_.ComboBox_DEFAULT, &lists_.ComboBox_Arrow}) {
+    list->SetItemHeight(CursorSize().height);
+  }
+  if (largest_.height == 0) lists_.ComboBox_Icon.SetItemHeight(CursorSize().height);
+  LayoutCursorBoxes();
+}
+
+Size CursorLists::CursorSize() const {
+  const int dpi = WindowDpi(window_.Window().Handle());
+  return {SystemMetric(SM_CXCURSOR, dpi), SystemMetric(SM_CYCURSOR, dpi)};
+}
+
+Point CursorLists::AtCursorSize(Point designed) const {
+  const Size size = CursorSize();
+  return {MulDiv(designed.x, size.width, DesignCursorSide), MulDiv(designed.y, size.height, DesignCursorSide)};
 }
 
 // Drawing an item: the list's brush, then the picture with its maroon turned into that brush.
@@ -57,7 +74,7 @@ void CursorLists::DrawItem(const OwnerDrawnComboBox& list, const std::vector<Pic
   if (item.itemID == static_cast<UINT>(-1)) return;
   const auto index = static_cast<std::size_t>(list.Data(static_cast<int>(item.itemID)));
   if (index < pictures.size()) {
-    DrawItemPicture(item.hDC, pictures[index], {item.rcItem.left + 5, item.rcItem.top}, brush);
+    DrawItemPicture(item.hDC, pictures[index], {item.rcItem.left + ScaleOf(list.Handle())(5), item.rcItem.top}, brush);
   }
 }
 
@@ -85,17 +102,17 @@ bool CursorLists::BuildSystemCursor(int index) {
   bool built = false;
   switch (entry.kind) {
     case SystemCursorKind::System:
-      built = DrawCursorHandle(CursorResource(entry.resource, false), cursor);
+      built = DrawCursorHandle(CursorResource(entry.resource, false), CursorSize(), cursor);
       break;
     case SystemCursorKind::Ours:
-      built = DrawCursorHandle(CursorResource(entry.resource, true), cursor);
+      built = DrawCursorHandle(CursorResource(entry.resource, true), CursorSize(), cursor);
       break;
     case SystemCursorKind::SizeGlyph:
-      built = TakeGlyph(Glyph::Size, cursor);
+      built = TakeGlyph(Glyph::Size, CursorSize(), cursor);
       break;
     case SystemCursorKind::None:
       // Nothing shows: a white mask and a black colour image.
-      built = cursor.andMask.Create({32, 32}) && cursor.xorColour.Create({32, 32});
+      built = cursor.andMask.Create(CursorSize()) && cursor.xorColour.Create(CursorSize());
       if (built) FillPicture(cursor.andMask, RGB(255, 255, 255));
       break;
   }
@@ -119,9 +136,10 @@ bool CursorLists::BuildSchemeRole(int index) {
       return false;
     }
   } else {
-    const bool built = role.fallback == SchemeFallback::PenGlyph    ? TakeGlyph(Glyph::Pen, cursor)
-                       : role.fallback == SchemeFallback::SizeGlyph ? TakeGlyph(Glyph::Size, cursor)
-                                                                    : DrawCursorHandle(CursorResource(role.systemCursor, false), cursor);
+    const bool built = role.fallback == SchemeFallback::PenGlyph    ? TakeGlyph(Glyph::Pen, CursorSize(), cursor)
+                       : role.fallback == SchemeFallback::SizeGlyph ? TakeGlyph(Glyph::Size, CursorSize(), cursor)
+                                                                    : DrawCursorHandle(CursorResource(role.systemCursor, false),
+                                                                                       CursorSize(), cursor);
     if (built) cursor.fromBitmap = false;
   }
   Redraw(cursor);
@@ -133,7 +151,7 @@ bool CursorLists::BuildSchemeRole(int index) {
 bool CursorLists::BuildArrow(int index) {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.sourceFile.clear();
-  const bool built = TakeGlyph(ArrowEntries[static_cast<std::size_t>(index)].glyph, cursor);
+  const bool built = TakeGlyph(ArrowEntries[static_cast<std::size_t>(index)].glyph, CursorSize(), cursor);
   if (built) cursor.fromBitmap = false;
   MakeItemPicture(arrowPictures_[static_cast<std::size_t>(index)]);
   preview_.RenderCursorPreview();
@@ -167,7 +185,7 @@ void CursorLists::ComboBox_DEFAULTClick() {
   const int index = lists_.ComboBox_DEFAULT.Selected();
   if (index < 0) return;
   workspace_.cursor.sourceFile.clear();
-  workspace_.cursor.hotSpot = SystemCursorEntries[static_cast<std::size_t>(index)].hotSpot;
+  workspace_.cursor.hotSpot = AtCursorSize(SystemCursorEntries[static_cast<std::size_t>(index)].hotSpot);
   preview_.ShowHotSpot();
   BuildSystemCursor(index);
   LayoutCursorBoxes();
@@ -177,7 +195,7 @@ void CursorLists::ComboBox_ArrowClick() {
   const int index = lists_.ComboBox_Arrow.Selected();
   if (index < 0) return;
   workspace_.cursor.sourceFile.clear();
-  workspace_.cursor.hotSpot = ArrowEntries[static_cast<std::size_t>(index)].hotSpot;
+  workspace_.cursor.hotSpot = AtCursorSize(ArrowEntries[static_cast<std::size_t>(index)].hotSpot);
   preview_.ShowHotSpot();
   BuildArrow(index);
   LayoutCursorBoxes();
@@ -237,7 +255,7 @@ void CursorLists::ListFileImages(std::string file) {
     list.Add(i);
   }
   const Bounds bounds = list.GetBounds();
-  list.SetBounds({bounds.left, bounds.top, largest_.width + 33, bounds.height});
+  list.SetBounds({bounds.left, bounds.top, largest_.width + ScaleOf(list.Handle())(33), bounds.height});
   list.SetItemHeight(largest_.height);
   listedFile_ = file;
   list.Select(0);
@@ -247,11 +265,12 @@ void CursorLists::ListFileImages(std::string file) {
 }
 
 void CursorLists::LayoutCursorBoxes() const {
-  int left = lists_.Panel_Icon.GetBounds().Right() + 4;
+  const int gap = ScaleOf(lists_.Panel_Icon.Handle())(4);
+  int left = lists_.Panel_Icon.GetBounds().Right() + gap;
   for (const OwnerDrawnComboBox* list :
        {&lists_.ComboBox_Icon, &lists_.ComboBox_Select, &lists_.ComboBox_DEFAULT, &lists_.ComboBox_Arrow}) {
     const Bounds b = list->GetBounds();
     list->SetBounds({left, b.top, b.width, b.height});
-    left += b.width + 4;
+    left += b.width + gap;
   }
 }

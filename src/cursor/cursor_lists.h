@@ -38,8 +38,15 @@ class CursorLists {
   void ListFileImages(std::string file);  // a copy: the load it starts clears the source file
   bool LoadListedImage(const CursorFileBytes& file, int index);
   void LayoutCursorBoxes() const;
+  // The items as high as the cursors at the window's (new) scale.
+  void FitItems() const;
 
  private:
+  // The system's cursor size at the main window's scale: the size of the system cursors and
+  // built-in glyphs taken, and of the lists' items.
+  Size CursorSize() const;
+  // A hot spot designed for a 32 × 32 cursor, at that size.
+  Point AtCursorSize(Point designed) const;
   // Builds every entry with its item picture, then selects and clicks the start-up entry.
   void FillList(OwnerDrawnComboBox& list, std::vector<Picture>& pictures, std::size_t count,
                 bool (CursorLists::*build)(int), int startIndex);

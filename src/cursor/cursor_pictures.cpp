@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/design_scale.h"
 #include "cursor/icon_drawing.h"
 #include "picture/stamp_cursor.h"
 #include "ui/handles.h"
@@ -18,15 +19,14 @@ void FillPicture(Picture& picture, COLORREF colour) {
   std::fill_n(picture.Pixels(), static_cast<std::size_t>(picture.Width()) * picture.Height(), pixel);
 }
 
-bool DrawCursorHandle(HICON handle, CurrentCursor& cursor) {
-  const Size size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+bool DrawCursorHandle(HICON handle, Size size, CurrentCursor& cursor) {
   const auto pictures = handle ? DrawIconApart(handle, size) : std::nullopt;
   return pictures && cursor.andMask.Assign(pictures->andMask) && cursor.xorColour.Assign(pictures->xorColour);
 }
 
-bool TakeGlyph(Glyph glyph, CurrentCursor& cursor) {
+bool TakeGlyph(Glyph glyph, Size size, CurrentCursor& cursor) {
   const GlyphPair pair = GlyphPictures(glyph);
-  return cursor.andMask.Assign(pair.andMask) && cursor.xorColour.Assign(pair.xorColour);
+  return cursor.andMask.Assign(ArtAtSize(pair.andMask, size)) && cursor.xorColour.Assign(ArtAtSize(pair.xorColour, size));
 }
 
 bool ComposeCursor(const CurrentCursor& cursor, COLORREF background, bool combineWithOr, Picture& into) {
@@ -36,8 +36,8 @@ bool ComposeCursor(const CurrentCursor& cursor, COLORREF background, bool combin
   return true;
 }
 
-bool MakeThumbnail(const Picture& picture, Picture& thumbnail) {
-  return !picture.Empty() && thumbnail.StretchFrom(picture, {16, 16});
+bool MakeThumbnail(const Picture& picture, Size size, Picture& thumbnail) {
+  return !picture.Empty() && thumbnail.StretchFrom(picture, size);
 }
 
 void DrawItemPicture(HDC dc, const Picture& picture, Point at, COLORREF background) {

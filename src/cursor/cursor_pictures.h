@@ -13,16 +13,17 @@ inline constexpr COLORREF ListBackground = RGB(128, 0, 0);
 void FillPicture(Picture& picture, COLORREF colour);
 
 // Draws a system or resource cursor over black (the colour image) and over white, exclusive-or'ed
-// with the first (the mask), at the standard icon size.
-bool DrawCursorHandle(HICON handle, CurrentCursor& cursor);
+// with the first (the mask), at `size` (the system's cursor size where it is shown).
+bool DrawCursorHandle(HICON handle, Size size, CurrentCursor& cursor);
 
-bool TakeGlyph(Glyph glyph, CurrentCursor& cursor);
+// A built-in glyph drawn at `size` (its design is 32 × 32).
+bool TakeGlyph(Glyph glyph, Size size, CurrentCursor& cursor);
 
 // The cursor drawn on a picture of its own size filled with `background`.
 bool ComposeCursor(const CurrentCursor& cursor, COLORREF background, bool combineWithOr, Picture& into);
 
-// A 16 x 16 copy of the picture.
-bool MakeThumbnail(const Picture& picture, Picture& thumbnail);
+// A copy of the picture at `size` (16 × 16 at the window's scale).
+bool MakeThumbnail(const Picture& picture, Size size, Picture& thumbnail);
 
 // Draws the picture with its list-background pixels in `background`.
 void DrawItemPicture(HDC dc, const Picture& picture, Point at, COLORREF background);

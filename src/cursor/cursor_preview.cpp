@@ -3,6 +3,7 @@
 #include "common/decimal.h"
 #include "cursor/cursor_pictures.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "workspace/main_menu.h"
 
 namespace {
@@ -19,7 +20,7 @@ CursorPreview::CursorPreview(Workspace& workspace, MainWindowServices& window, P
       PopupMenu_IXY(HotSpotPopupTable(), true) {}
 
 void CursorPreview::Create() {
-  Image_Icon.Create(Panel_Icon.Handle(), {2, 2});
+  Image_Icon.Create(Panel_Icon.Handle(), ScaleOf(Panel_Icon.Handle())(Point{2, 2}));
   Image_Icon.onMouseDown = [this](MouseButton, Point at) { Image_IconMouseDown(at); };
   Image_Icon.onDrop = [this](POINT screen) {
     if (onDrop) onDrop(screen);
@@ -39,9 +40,11 @@ void CursorPreview::RenderCursorPreview() {
   CurrentCursor& cursor = workspace_.cursor;
   cursor.combineWithOr = cursor.fromBitmap;
   if (!ComposeCursor(cursor, window_.Window().Colour(), cursor.combineWithOr, preview_)) preview_.Clear();
+  // The cursor pixel for pixel, in a border of the window's scale.
   const Size size = preview_.GetSize();
   const Bounds panel = Panel_Icon.GetBounds();
-  Panel_Icon.SetBounds({panel.left, panel.top, size.width + 6, size.height + 6});
+  const int border = ScaleOf(Panel_Icon.Handle())(6);
+  Panel_Icon.SetBounds({panel.left, panel.top, size.width + border, size.height + border});
   Image_Icon.SetPicture(&preview_);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace {
@@ -149,14 +150,16 @@ void TColorBtn::PressLook(bool byMouse) {
   pressedFontColour_ = NormalFontColour() != RGB(0, 0, 0) ? RGB(0xDD, 0xDD, 0xDD) : RGB(0x33, 0x33, 0x33);
   if (byMouse && IsWindowEnabled(Handle()) && IsWindowVisible(Handle())) SetFocus(Handle());
   const Bounds b = GetBounds();
-  SetBounds({b.left + 1, b.top + 1, b.width, b.height});
+  const int sink = ScaleOf(Handle())(1);
+  SetBounds({b.left + sink, b.top + sink, b.width, b.height});
   Repaint();
 }
 
 void TColorBtn::ReleaseLook() {
   pressed_ = false;
   const Bounds b = GetBounds();
-  SetBounds({b.left - 1, b.top - 1, b.width, b.height});
+  const int sink = ScaleOf(Handle())(1);
+  SetBounds({b.left - sink, b.top - sink, b.width, b.height});
   Repaint();
 }
 
@@ -164,12 +167,10 @@ void TColorBtn::Repaint() const {
   if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-HGDIOBJ TColorBtn::CaptionFont() const {
-  HFONT font = font_;
-  if (!font) {
-    if (const Form* parent = Form::FromHandle(GetParent(Handle()))) font = parent->Font();
-  }
-  return font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT);
+HFONT TColorBtn::CaptionFont() const {
+  if (font_) return font_;
+  if (const Form* parent = Form::FromHandle(GetParent(Handle())); parent && parent->Font()) return parent->Font();
+  return GuiFont(WindowDpi(Handle()));
 }
 
 void TColorBtn::Paint() {
@@ -183,8 +184,9 @@ void TColorBtn::Paint() {
   // Bevel: raised normally, lowered while pressed.
   const COLORREF light = pressed_ ? GetSysColor(COLOR_BTNSHADOW) : GetSysColor(COLOR_BTNHIGHLIGHT);
   const COLORREF dark = pressed_ ? GetSysColor(COLOR_BTNHIGHLIGHT) : GetSysColor(COLOR_BTNSHADOW);
+  const DpiScale scale = ScaleOf(Handle());
   RECT edge = area;
-  for (int i = 0; i < BevelWidth(); ++i) {
+  for (int i = 0; i < scale(BevelWidth()); ++i) {
     BrushHandle lightBrush(CreateSolidBrush(light));
     BrushHandle darkBrush(CreateSolidBrush(dark));
     RECT top{edge.left, edge.top, edge.right, edge.top + 1};
@@ -206,7 +208,7 @@ void TColorBtn::Paint() {
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (GetFocus() == Handle()) {
     RECT focus = area;
-    InflateRect(&focus, -4, -4);
+    InflateRect(&focus, -scale(4), -scale(4));
     DrawFocusRect(dc, &focus);
   }
   EndPaint(Handle(), &paint);
@@ -224,7 +226,10 @@ LRESULT TColorBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Repaint();
       return result;
     }
-    case WM_GETFONT:  // as the system's buttons answer: the font the caption is drawn in
+    case WM_SETFONT:
+      SetFont(reinterpret_cast<HFONT>(wParam));
+      return 0;
+    case WM_GETFONT:
       return reinterpret_cast<LRESULT>(CaptionFont());
     case WM_RBUTTONDOWN:
       if (OnRightDown) OnRightDown();

@@ -56,7 +56,8 @@ class TColorBtn : public Form {
   void PressLook(bool byMouse);
   void ReleaseLook();
   void Paint();
-  HGDIOBJ CaptionFont() const;
+  // Its own font, else its form's, else the GUI font at its scale.
+  HFONT CaptionFont() const;
   void Repaint() const;
   COLORREF NormalColour() const;
   COLORREF NormalFontColour() const;

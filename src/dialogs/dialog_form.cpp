@@ -2,6 +2,7 @@
 
 #include "dialogs/color_btn.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -26,10 +27,27 @@ DialogForm::DialogForm() : colour_(GetSysColor(COLOR_BTNFACE)), fontColour_(GetS
 
 bool DialogForm::CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner) {
   RegisterWindowClass(className);
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  return CreateWindowOfClass(className, "", style, exStyle, {0, 0, frame.right - frame.left, frame.bottom - frame.top},
-                             owner);
+  const Bounds over = owner ? WindowView(owner).GetBounds() : Bounds{};
+  if (!CreateWindowOfClass(className, "", style, exStyle, {over.left, over.top, client.width, client.height}, owner)) {
+    return false;
+  }
+  const Size frame = FrameSizeFor(ScaleOf(Handle())(client));
+  SetBounds({over.left, over.top, frame.width, frame.height});
+  return true;
+}
+
+void DialogForm::MakeFormFont(const char* face, int designHeight) {
+  fontFace_ = face;
+  fontHeight_ = designHeight;
+  font_ = MakeFont(face, designHeight, WindowDpi(Handle()));
+}
+
+void DialogForm::DpiChanged(int oldDpi, int newDpi) {
+  Form::DpiChanged(oldDpi, newDpi);
+  if (!fontFace_) return;
+  const FontHandle old = std::move(font_);
+  font_ = MakeFont(fontFace_, fontHeight_, newDpi);
+  ReplaceFont(old.Get(), font_.Get());
 }
 
 void DialogForm::SetStandardColor(bool standard) {

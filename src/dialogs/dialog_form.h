@@ -20,8 +20,12 @@ class DialogForm : public Form {
 
  protected:
   DialogForm();
-  // A top-level window of `client` size owned by `owner`.
+  // A top-level window owned by `owner` with a client area of `client` design units, at the
+  // owner's scale (it is made over the owner).
   bool CreateDialogWindow(const char* className, Size client, DWORD style, DWORD exStyle, HWND owner);
+  // font_ := the face at the design height, at the window's scale (and again when it changes).
+  void MakeFormFont(const char* face, int designHeight);
+  void DpiChanged(int oldDpi, int newDpi) override;
   void FormShow() override;
   // The main window's colour and font colour, when it is one of ours.
   void TakeMainWindowColours();
@@ -36,6 +40,8 @@ class DialogForm : public Form {
  private:
   LRESULT ControlColours(HDC dc, bool field) const;
   FocusMemory focus_;
+  const char* fontFace_ = nullptr;
+  int fontHeight_ = 0;
 
   COLORREF colour_;
   COLORREF fontColour_;

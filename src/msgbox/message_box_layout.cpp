@@ -19,18 +19,21 @@ void WidenMemoTowards(Bounds& memo, const Bounds& anchor) {
 MessageBoxLayout LayOutMessageBox(const MessageBoxMeasures& m, MessageBoxKind kind, bool countDown,
                                   int timeoutAnswer) {
   MessageBoxLayout l;
-  const Size pic = m.picture;
-  const Size btn = m.button;
+  const DpiScale scale(m.dpi);
+  const Size pic = scale(m.picture);
+  const Size btn = scale(m.button);
+  const int markerHeight = scale(m.markerHeight);
+  const int minimumGap = scale(MinimumGap);
 
-  l.memo = {2 * pic.width, m.memoTop, m.text.width + 10, m.text.height - 2 * m.fontHeight};
+  l.memo = {2 * pic.width, scale(m.memoTop), m.text.width + scale(10), m.text.height - 2 * scale(m.fontHeight)};
   l.client.width = 3 * pic.width + l.memo.width;
   l.client.height = pic.height > l.memo.height ? 3 * pic.height + btn.height + pic.height / 2
                                                : l.memo.height + btn.height + 2 * pic.height + pic.height / 2;
 
-  l.picture = {16, std::max(16, l.memo.top + (l.memo.height - pic.height) / 2 - 4)};
+  l.picture = {scale(16), std::max(scale(16), l.memo.top + (l.memo.height - pic.height) / 2 - scale(4))};
   const int below = std::max(l.memo.Bottom(), l.picture.y + pic.height);
   const int buttonTop = below + (l.client.height - below - btn.height) / 2;
-  const int markerTop = buttonTop - m.markerHeight;
+  const int markerTop = buttonTop - markerHeight;
 
   auto button = [&](int left) { return Bounds{left, buttonTop, btn.width, btn.height}; };
   l.showPausePair = countDown;
@@ -40,7 +43,7 @@ MessageBoxLayout LayOutMessageBox(const MessageBoxMeasures& m, MessageBoxKind ki
     if (!countDown) {
       l.ok = button((l.client.width - btn.width) / 2);
     } else {
-      const int gap = std::max(MinimumGap, (l.client.width - 2 * btn.width) / 3);
+      const int gap = std::max(minimumGap, (l.client.width - 2 * btn.width) / 3);
       l.ok = button(gap);
       l.pause = button(l.ok.Right() + gap);
       l.showMarker = timeoutAnswer == 1 || timeoutAnswer == 2;
@@ -49,11 +52,11 @@ MessageBoxLayout LayOutMessageBox(const MessageBoxMeasures& m, MessageBoxKind ki
   } else {
     l.showYesNo = true;
     if (!countDown) {
-      const int gap = std::max(MinimumGap, (l.client.width - 2 * btn.width) / 3);
+      const int gap = std::max(minimumGap, (l.client.width - 2 * btn.width) / 3);
       l.yes = button(gap);
       l.no = button(l.yes.Right() + gap);
     } else {
-      const int gap = std::max(MinimumGap, (l.client.width - 3 * btn.width) / 4);
+      const int gap = std::max(minimumGap, (l.client.width - 3 * btn.width) / 4);
       l.yes = button(gap);
       l.no = button(l.yes.Right() + gap);
       l.pause = button(l.no.Right() + gap);
@@ -64,10 +67,10 @@ MessageBoxLayout LayOutMessageBox(const MessageBoxMeasures& m, MessageBoxKind ki
   if (countDown) l.resume = l.pause;
 
   switch (timeoutAnswer) {
-    case 1: l.marker = {l.ok.left, markerTop, btn.width, m.markerHeight}; break;
-    case 6: l.marker = {l.yes.left, markerTop, btn.width, m.markerHeight}; break;
-    case 7: l.marker = {l.no.left, markerTop, btn.width, m.markerHeight}; break;
-    case 2: l.marker = {l.resume.left + btn.width, 3, btn.width, m.markerHeight}; break;
+    case 1: l.marker = {l.ok.left, markerTop, btn.width, markerHeight}; break;
+    case 6: l.marker = {l.yes.left, markerTop, btn.width, markerHeight}; break;
+    case 7: l.marker = {l.no.left, markerTop, btn.width, markerHeight}; break;
+    case 2: l.marker = {l.resume.left + btn.width, scale(3), btn.width, markerHeight}; break;
     default: l.showMarker = false; break;
   }
 

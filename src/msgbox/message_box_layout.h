@@ -1,7 +1,9 @@
 #pragma once
-#include "common/geometry.h"
+#include "common/design_scale.h"
 
-// Sizing and placement of the message box's controls, from the measured text.
+// Sizing and placement of the message box's controls, from the measured text. The measures are
+// design values (96 DPI) but for the text and the count label, measured in the box's own font;
+// the layout is in pixels at `dpi`.
 
 enum class MessageBoxKind { Ok, YesNo };
 
@@ -13,6 +15,7 @@ struct MessageBoxMeasures {
   Size button{89, 33};           // every TColorBtn of the box
   int markerHeight = 3;          // Label_Select, as wide as a button
   Size countLabel;               // Label_TM with its longest text
+  int dpi = DesignDpi;           // the box's scale
 };
 
 struct MessageBoxLayout {

@@ -5,6 +5,7 @@
 #include "msgbox/work_area_probe.h"
 #include "ui/application.h"
 #include "ui/child_control.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -57,10 +58,12 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   HWND owner = request.source ? request.source : Application::MainWindow();
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
-  if (!CreateWindowOfClass(ClassName, "", style, exStyle, {0, 0, 423, 251}, owner)) return false;
+  // Created over its owner, so that it has the owner's scale from the start.
+  const Bounds over = owner ? WindowView(owner).GetBounds() : Bounds{};
+  if (!CreateWindowOfClass(ClassName, "", style, exStyle, {over.left, over.top, 423, 251}, owner)) return false;
   TakeMainWindowColours();
-  font_ = MakeFont("System", -13);
-  picture_ = request.kind == MessageBoxKind::YesNo ? QuestionPicture() : InformationPicture();
+  const DpiScale scale = ScaleOf(Handle());
+  font_ = MakeFont("System", -13, scale.Dpi());
   countText_ = request.countText;
 
   // Msg measures the text; Label_TM its longest count.
@@ -68,11 +71,13 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   measures.text = TextExtent(font_.Get(), request.text);
   measures.fontHeight = -13;
   measures.countLabel = TextExtent(font_.Get(), countText_ + "秒");
+  measures.dpi = scale.Dpi();
   const MessageBoxLayout layout = LayOutMessageBox(measures, request.kind, request.countDown, request.timeoutAnswer);
+  art_ = request.kind == MessageBoxKind::YesNo ? QuestionPicture() : InformationPicture();
+  picture_ = ArtAtSize(art_, scale(Size{art_.width, art_.height}));
 
-  RECT frame{0, 0, layout.client.width, layout.client.height};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  SetBounds({0, 0, frame.right - frame.left, frame.bottom - frame.top});
+  const Size frame = FrameSizeFor(layout.client);
+  SetBounds({over.left, over.top, frame.width, frame.height});
   picturePosition_ = layout.picture;
 
   MemoMsg = CreateChildWindow({"EDIT", WithCarriageReturns(request.text), ES_MULTILINE | ES_READONLY, 0, Handle(),
@@ -115,6 +120,17 @@ bool TMKBox::Build(const MKBoxRequest& request) {
   SetCaption(request.title.empty() ? Application::Title() : request.title);
   Timer1.SetEnabled(request.countDown);
   return true;
+}
+
+void TMKBox::DpiChanged(int oldDpi, int newDpi) {
+  Form::DpiChanged(oldDpi, newDpi);
+  FontHandle old = std::move(font_);
+  font_ = MakeFont("System", -13, newDpi);
+  ReplaceFont(old.Get(), font_.Get());
+  picturePosition_ = {Rescale(picturePosition_.x, oldDpi, newDpi), Rescale(picturePosition_.y, oldDpi, newDpi)};
+  picture_ = ArtAtSize(art_, DpiScale(newDpi)(Size{art_.width, art_.height}));
+  shownPicture_ = {};
+  DrawPicture();
 }
 
 void TMKBox::FormPaint() {

@@ -47,6 +47,7 @@ class TMKBox : public Form {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
   void FormShow() override;
+  void DpiChanged(int oldDpi, int newDpi) override;
 
  private:
   void FormPaint();
@@ -60,7 +61,8 @@ class TMKBox : public Form {
   FontHandle font_;
   COLORREF colour_;
   COLORREF fontColour_;
-  PixelBuffer picture_;        // Image_MK or Image_YN
+  PixelBuffer art_;            // Image_MK or Image_YN as designed
+  PixelBuffer picture_;        // the same at the box's scale
   PixelBuffer shownPicture_;   // what Image_Box shows
   Point picturePosition_;
   bool markerShown_ = false;

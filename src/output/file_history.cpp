@@ -5,6 +5,7 @@
 #include "common/list_file.h"
 #include "common/work_files.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -23,22 +24,23 @@ void Beep() { MessageBeep(MB_ICONEXCLAMATION); }
 }  // namespace
 
 void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font) {
+  const DpiScale scale = ScaleOf(parent);
   Panel_FHIS.Create(parent, bounds);
   Panel_FHIS.SetColour(colour);
   Panel_FHIS.Hide();
-  Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, HeadHeight});
+  Panel_FHIS_Head.Create(Panel_FHIS.Handle(), {0, 0, bounds.width, scale(HeadHeight)});
   Panel_FHIS_Head.SetColour(colour);
   const HWND head = Panel_FHIS_Head.Handle();
   // The caption and the count take the width their texts need in the font, which for the
   // system font is more than its height suggests (its full-width characters are 16 wide).
   constexpr const char* Caption = "ファイルヒストリー";
-  const int captionWidth = std::max(120, TextWidth(font, Caption));
+  const int captionWidth = std::max(scale(120), TextWidth(font, Caption));
   // Their height is at least the font's line (18 for that font), for which the head has room.
-  const int labelHeight = std::max(16, FontLineHeight(font));
-  Label_FHIS.Create(head, {6, 5, captionWidth, labelHeight}, Caption, font);
-  const int countLeft = 6 + captionWidth + 4;
-  const int countWidth = std::max(60, TextWidth(font, WidestCountText));
-  Label_FHIS_KOSU.Create(head, {countLeft, 5, countWidth, labelHeight}, "0ｺ", font);
+  const int labelHeight = std::max(scale(16), FontLineHeight(font));
+  Label_FHIS.Create(head, {scale(6), scale(5), captionWidth, labelHeight}, Caption, font);
+  const int countLeft = scale(6) + captionWidth + scale(4);
+  const int countWidth = std::max(scale(60), TextWidth(font, WidestCountText));
+  Label_FHIS_KOSU.Create(head, {countLeft, scale(5), countWidth, labelHeight}, "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;
@@ -46,24 +48,30 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   } buttons[] = {{Button_FHIS_DEL, "削除", &FileHistory::Button_FHIS_DELClick},
                  {Button_FHIS_ALLDEL, "ALL", &FileHistory::Button_FHIS_ALLDELClick},
                  {Button_MODOSU, "戻す", &FileHistory::Button_MODOSUClick}};
-  int left = std::max(196, countLeft + countWidth + 4);
+  // Buttons in pixels from here: they follow the texts.
+  const Bounds button = scale(Bounds{0, 1, ButtonWidth, HeadHeight - 2});
+  int left = std::max(scale(196), countLeft + countWidth + scale(4));
   for (const auto& b : buttons) {
-    b.button.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, b.caption);
+    b.button.Create(head, {left, button.top, button.width, button.height}, b.caption);
     b.button.OnClick = [this, click = b.click] { (this->*click)(); };
-    left += ButtonWidth + 2;
+    left += button.width + scale(2);
   }
-  Button_FHIS_CLOSE.Create(head, {left, 1, ButtonWidth, HeadHeight - 2}, "閉じる");
+  Button_FHIS_CLOSE.Create(head, {left, button.top, button.width, button.height}, "閉じる");
   Button_FHIS_CLOSE.OnClick = [this] { Button_FHIS_CLOSEClick(); };
-  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, HeadHeight, bounds.width, bounds.height - HeadHeight});
+  ListBox_FHIS.Create(Panel_FHIS.Handle(), {0, scale(HeadHeight), bounds.width, bounds.height - scale(HeadHeight)});
   ListBox_FHIS.SetFont(font);
-  ListBox_FHIS.SetItemHeight(RowHeight);
+  ListBox_FHIS.SetItemHeight(scale(RowHeight));
   ListBox_FHIS.onDoubleClick = [this] { ListBox_FHISDblClick(); };
 }
 
 void FileHistory::Fit(int width, int height) const {
+  const DpiScale scale = ScaleOf(Panel_FHIS.Handle());
+  const int headHeight = scale(HeadHeight);
   Panel_FHIS.SetBounds({0, 0, width, height});
-  Panel_FHIS_Head.SetBounds({0, 0, width, HeadHeight});
-  ListBox_FHIS.SetBounds({0, HeadHeight, width, std::max(0, height - HeadHeight)});
+  Panel_FHIS_Head.SetBounds({0, 0, width, headHeight});
+  ListBox_FHIS.SetBounds({0, headHeight, width, std::max(0, height - headHeight)});
+  // Also after a change of scale, which gives the list a new font.
+  ListBox_FHIS.SetItemHeight(scale(RowHeight));
 }
 
 void FileHistory::Bind(CommandTable& commands) { commands.Bind("MF_FHIS", [this] { MF_FHISClick(); }); }

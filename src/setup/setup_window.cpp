@@ -1,7 +1,5 @@
 #include "setup/setup_window.h"
 
-#include <algorithm>
-
 #include "browser/dir2open_dlg.h"
 #include "common/decimal.h"
 #include "common/program_identity.h"
@@ -10,6 +8,7 @@
 #include "setup/setup_texts.h"
 #include "shell/file_system.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/panel.h"
 #include "ui/registry.h"
 
@@ -19,6 +18,9 @@ constexpr Size ClientArea{456, 171};
 constexpr Bounds SetButtonPlace{262, 140, 90, 25};
 constexpr ColourValue QuiloGreen = 0x008000;
 constexpr ColourValue White = 0xFFFFFF;
+// The window's font.
+constexpr const char* TextFace = "System";
+constexpr int TextHeight = -13;
 
 COLORREF ResolveColour(ColourValue colour) {
   return IsSystemColour(colour) ? GetSysColor(SystemColourIndex(colour)) : static_cast<COLORREF>(colour) & 0xFFFFFF;
@@ -38,7 +40,6 @@ SetupWindow::SetupWindow(SetupMode mode, std::vector<std::string> arguments)
       arguments_(std::move(arguments)),
       colour_(SystemColourValue(COLOR_BTNFACE)),
       fontColour_(SystemColourValue(COLOR_WINDOWTEXT)),
-      font_(MakeFont("System", -13)),
       Timer1(*this, 500, [this] { Timer1Timer(); }),
       Timer2(*this, 500, [this] { Timer2Timer(); }),
       Timer3(*this, 1000, [this] { Timer3Timer(); }),
@@ -50,10 +51,12 @@ COLORREF SetupWindow::FontColour() const { return ResolveColour(fontColour_); }
 bool SetupWindow::Create() {
   RegisterWindowClass(ClassName, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT frame{0, 0, ClientArea.width, ClientArea.height};
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOPMOST);
-  const Bounds initial{0, 0, frame.right - frame.left, frame.bottom - frame.top};
-  if (!CreateWindowOfClass(ClassName, ProgramTitle, style, WS_EX_TOPMOST, initial, nullptr)) return false;
+  if (!CreateWindowOfClass(ClassName, ProgramTitle, style, WS_EX_TOPMOST,
+                           {0, 0, ClientArea.width, ClientArea.height}, nullptr)) {
+    return false;
+  }
+  const Size frame = FrameSizeFor(ScaleOf(Handle())(ClientArea));
+  SetBounds({0, 0, frame.width, frame.height});
   Application::SetMainWindow(Handle());
   SetProgramIcons();
   FormCreate();
@@ -62,33 +65,35 @@ bool SetupWindow::Create() {
 
 void SetupWindow::CreateControls() {
   const HWND self = Handle();
+  const DpiScale scale = ScaleOf(self);
+  font_ = MakeFont(TextFace, TextHeight, scale.Dpi());
   const HFONT font = font_.Get();
   const std::string program = ProgramFileName;
-  // A label is at least a line of its font high: the raster System font of a Japanese system has
-  // an 18-pixel line, whose last rows its Japanese letters reach.
-  const int labelHeight = std::max(16, FontLineHeight(font));
-  Label1.Create(self, {8, 10, 300, labelHeight}, program + "を置くフォルダーの設定：", font);
-  Button4.Create(self, {382, 4, 66, 23}, "初期値");
+  // The labels get at least a line of their font (ui/dpi.h).
+  const int designLine = DesignLineHeight(TextFace, TextHeight);
+  Label1.Create(self, LineBounds(scale, {8, 10, 300, 16}, designLine, font), program + "を置くフォルダーの設定：", font);
+  Button4.Create(self, scale(Bounds{382, 4, 66, 23}), "初期値");
   Button4.OnClick = [this] { Button4Click(); };
-  Edit1.Create(self, {8, 30, 368, 23}, font, false);
-  Button1.Create(self, {382, 30, 66, 23}, "参照");
+  Edit1.Create(self, scale(Bounds{8, 30, 368, 23}), font, false);
+  Button1.Create(self, scale(Bounds{382, 30, 66, 23}), "参照");
   Button1.OnClick = [this] { Button1Click(); };
-  Label2.Create(self, {8, 62, 300, labelHeight}, program + "を登録するグループの選択：", font);
-  ComboBox1.Create(self, {8, 82, 368, 200}, font, true);
-  CheckBoxST.Create(self, {8, 112, 360, 20}, "スタートアップグループにも、アイコンを登録する。", font);
-  CheckBoxBkColor.Create(self, {8, 142, 100, 20}, "標準色", font);
+  Label2.Create(self, LineBounds(scale, {8, 62, 300, 16}, designLine, font), program + "を登録するグループの選択：",
+                font);
+  ComboBox1.Create(self, scale(Bounds{8, 82, 368, 200}), font, true);
+  CheckBoxST.Create(self, scale(Bounds{8, 112, 360, 20}), "スタートアップグループにも、アイコンを登録する。", font);
+  CheckBoxBkColor.Create(self, scale(Bounds{8, 142, 100, 20}), "標準色", font);
   CheckBoxBkColor.onClick = [this] { CheckBoxBkColorClick(); };
-  QUILO_COLOR.Create(self, {120, 142, 100, 20}, "QUILO色", font);
+  QUILO_COLOR.Create(self, scale(Bounds{120, 142, 100, 20}), "QUILO色", font);
   QUILO_COLOR.onClick = [this] { QUILO_COLORClick(); };
   QUILO_COLOR.Hide();
   // 設定中 lies beneath 設定 and shows in its place while an installation runs.
-  Button5.Create(self, SetButtonPlace, "設定中");
+  Button5.Create(self, scale(SetButtonPlace), "設定中");
   Button5.Hide();
-  Button3.Create(self, SetButtonPlace, "設定");
+  Button3.Create(self, scale(SetButtonPlace), "設定");
   Button3.SetDefault(true);
   Button3.OnClick = [this] { Button3Click(); };
   Button3.BringToTop();
-  Button2.Create(self, {358, 140, 90, 25}, "中止");
+  Button2.Create(self, scale(Bounds{358, 140, 90, 25}), "中止");
   Button2.SetCancel(true);
   Button2.OnClick = [this] { Button2Click(); };
 
@@ -237,6 +242,13 @@ void SetupWindow::EndWithMessage(const std::string& text) {
 }
 
 bool SetupWindow::HandleDialogKey(const MSG& message) { return TColorBtn::HandleDialogKey(Handle(), message); }
+
+void SetupWindow::DpiChanged(int oldDpi, int newDpi) {
+  Form::DpiChanged(oldDpi, newDpi);
+  const FontHandle old = std::move(font_);
+  font_ = MakeFont(TextFace, TextHeight, newDpi);
+  ReplaceFont(old.Get(), font_.Get());
+}
 
 LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

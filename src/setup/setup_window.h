@@ -39,6 +39,7 @@ class SetupWindow : public Form {
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleDialogKey(const MSG& message) override;
+  void DpiChanged(int oldDpi, int newDpi) override;
 
  private:
   void FormCreate();

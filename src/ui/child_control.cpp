@@ -1,5 +1,7 @@
 #include "ui/child_control.h"
 
+#include "ui/dpi.h"
+
 namespace {
 constexpr const char* ControlProperty = "PiktoranControl";
 }  // namespace
@@ -10,9 +12,7 @@ HWND CreateChildWindow(const ChildArgs& a) {
   HWND window = CreateWindowExA(a.exStyle, a.className, a.text.c_str(), style, a.bounds.left, a.bounds.top,
                                 a.bounds.width, a.bounds.height, a.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (window) {
-    SendMessageA(window, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(a.font ? static_cast<HGDIOBJ>(a.font) : GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(a.font ? a.font : GuiFont(WindowDpi(a.parent))), FALSE);
   }
   return window;
 }

@@ -10,8 +10,8 @@ struct ChildArgs {
   DWORD style = 0;  // besides WS_CHILD; WS_VISIBLE unless `hidden`
   DWORD exStyle = 0;
   HWND parent = nullptr;
-  Bounds bounds;
-  HFONT font = nullptr;  // null: the GUI font. Fonts belong to the form that composes the controls.
+  Bounds bounds;  // pixels (DpiScale turns the design into them)
+  HFONT font = nullptr;  // null: the GUI font at the parent's scale. Fonts belong to the form that composes the controls.
   bool hidden = false;
 };
 

@@ -4,8 +4,17 @@
 
 #include "ui/application.h"
 #include "ui/child_control.h"
+#include "ui/dpi.h"
 #include "ui/failure_log.h"
+#include "ui/system_function.h"
 #include "ui/timer.h"
+
+namespace {
+bool IsClassOf(HWND window, const char* className) {
+  char name[32] = {};
+  return window && GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, className) == 0;
+}
+}  // namespace
 
 Form::~Form() {
   if (window_) {
@@ -34,8 +43,72 @@ void Form::SetProgramIcons() const {
   const auto icon = [&](int width, int height) {
     return reinterpret_cast<LPARAM>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, LR_SHARED));
   };
-  SendMessageA(window_, WM_SETICON, ICON_BIG, icon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
-  SendMessageA(window_, WM_SETICON, ICON_SMALL, icon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+  const int dpi = WindowDpi(window_);
+  SendMessageA(window_, WM_SETICON, ICON_BIG, icon(SystemMetric(SM_CXICON, dpi), SystemMetric(SM_CYICON, dpi)));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, icon(SystemMetric(SM_CXSMICON, dpi), SystemMetric(SM_CYSMICON, dpi)));
+}
+
+Size Form::FrameSizeFor(Size client) const {
+  using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+  // Windows 10 1607 and later; before, the frame has the system's one scale.
+  static AdjustForDpi* const adjustForDpi = SystemFunction<AdjustForDpi>("user32.dll", "AdjustWindowRectExForDpi");
+  const auto style = static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongA(window_, GWL_EXSTYLE));
+  const BOOL menu = !(style & WS_CHILD) && GetMenu(window_) != nullptr;
+  RECT frame{0, 0, client.width, client.height};
+  if (adjustForDpi) {
+    adjustForDpi(&frame, style, menu, exStyle, static_cast<UINT>(WindowDpi(window_)));
+  } else {
+    AdjustWindowRectEx(&frame, style, menu, exStyle);
+  }
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form::ReplaceFont(HFONT old, HFONT replacement) const {
+  struct Change {
+    HFONT old, replacement;
+  } change{old, replacement};
+  EnumChildWindows(
+      window_,
+      [](HWND child, LPARAM data) -> BOOL {
+        const auto& c = *reinterpret_cast<const Change*>(data);
+        if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == c.old) {
+          SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(c.replacement), TRUE);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&change));
+}
+
+void Form::DpiChanged(int oldDpi, int newDpi) {
+  // Children first listed come before their own children: each is scaled in its parent's
+  // coordinates, which do not change with the parent's size.
+  struct Scale {
+    int oldDpi, newDpi;
+  } scale{oldDpi, newDpi};
+  EnumChildWindows(
+      window_,
+      [](HWND child, LPARAM data) -> BOOL {
+        const auto& s = *reinterpret_cast<const Scale*>(data);
+        const auto at = [&](int value) { return Rescale(value, s.oldDpi, s.newDpi); };
+        // A combo box lays out its own edit and list.
+        if (IsClassOf(GetParent(child), "ComboBox")) return TRUE;
+        Bounds b = WindowView(child).GetBounds();
+        if (IsClassOf(child, "ComboBox")) {
+          // Its height is the dropped-down one; its items have heights of their own.
+          RECT dropped{};
+          SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+          b.height = dropped.bottom - dropped.top;
+          for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}}) {
+            const auto height = static_cast<int>(SendMessageA(child, CB_GETITEMHEIGHT, part, 0));
+            if (height > 0) SendMessageA(child, CB_SETITEMHEIGHT, part, at(height));
+          }
+        }
+        SetWindowPos(child, nullptr, at(b.left), at(b.top), at(b.Right()) - at(b.left), at(b.Bottom()) - at(b.top),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&scale));
 }
 
 bool Form::CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,
@@ -63,6 +136,16 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
       return 0;
     }
     if (message == WM_SETCURSOR && ScreenCursor::Apply()) return TRUE;
+    if (message == WM_DPICHANGED && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+      // Take the rectangle the system proposes for the new scale, then lay out in it.
+      const int oldDpi = WindowDpi(window);
+      const int newDpi = HIWORD(wParam);
+      NoteWindowDpi(window, newDpi);
+      const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      if (oldDpi != newDpi) form->DpiChanged(oldDpi, newDpi);
+      return 0;
+    }
     // Posted, so that FormShow runs once the window is on the screen.
     static const UINT FormShowMessage = RegisterWindowMessageA("PIKTORAN_FORM_SHOW");
     if (message == WM_SHOWWINDOW && wParam && !form->shown_) {
@@ -82,6 +165,7 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
     }
     const LRESULT result = form->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+      ForgetWindowDpi(window);
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       form->window_ = nullptr;
     }

@@ -38,6 +38,11 @@ class Form : public WindowView {
   // Registers the window class once; the class name is what FindWindowA looks for.
   static void RegisterWindowClass(const char* className, HICON icon = nullptr, UINT style = 0);
 
+  // The window's frame around a client area of `client` pixels, at the window's own scale.
+  Size FrameSizeFor(Size client) const;
+  // Every descendant that shows `old` shows `replacement` instead.
+  void ReplaceFont(HFONT old, HFONT replacement) const;
+
   // Gives the window the program's icon (resource 1) in both sizes: a class icon alone leaves
   // WM_GETICON without an answer, and windows that copy their owner's icon need one.
   void SetProgramIcons() const;
@@ -48,6 +53,11 @@ class Form : public WindowView {
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Runs once, after the window was first shown and is on the screen.
   virtual void FormShow() {}
+  // The window moved to a monitor of another scale and already stands in the rectangle the
+  // system proposed: lay it out again, keeping what it shows. The default scales every child
+  // by the change; a form with fonts of its own makes them again first (ReplaceFont).
+  virtual void DpiChanged(int oldDpi, int newDpi);
+
   LRESULT DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // A handler of this window (or of a control on it) failed with an exception, which never
   // crosses into the system's code. The top-level form decides what the user sees; the

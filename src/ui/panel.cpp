@@ -1,18 +1,14 @@
 #include "ui/panel.h"
 
+#include "ui/dpi.h"
+
 namespace {
 constexpr const char* PanelClass = "TPanel";
 }
 
-FontHandle MakeFont(const char* face, int height, bool bold, bool italic) {
-  return FontHandle(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE, FALSE,
-                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
 int TextWidth(HFONT font, const std::string& text) {
   WindowDc screen(nullptr);
-  SelectedObject selected(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selected(screen.Get(), font ? font : GuiFont(SystemDpi()));
   SIZE extent{};
   GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
   return extent.cx;
@@ -20,7 +16,7 @@ int TextWidth(HFONT font, const std::string& text) {
 
 int FontLineHeight(HFONT font) {
   WindowDc screen(nullptr);
-  SelectedObject selected(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selected(screen.Get(), font ? font : GuiFont(SystemDpi()));
   TEXTMETRICA metrics{};
   GetTextMetricsA(screen.Get(), &metrics);
   return metrics.tmHeight;
@@ -77,6 +73,9 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return SendMessageA(root, message, wParam, lParam);
       }
       return DefaultMessage(message, wParam, lParam);
+    case WM_SETFONT:
+      SetFont(reinterpret_cast<HFONT>(wParam));
+      return 0;
     case WM_SETTEXT: {
       const LRESULT result = DefaultMessage(message, wParam, lParam);
       InvalidateRect(Handle(), nullptr, TRUE);
@@ -89,7 +88,7 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-HGDIOBJ Panel::CaptionFont() const { return font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT); }
+HFONT Panel::CaptionFont() const { return font_ ? font_ : GuiFont(WindowDpi(Handle())); }
 
 void Panel::Paint() {
   PAINTSTRUCT paint;
@@ -99,8 +98,12 @@ void Panel::Paint() {
   BrushHandle background(CreateSolidBrush(colour_));
   FillRect(dc, &area, background.Get());
   if (singleBorder_) {
-    FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&area, -2, 0);
+    const DpiScale scale = ScaleOf(Handle());
+    RECT border = area;
+    for (int i = 0; i < scale(1); ++i, InflateRect(&border, -1, -1)) {
+      FrameRect(dc, &border, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    InflateRect(&area, -scale(2), 0);
   }
   const std::string caption = Caption();
   if (!caption.empty()) {

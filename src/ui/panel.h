@@ -15,7 +15,8 @@ class Panel : public Form {
   void SetColour(COLORREF colour);
   COLORREF Colour() const { return colour_; }
   void SetFontColour(COLORREF colour);
-  // The caption's font; it belongs to the form that composes the panel and outlives it.
+  // The caption's font (also WM_SETFONT); it belongs to the form that composes the panel and
+  // outlives it.
   void SetFont(HFONT font);
   void SetAlignment(Alignment alignment);
   void SetSingleBorder(bool on);
@@ -25,7 +26,7 @@ class Panel : public Form {
 
  private:
   void Paint();
-  HGDIOBJ CaptionFont() const;
+  HFONT CaptionFont() const;
 
   COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
   COLORREF fontColour_ = GetSysColor(COLOR_BTNTEXT);
@@ -33,9 +34,6 @@ class Panel : public Form {
   Alignment alignment_ = Alignment::Centre;
   bool singleBorder_ = false;
 };
-
-// A font by face name, pixel height (negative: character height) and style.
-FontHandle MakeFont(const char* face, int height, bool bold = false, bool italic = false);
 
 // The width of one line of text in the font (null: the GUI font), as the screen draws it.
 int TextWidth(HFONT font, const std::string& text);

@@ -72,11 +72,12 @@ MainSettings ReadMainSettings(const SettingsReader& read, const SettingsEnvironm
   }
 
   const Bounds& form = environment.formBounds;
-  s.kotei = {(environment.screen.width - form.width) / 2, (environment.screen.height - form.height) / 2,
-             445, 300};
+  const Size fixed = environment.defaultFormSize;
+  s.kotei = {(environment.screen.width - form.width) / 2, (environment.screen.height - form.height) / 2, fixed.width,
+             fixed.height};
   if (const auto kotei = value.List("KOTEI", 4)) {
-    s.kotei = {(*kotei)[0], (*kotei)[1], (*kotei)[2] < 1 ? 445 : (*kotei)[2],
-               (*kotei)[3] < 1 ? 300 : (*kotei)[3]};
+    s.kotei = {(*kotei)[0], (*kotei)[1], (*kotei)[2] < 1 ? fixed.width : (*kotei)[2],
+               (*kotei)[3] < 1 ? fixed.height : (*kotei)[3]};
   }
 
   s.captureType = value.Index("GType", CaptureTypeCount, 1);

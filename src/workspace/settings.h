@@ -55,6 +55,7 @@ struct SettingsEnvironment {
   std::string programFolder;     // with trailing separator
   std::string windowsFolder;     // with trailing separator
   int systemWindowColour = 0;    // GetSysColor(COLOR_WINDOW)
+  Size defaultFormSize{445, 300};  // the window's default size at the screen's scale
 };
 
 // Reads one stored string; nullopt when missing or not a string.

@@ -12,6 +12,11 @@ class SizeBar {
  public:
   // The fonts belong to the main window and outlive the bar.
   void Create(HWND parent, const Bounds& bounds, COLORREF colour, HFONT font, HFONT boldFont);
+  // The fonts it measures with, made again when the window's scale changes.
+  void SetFonts(HFONT font, HFONT boldFont) {
+    font_ = font;
+    boldFont_ = boldFont;
+  }
 
   int EditHeight() const { return EditSize.Height(); }
   // Full layout: EditSize right of ColorBtn_Load; slim layout: EditSize at the left, no load button.

@@ -7,6 +7,18 @@
 #include <iterator>
 
 namespace e2e {
+
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  return WaitUntil([&] {
+    Pump();
+    return condition();
+  }, timeoutMs);
+}
 namespace {
 constexpr const char* DialogClass = "#32770";
 constexpr int FileNameEdit = 0x480;   // edt1

@@ -1,11 +1,16 @@
 #pragma once
 // Parts of PIKTORAN's windows the tests look for: the size bar, the picture, the cursor bar's
 // controls, and the system's file dialogs the program opens.
+#include <functional>
 #include <string>
 
 #include "driver.h"
 
 namespace e2e {
+
+// Runs this process's own windows while waiting, so a test window paints itself.
+void Pump();
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // The size bar: the main window's read-only edit control.
 HWND SizeBar(HWND main);

@@ -96,4 +96,26 @@ TEST(MessageBoxLayout, NarrowYesNoBoxKeepsTheMinimumGap) {
   EXPECT_EQ(l.client.width, 198 + 16);
 }
 
+// At 150 % a text measured 1.5 times as large in the font of that scale gives the design's box at
+// 1.5 times its size, every edge within a pixel.
+TEST(MessageBoxLayout, AtAScaleTheTimedQuestionIsTheDesignScaled) {
+  const MessageBoxLayout design = LayOutMessageBox(Measures(300, 26), MessageBoxKind::YesNo, true, 7);
+  MessageBoxMeasures scaled = Measures(450, 39);
+  scaled.countLabel = {39, 20};
+  scaled.dpi = 144;
+  const MessageBoxLayout l = LayOutMessageBox(scaled, MessageBoxKind::YesNo, true, 7);
+  const DpiScale scale(144);
+  const auto near = [&](int seen, int designed) { return std::abs(seen - scale(designed)) <= 1; };
+  for (const auto& [seen, designed] : {std::pair{l.memo, design.memo}, {l.yes, design.yes}, {l.no, design.no},
+                                       {l.pause, design.pause}, {l.marker, design.marker}}) {
+    EXPECT_TRUE(near(seen.left, designed.left) && near(seen.top, designed.top) && near(seen.Right(), designed.Right()) &&
+                near(seen.Bottom(), designed.Bottom()))
+        << seen.left << "," << seen.top << " " << seen.width << "x" << seen.height << " for " << designed.left << ","
+        << designed.top << " " << designed.width << "x" << designed.height;
+  }
+  EXPECT_TRUE(near(l.client.width, design.client.width) && near(l.client.height, design.client.height))
+      << l.client.width << "x" << l.client.height << " for " << design.client.width << "x" << design.client.height;
+  EXPECT_TRUE(near(l.picture.x, design.picture.x) && near(l.picture.y, design.picture.y));
+}
+
 }  // namespace

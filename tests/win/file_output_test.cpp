@@ -13,6 +13,7 @@
 #include "output/picture_memories.h"
 #include "output/wallpaper_commands.h"
 #include "temp_folder.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -260,7 +261,7 @@ TEST_F(FileHistoryTest, TheListKeepsItsOrderThroughLoadsDeletesAndRuns) {
 // Japanese Windows draws the "System" font as a 16-pixel raster font, its full-width characters
 // 16 wide: the head's caption and count still show whole, side by side, before the buttons.
 TEST_F(FileHistoryTest, TheHeadShowsItsTextsWholeInAWideFont) {
-  const FontHandle wide = MakeFont("ＭＳ ゴシック", -16);
+  const FontHandle wide = MakeFont("ＭＳ ゴシック", -16, DesignDpi);
   FileHistory history{workspace_, host_, files_, memories_};
   history.Create(host_.Handle(), {0, 0, 437, 97}, RGB(255, 255, 255), wide.Get());
   const Bounds caption = history.Label_FHIS.GetBounds();

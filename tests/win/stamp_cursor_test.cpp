@@ -64,7 +64,7 @@ TEST(StampCursor, AnEmptyCursorDrawsNothing) {
 
 TEST(StampCursor, TheSystemArrowDrawnFromItsHandleStampsAsAnArrow) {
   CurrentCursor cursor;
-  ASSERT_TRUE(DrawCursorHandle(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), cursor));
+  ASSERT_TRUE(DrawCursorHandle(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), {32, 32}, cursor));
   EXPECT_EQ(cursor.andMask.GetSize(), cursor.xorColour.GetSize());
   // Drawn onto white, the arrow leaves some pixels changed and some untouched.
   Picture target = Filled(cursor.xorColour.Width(), cursor.xorColour.Height(), White);
