@@ -12,6 +12,8 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/common/program_constants.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/settings.cpp
   ${CMAKE_SOURCE_DIR}/src/workspace/setting_captions.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/hot_key_combination.cpp
+  ${CMAKE_SOURCE_DIR}/src/workspace/numbered_series.cpp
   ${CMAKE_SOURCE_DIR}/src/app/window_placement.cpp
   ${CMAKE_SOURCE_DIR}/src/app/position_hint.cpp
   ${CMAKE_SOURCE_DIR}/src/picture/transform.cpp

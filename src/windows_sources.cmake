@@ -13,6 +13,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/output/file_preview.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/form.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/hints.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/hot_key.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/menu.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/panel.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/picture_view.cpp
@@ -46,6 +47,10 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/edit/composition_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/capture_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/capture/value_entry_commands.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/hot_key_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/capture/hot_key_capture.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/series_box.cpp
+  ${CMAKE_SOURCE_DIR}/src/output/series_saving.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/print_commands.cpp
   ${CMAKE_SOURCE_DIR}/src/output/file_history.cpp

@@ -29,6 +29,9 @@ MainWindow::MainWindow(ProgramContext context)
   commands_.Bind("MExit", [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
   options_.Bind(commands_);
   capture_.Bind(commands_);
+  hotKey_.Bind(commands_);
+  series_.Bind(commands_);
+  capture_.onCaptured = [this] { series_.CaptureTaken(); };
   valueEntry_.Bind(commands_);
   pictureCommands_.Bind(commands_);
   colours_.Bind(commands_);
@@ -46,6 +49,7 @@ MainWindow::MainWindow(ProgramContext context)
   paint_.Bind(commands_);
   shortcutCommands_.Bind(commands_);
   reshow_.AddClipStep([this] { FillCaptureGaps(workspace_, *this); });
+  reshow_.AddClipStep([this] { series_.SaveTakenCapture(); });
   cursorBar_.Bind(commands_);
 }
 
@@ -111,6 +115,7 @@ void MainWindow::FormCloseQuery() {
   DragAcceptFiles(Handle(), FALSE);
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
+  hotKey_.Release();
   if (startupComplete_) {
     const std::string helpFile = HelpFilePath(context_.programFolder);
     WinHelpA(Handle(), helpFile.c_str(), HELP_QUIT, 0);
@@ -185,6 +190,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:  // FormClick
       options_.UpdatePositionHint();
+      return 0;
+    case WM_HOTKEY:
+      if (wParam == HotKeyCapture::HotKeyId) hotKey_.OnHotKey();
       return 0;
     case HandOverMessage:
       incoming_.OnHandOver(wParam);

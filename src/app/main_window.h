@@ -7,6 +7,7 @@
 #include "app/program_context.h"
 #include "app/window_options.h"
 #include "capture/capture_commands.h"
+#include "capture/hot_key_capture.h"
 #include "capture/value_entry_commands.h"
 #include "cursor/cursor_bar.h"
 #include "edit/arrangement_commands.h"
@@ -19,6 +20,7 @@
 #include "output/paint_program.h"
 #include "output/picture_memories.h"
 #include "output/print_commands.h"
+#include "output/series_saving.h"
 #include "output/wallpaper_commands.h"
 #include "setup/shortcut_commands.h"
 #include "setup/shortcut_paths.h"
@@ -93,6 +95,8 @@ class MainWindow : public Form, private MainWindowServices {
   ReshowSequence reshow_;
   WindowOptions options_{workspace_, *this, layout_, hints_};
   CaptureCommands capture_;
+  HotKeyCapture hotKey_{workspace_, *this, capture_};
+  SeriesSaving series_{workspace_, *this, history_};
   ValueEntryCommands valueEntry_;
   PictureCommands pictureCommands_{workspace_, *this};
   ColourCommands colours_{workspace_, *this};

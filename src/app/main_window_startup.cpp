@@ -95,6 +95,8 @@ void MainWindow::ReadSettings() {
   arrangement_.ShowSettings();
   composition_.ShowSettings();
   files_.ShowSettings();
+  hotKey_.ShowSettings();
+  series_.ShowSettings();
 }
 
 void MainWindow::ReadShortcutPaths() {

@@ -60,8 +60,9 @@ void CaptureCommands::ShowSettings() {
   MPIKTO0Click();
 }
 
-void CaptureCommands::MPIKTOClick() {
+void CaptureCommands::StartCapture(HWND activeWindow) {
   pending_ = true;
+  activeWindow_ = activeWindow;
   window_.HideForWork();
   // The working picture is emptied; its bitmap waits as the captured bitmap, which the copy
   // reuses when the size has not changed.
@@ -93,7 +94,8 @@ void CaptureCommands::Timer1Timer() {
   const auto type = static_cast<CaptureType>(s.captureType);
   CaptureArea area;
   try {
-    area = DetermineCaptureArea(type, QueryCaptureScene(type, window_.Window().Handle(), pointer, s.kotei, s.leftUp));
+    area = DetermineCaptureArea(
+        type, QueryCaptureScene(type, window_.Window().Handle(), pointer, s.kotei, s.leftUp, activeWindow_));
   } catch (const std::bad_alloc&) {
     captured.Clear();
     window_.ShowMsg("メモリー不足です・・・\n取り込みサイズを小さくして下さい☆☆☆");
@@ -120,6 +122,7 @@ void CaptureCommands::Timer1Timer() {
   workspace_.picture.Working() = std::move(captured);
   if (!workspace_.picture.SetBaseFromWorking()) window_.ShowMsg("画面の表示に失敗しました・・・");
   window_.ShowNewPicture(CaptureSizeText(rectangle));
+  if (onCaptured) onCaptured();
 }
 
 void CaptureCommands::GType0Click(int type) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "dialogs/color_btn.h"
 #include "ui/command_table.h"
 #include "ui/panel.h"
@@ -24,7 +26,9 @@ class CaptureCommands {
   void ShowSettings();
 
   // 取り込み: empties the picture, hides the window and arms Timer1 for the delay.
-  void MPIKTOClick();
+  void MPIKTOClick() { StartCapture(nullptr); }
+  // The same, the active-window type taking `activeWindow` (the program is not in front).
+  void CaptureActiveWindow(HWND activeWindow) { StartCapture(activeWindow); }
   // Between MPIKTOClick and the copy of the screen the window must stay hidden.
   bool CapturePending() const { return pending_; }
 
@@ -36,7 +40,11 @@ class CaptureCommands {
   void MGET_NONClick();
   void MGET_GOUSEIClick();
 
+  // Each capture, once it is the working picture.
+  std::function<void()> onCaptured;
+
  private:
+  void StartCapture(HWND activeWindow);
   void Timer1Timer();
   void ShowCaptureType();
 
@@ -45,4 +53,5 @@ class CaptureCommands {
   CaptureControls controls_;
   Timer Timer1;
   bool pending_ = false;
+  HWND activeWindow_ = nullptr;
 };

@@ -43,7 +43,7 @@ Point ReadPointerPosition() {
 }
 
 CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer, const Bounds& fixedRectangle,
-                               Size topLeftSize) {
+                               Size topLeftSize, HWND activeWindow) {
   if (type == CaptureType::ActiveWindow || type == CaptureType::WindowWithOwner ||
       type == CaptureType::WindowUnderPointer) {
     Application::ProcessMessages();
@@ -57,7 +57,9 @@ CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer,
   scene.mainWindow = BoundsOf(mainWindow);
   scene.fixedRectangle = fixedRectangle;
   scene.topLeftSize = topLeftSize;
-  if (type == CaptureType::ActiveWindow) scene.foregroundWindow = RectangleOf(GetForegroundWindow());
+  if (type == CaptureType::ActiveWindow) {
+    scene.foregroundWindow = RectangleOf(activeWindow && IsWindow(activeWindow) ? activeWindow : GetForegroundWindow());
+  }
   if (type == CaptureType::WindowWithOwner || type == CaptureType::WindowUnderPointer) {
     const HWND under = WindowFromPoint(POINT{pointer.x, pointer.y});
     scene.windowUnderPointer = RectangleOf(under);

@@ -10,9 +10,10 @@ Point ReadPointerPosition();
 
 // What the capture rectangle depends on, read from the system when the capture fires. For the
 // window types pending messages run first, so the hidden main window no longer covers or owns
-// anything.
+// anything. `activeWindow`: the window the active-window type takes while it still exists; null:
+// the foreground window.
 CaptureScene QueryCaptureScene(CaptureType type, HWND mainWindow, Point pointer, const Bounds& fixedRectangle,
-                               Size topLeftSize);
+                               Size topLeftSize, HWND activeWindow = nullptr);
 
 // Copies the screen rectangle into `into`, which becomes a picture of its size (one of that size
 // already is reused), black where the copy does not reach; false when the copy failed.

@@ -36,7 +36,7 @@ class FileHistory {
   void Button_FHIS_ALLDELClick();
   void ListBox_FHISDblClick();
 
-  // A file loaded from the menu goes to the top.
+  // A file loaded from the menu, or saved in the numbered series, goes to the top.
   void AddLoadedFile(const std::string& fileName);
   // Dropped, handed-over and command-line files: the panel opens, they are appended, and the
   // first of them is selected and loaded.

@@ -8,24 +8,25 @@
 #include "formats/png_codec.h"
 #include "ui/file_bytes.h"
 
-bool WriteBmpFile(const Picture& picture, const std::string& fileName) {
+bool WriteBmpFile(const Picture& picture, const std::string& fileName, ExistingTarget existing) {
   if (picture.Empty()) return false;
   auto file = EncodeBmp(picture.ToPixelBuffer());
   if (!file) return false;
   CorrectBmpPixelOffset(*file);
-  return WriteFileReplacing(fileName, *file);
+  return WriteFileReplacing(fileName, *file, existing);
 }
 
-bool WriteJpegFile(const Picture& picture, const std::string& fileName, int quality, bool progressive) {
+bool WriteJpegFile(const Picture& picture, const std::string& fileName, int quality, bool progressive,
+                   ExistingTarget existing) {
   if (picture.Empty()) return false;
   const auto file = EncodeJpeg(picture.ToPixelBuffer(), quality, progressive);
-  return file && WriteFileReplacing(fileName, *file);
+  return file && WriteFileReplacing(fileName, *file, existing);
 }
 
-bool WritePngFile(const Picture& picture, const std::string& fileName) {
+bool WritePngFile(const Picture& picture, const std::string& fileName, ExistingTarget existing) {
   if (picture.Empty()) return false;
   const auto file = EncodePng(picture.ToPixelBuffer());
-  return file && WriteFileReplacing(fileName, *file);
+  return file && WriteFileReplacing(fileName, *file, existing);
 }
 
 std::optional<PixelBuffer> ReadPictureFile(const std::string& fileName, Pixel background) {

@@ -58,3 +58,14 @@ bool SameFile(const std::string& a, const std::string& b) {
   const auto identity = FileIdentity(a);
   return identity && identity == FileIdentity(b);
 }
+
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const FindHandle search(FindFirstFileA((AddTrailingSeparator(folder) + pattern).c_str(), &found));
+  if (!search) return names;
+  do {
+    names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search.Get(), &found));
+  return names;
+}

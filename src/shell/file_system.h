@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // File-system queries shared by every window.
 
@@ -17,3 +18,6 @@ std::string ExecutableFolder();
 bool FileExists(const std::string& path);
 // True when both paths name one existing file, however each is spelt (short names, letter case).
 bool SameFile(const std::string& a, const std::string& b);
+// The names (without folder) of the files and folders in `folder` that match `pattern`
+// ("PIKTO*"); empty when there are none or the folder cannot be read.
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::string& pattern);

@@ -52,7 +52,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name, 
   return bytes;
 }
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+ReplacingFile::ReplacingFile(std::string target, ExistingTarget existing)
+    : target_(std::move(target)), existing_(existing) {
   // A rename would replace a read-only file on some systems; the user protected it.
   const DWORD attributes = GetFileAttributesA(target_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
@@ -86,8 +87,9 @@ bool ReplacingFile::Commit() {
   file_ = KernelHandle();
   // The shell (its desktop shows shortcut files) and virus scanners open a new file for a moment
   // when it appears; the rename waits that moment out rather than failing the save.
+  const DWORD replace = existing_ == ExistingTarget::Replace ? MOVEFILE_REPLACE_EXISTING : 0;
   for (int attempt = 0;; ++attempt) {
-    if (MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) break;
+    if (MoveFileExA(temporary_.c_str(), target_.c_str(), replace | MOVEFILE_WRITE_THROUGH)) break;
     const DWORD error = GetLastError();
     if (attempt == RenameTries || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) return false;
     Sleep(RenameWaitMs);
@@ -96,7 +98,7 @@ bool ReplacingFile::Commit() {
   return true;
 }
 
-bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-  ReplacingFile file(fileName);
+bool WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes, ExistingTarget existing) {
+  ReplacingFile file(fileName, existing);
   return file.Write(bytes) && file.Commit();
 }

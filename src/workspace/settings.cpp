@@ -100,6 +100,12 @@ MainSettings ReadMainSettings(const SettingsReader& read, const SettingsEnvironm
   if (const auto quality = value.Number("JPG_COMP")) s.jpgQuality = ClampJpegQuality(*quality);
   s.gouseiM1 = value.Switch("GOUSEI_M1", false);
   s.capcherGousei = value.Switch("CAPCHER_GOUSEI", true);
+  s.hotKeyOn = value.Switch("HOTKEY_ON", false);
+  if (const auto text = value.Text("HOTKEY")) s.hotKey = ParseStoredHotKey(*text).value_or(DefaultHotKey);
+  s.seriesOn = value.Switch("RENBAN_ON", false);
+  s.seriesFolder = value.Folder("RENBAN_PATH", "");
+  if (const auto stem = value.Text("RENBAN_NAME"); stem && IsUsableSeriesStem(*stem)) s.seriesStem = *stem;
+  s.seriesFormat = static_cast<SeriesFormat>(value.Index("RENBAN_TYPE", SeriesFormatCount, 0));
   return s;
 }
 
@@ -134,5 +140,11 @@ std::vector<std::pair<std::string, std::string>> FormatMainSettings(const MainSe
       {"Cursor_Set", Bit(s.cursorSet)},
       {"GOUSEI_M1", Bit(s.gouseiM1)},
       {"CAPCHER_GOUSEI", Bit(s.capcherGousei)},
+      {"HOTKEY_ON", Bit(s.hotKeyOn)},
+      {"HOTKEY", FormatStoredHotKey(s.hotKey)},
+      {"RENBAN_ON", Bit(s.seriesOn)},
+      {"RENBAN_PATH", s.seriesFolder},
+      {"RENBAN_NAME", s.seriesStem},
+      {"RENBAN_TYPE", ToDecimal(static_cast<int>(s.seriesFormat))},
   };
 }

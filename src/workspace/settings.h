@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "workspace/hot_key_combination.h"
+#include "workspace/numbered_series.h"
 
 // Every value of the main window kept in the settings key, as the program holds it in
 // memory between start-up and close.
@@ -39,6 +41,17 @@ struct MainSettings {
   int jpgQuality = 90;        // "JPG_COMP" 1..100
   bool gouseiM1 = false;      // "GOUSEI_M1"
   bool capcherGousei = true;  // "CAPCHER_GOUSEI"
+
+  // The capture key and the numbered series.
+  bool hotKeyOn = false;                          // "HOTKEY_ON"
+  HotKeyCombination hotKey = DefaultHotKey;       // "HOTKEY"
+  bool seriesOn = false;                          // "RENBAN_ON"
+  std::string seriesFolder;                       // "RENBAN_PATH"; empty: the BMP save folder
+  std::string seriesStem = DefaultSeriesStem;     // "RENBAN_NAME"
+  SeriesFormat seriesFormat = SeriesFormat::Png;  // "RENBAN_TYPE"
+
+  // Where the numbered series goes: the chosen folder, else where BMPs were last saved.
+  const std::string& SeriesFolder() const { return seriesFolder.empty() ? savePath : seriesFolder; }
 };
 
 inline constexpr int DelayCount = 12;

@@ -2,8 +2,7 @@
 // how long the window stays out of the way.
 #include <gtest/gtest.h>
 
-#include <array>
-
+#include "capture_scenes.h"
 #include "driver.h"
 #include "import_patch.h"
 #include "scaled_screen.h"
@@ -13,62 +12,8 @@
 namespace e2e {
 namespace {
 
-
-
-// Until a test window is on the screen, a capture sees the desktop. Wine hands a paint to the
-// screen a moment later; should one never arrive, the window is painted and raised again until
-// it shows.
-bool ShowOnScreen(HWND window, const std::function<bool()>& shown) {
-  ULONGLONG nextPaint = 0;
-  return PumpUntil([&] {
-    if (shown()) return true;
-    if (GetTickCount64() >= nextPaint) {
-      SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-      nextPaint = GetTickCount64() + 500;
-    }
-    return false;
-  });
-}
-
-// A top-most pop-up of the test program painted in four vertical colour bands.
-constexpr std::array<COLORREF, 4> BandColours{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
-constexpr int BandWidth = 50;
+// A top-most pop-up of the test program painted in the four colour bands.
 constexpr RECT BandsRect{40, 40, 40 + 4 * BandWidth, 40 + 120};
-
-// The picture box's top-left on the screen once the re-show sequence has painted the capture:
-// the window is visible a moment before its picture is drawn.
-POINT PaintedPictureOrigin(HWND main, POINT inPicture, COLORREF expected) {
-  POINT origin{0, 0};
-  ClientToScreen(PictureBox(main), &origin);
-  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(origin.x + inPicture.x, origin.y + inPicture.y) == expected; }));
-  return origin;
-}
-
-LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  for (std::size_t band = 0; band < BandColours.size(); ++band) {
-    const int left = static_cast<int>(band) * BandWidth;
-    const RECT r{left, 0, left + BandWidth, BandsRect.bottom - BandsRect.top};
-    HBRUSH brush = CreateSolidBrush(BandColours[band]);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-  }
-  EndPaint(window, &paint);
-  return 0;
-}
-
-// StartedMainWindow, pumping this process's windows meanwhile.
-HWND WaitForMainWindowPumping(const Process& process) {
-  HWND main = nullptr;
-  PumpUntil([&] {
-    main = process.FindWindowOfClass(MainClass);
-    return main && StartupCompleted(main);
-  });
-  return main;
-}
 
 class BandsWindow {
  public:
@@ -123,10 +68,6 @@ class FramedWindow {
   HWND window_ = nullptr;
 };
 
-std::string CaptureSizeText(const RECT& r) {
-  return "取り込みサイズ　左上 " + std::to_string(r.left) + ", " + std::to_string(r.top) + " サイズ " +
-         std::to_string(r.right - r.left) + ", " + std::to_string(r.bottom - r.top);
-}
 
 // On current Windows a framed window's rectangle carries an invisible border: the captures must
 // still hold exactly the window and the whole screen. (How a scaled screen reaches the program,

@@ -248,7 +248,7 @@ class DpiMainWindow : public DpiWalk {
   void PrepareSettings() const override { Program::SetSetting("Version", "17"); }
 };
 
-TEST_F(DpiMainWindow, IsLaidOutAtTheScreensScale) {
+TEST_F(DpiMainWindow, IsLaidOutAtTheScreensScaleWithItsSettingsBoxes) {
   CompareWalks([&](const Process& process, Layouts& layouts, bool aware) {
     HWND main = StartedMainWindow(process);
     ASSERT_NE(main, nullptr);
@@ -260,6 +260,16 @@ TEST_F(DpiMainWindow, IsLaidOutAtTheScreensScale) {
       EXPECT_EQ(r.bottom - r.top, Scaled(300));
     }
     Visit(main, "main window", layouts, aware);
+    // The option menu's settings boxes: ホットキーの設定 and 連番保存の設定.
+    const std::pair<const char*, const char*> boxes[] = {{"OY", "THotKeyBox"}, {"OR", "TSeriesBox"}};
+    for (const auto& [mnemonics, className] : boxes) {
+      ASSERT_TRUE(ChooseMenuEntry(main, mnemonics));
+      HWND box = ShownWindow(process, className);
+      ASSERT_NE(box, nullptr) << className;
+      Visit(box, className, layouts, aware);
+      ASSERT_TRUE(PressButton(box, "中止"));
+      ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    }
     CloseAndWait(process, main);
   });
 }

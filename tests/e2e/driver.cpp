@@ -471,6 +471,20 @@ void TypeText(const std::string& asciiText) {
   }
 }
 
+bool PressKeysOnScreen(const std::string& keys) {
+  // Wine runs a Linux program named by its path on the Z: drive, with the prefix's DISPLAY.
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::string commandLine = "Z:\\usr\\bin\\xdotool key --delay 40 " + keys;
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    return false;
+  }
+  if (info.hProcess) CloseHandle(info.hProcess);
+  if (info.hThread) CloseHandle(info.hThread);
+  return true;
+}
+
 HWND FocusedWindow(HWND window) {
   GUITHREADINFO info{sizeof info};
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;

@@ -49,6 +49,10 @@ int PixelsOfColour(const RECT& area, COLORREF colour);
 void ClickAt(int x, int y);
 void PressKey(WORD virtualKey);
 void TypeText(const std::string& asciiText);
+// Keys pressed on the X screen the prefix runs on, by xdotool ("ctrl+shift+F12"): they come to
+// Wine as the keyboard's own, so the system's hot keys see them. True once xdotool has started;
+// Wine hands back no handle of a Linux program, so the caller waits for what the keys do.
+bool PressKeysOnScreen(const std::string& keys);
 // The window that holds the keyboard focus in the thread of `window`; null when none does.
 HWND FocusedWindow(HWND window);
 // Returns once the thread of `window` is back in its message loop (a message sent to the window is

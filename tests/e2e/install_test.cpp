@@ -244,6 +244,10 @@ TEST(Install, TheWholeLife) {
         "はい"));
     EXPECT_TRUE(WaitUntil([&] { return Program::Setting("Version") == ""; }));
     CloseAndWait(installed, main);
+    // The close wrote every value, the capture key's and the series' among them; the uninstall
+    // below removes them with the key.
+    EXPECT_EQ(Program::Setting("HOTKEY_ON"), "0");
+    EXPECT_EQ(Program::Setting("RENBAN_NAME"), "PIKTO");
   }
   {
     const Process again = StartCommandLine("\"" + target + "PIKTORAN.EXE\"", target);

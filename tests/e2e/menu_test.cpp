@@ -171,6 +171,12 @@ std::vector<MenuLine> ExpectedMenuBar() {
       Separator(1),
       Item(1, "ｷｬﾌﾟﾁｬｰ時に、ﾏｳｽﾎﾟｲﾝﾀ も、取り込むＯＮ (&M)"),  // MGET_MOUSE_POINTER
       Separator(1),
+      Item(1, "ホットキーで取り込むＯＮ (&K)"),  // MHOTKEY
+      Item(1, "ホットキーの設定... (&Y)"),  // MHOTKEY_SET
+      Separator(1),
+      Item(1, "連番で保存するＯＮ (&N)"),  // MRENBAN
+      Item(1, "連番保存の設定... (&R)"),  // MRENBAN_SET
+      Separator(1),
       Checked(1, "バックカラーを標準色とするON (&B)"),  // BackColor
       Separator(1),
       Item(1, "アイコンを、スタートアップにも、登録する (&S)"),  // MICON_SET

@@ -106,6 +106,12 @@ TEST(Startup, ClosingWritesEveryValueWithItsDefault) {
       {"Cursor_Set", "1"},
       {"GOUSEI_M1", "0"},
       {"CAPCHER_GOUSEI", "1"},
+      {"HOTKEY_ON", "0"},
+      {"HOTKEY", "6,123"},
+      {"RENBAN_ON", "0"},
+      {"RENBAN_PATH", ""},  // the BMP save folder's
+      {"RENBAN_NAME", "PIKTO"},
+      {"RENBAN_TYPE", "0"},
   };
   EXPECT_EQ(Program::AllSettings(), expected);
 }
@@ -115,6 +121,7 @@ TEST(Startup, StoredValuesComeBackUnchanged) {
   const std::map<std::string, std::string> stored = {
       {"Version", "17"}, {"TOPMOST", "1"}, {"GType", "7"}, {"FP", "10,20,445,300"}, {"LeftUp", "0,20"},
       {"JPG_COMP", "250"}, {"MyColor", "-1"}, {"Timer", "12"}, {"SavePath", "C:\\表\\"},
+      {"HOTKEY", "4,65"}, {"RENBAN_NAME", "a\\b"}, {"RENBAN_TYPE", "2"}, {"RENBAN_PATH", "D:\\連番"},
   };
   for (const auto& [name, value] : stored) Program::SetSetting(name, value);
   const Process process = program.Start();
@@ -129,6 +136,10 @@ TEST(Startup, StoredValuesComeBackUnchanged) {
   EXPECT_EQ(Program::Setting("MyColor"), std::to_string(GetSysColor(COLOR_WINDOW)));
   EXPECT_EQ(Program::Setting("Timer"), "0");
   EXPECT_EQ(Program::Setting("SavePath"), "C:\\表\\");
+  EXPECT_EQ(Program::Setting("HOTKEY"), "6,123");  // Shift+A would be typing
+  EXPECT_EQ(Program::Setting("RENBAN_NAME"), "PIKTO");
+  EXPECT_EQ(Program::Setting("RENBAN_TYPE"), "2");
+  EXPECT_EQ(Program::Setting("RENBAN_PATH"), "D:\\連番");
 }
 
 TEST(Startup, TheTitleCoversTheWindowAndACloseThenWritesNothing) {

@@ -63,6 +63,12 @@ TEST(Settings, MissingKeyGivesAllDefaults) {
   EXPECT_EQ(s.jpgQuality, 90);
   EXPECT_FALSE(s.gouseiM1);
   EXPECT_TRUE(s.capcherGousei);
+  EXPECT_FALSE(s.hotKeyOn);
+  EXPECT_EQ(s.hotKey, DefaultHotKey);
+  EXPECT_FALSE(s.seriesOn);
+  EXPECT_EQ(s.SeriesFolder(), "C:\\PROG\\");  // the BMP save folder
+  EXPECT_EQ(s.seriesStem, "PIKTO");
+  EXPECT_EQ(s.seriesFormat, SeriesFormat::Png);
 }
 
 TEST(Settings, JpegQualityIsClampedOrDefaulted) {
@@ -130,6 +136,45 @@ TEST(Settings, SwitchesAreOnWhenNonZero) {
   EXPECT_FALSE(Read({{"CAPCHER_GOUSEI", "00"}}).capcherGousei);
 }
 
+// A damaged capture key or series value takes its default, as every other value does.
+TEST(Settings, CaptureKeyAndSeriesValuesFallBackToTheirDefaults) {
+  const std::pair<std::string, HotKeyCombination> keys[] = {
+      {"6,123", DefaultHotKey},
+      {"3,65", {HotKeyModifier::Control | HotKeyModifier::Alt, 'A'}},
+      {"0,113", {0, 0x71}},  // F2 alone
+      {"8,44", {HotKeyModifier::Win, 0x2C}},
+      {"4,65", DefaultHotKey},   // Shift+A is typing
+      {"0,48", DefaultHotKey},   // 0 alone as well
+      {"16,123", DefaultHotKey},  // no such modifier
+      {"6,7", DefaultHotKey},     // no key of the list
+      {"6", DefaultHotKey},
+      {"-2,123", DefaultHotKey},
+      {"6,123,1", DefaultHotKey},
+      {"Ctrl+Shift+F12", DefaultHotKey},
+  };
+  for (const auto& [text, expected] : keys) EXPECT_EQ(Read({{"HOTKEY", text}}).hotKey, expected) << text;
+
+  const std::pair<std::string, std::string> stems[] = {
+      {"SHOT_", "SHOT_"}, {"画面", "画面"}, {"表", "表"},  // 表's second byte is the backslash's
+      {"", "PIKTO"}, {"a\\b", "PIKTO"}, {"a/b", "PIKTO"}, {"C:", "PIKTO"}, {"a*", "PIKTO"}, {"x?", "PIKTO"},
+      {"\"q\"", "PIKTO"}, {"<>", "PIKTO"}, {"a|b", "PIKTO"}, {"tab\t", "PIKTO"}, {"end.", "PIKTO"},
+      {"end ", "PIKTO"}, {" lead", "PIKTO"}, {".lead", "PIKTO"}, {"\x82", "PIKTO"},  // half a character
+      {std::string(64, 'S'), std::string(64, 'S')}, {std::string(65, 'S'), "PIKTO"},
+  };
+  for (const auto& [text, expected] : stems) EXPECT_EQ(Read({{"RENBAN_NAME", text}}).seriesStem, expected) << text;
+
+  EXPECT_EQ(Read({{"RENBAN_TYPE", "1"}}).seriesFormat, SeriesFormat::Bmp);
+  EXPECT_EQ(Read({{"RENBAN_TYPE", "2"}}).seriesFormat, SeriesFormat::Jpeg);
+  EXPECT_EQ(Read({{"RENBAN_TYPE", "3"}}).seriesFormat, SeriesFormat::Png);
+  EXPECT_EQ(Read({{"RENBAN_TYPE", "-1"}}).seriesFormat, SeriesFormat::Png);
+  EXPECT_TRUE(Read({{"HOTKEY_ON", "1"}}).hotKeyOn);
+  EXPECT_FALSE(Read({{"RENBAN_ON", "on"}}).seriesOn);
+
+  // Until a folder is chosen the series follows the BMP save folder.
+  EXPECT_EQ(Read({{"SavePath", "E:\\B\\"}, {"RENBAN_PATH", ""}}).SeriesFolder(), "E:\\B\\");
+  EXPECT_EQ(Read({{"SavePath", "E:\\B\\"}, {"RENBAN_PATH", "F:\\R"}}).SeriesFolder(), "F:\\R");
+}
+
 TEST(Settings, UserColour) {
   EXPECT_EQ(Read({{"MyColor", "-1"}}).myColour, 0xFFFFFF);
   EXPECT_EQ(Read({{"MyColor", "255"}}).myColour, 255);
@@ -160,6 +205,12 @@ TEST(Settings, WrittenInCloseOrderAndReadBackUnchanged) {
   s.jpgQuality = 1;
   s.cursorSet = false;
   s.savePath = "Z:\\ソ";
+  s.hotKeyOn = true;
+  s.hotKey = {HotKeyModifier::All, 0x22};
+  s.seriesOn = true;
+  s.seriesFolder = "Y:\\連番";
+  s.seriesStem = "表";
+  s.seriesFormat = SeriesFormat::Jpeg;
   const auto written = FormatMainSettings(s);
 
   std::vector<std::string> names;
@@ -168,7 +219,8 @@ TEST(Settings, WrittenInCloseOrderAndReadBackUnchanged) {
       "TOPMOST", "GType", "FP", "BackColor", "minihelp", "IconPath", "SavePath", "LOADPath",
       "PRILOADPath", "JPG_SavePath", "LeftUp", "Center", "KOTEI", "BMPBGColor", "Timer",
       "MyColor", "Gousei", "Naraberu", "Kougo", "Baimitu", "Size", "HoseiOn", "JPG_INTERNET",
-      "JPG_COMP", "AUTO_IN", "Cursor_Set", "GOUSEI_M1", "CAPCHER_GOUSEI"};
+      "JPG_COMP", "AUTO_IN", "Cursor_Set", "GOUSEI_M1", "CAPCHER_GOUSEI", "HOTKEY_ON", "HOTKEY", "RENBAN_ON",
+      "RENBAN_PATH", "RENBAN_NAME", "RENBAN_TYPE"};
   EXPECT_EQ(names, order);
 
   std::map<std::string, std::string, std::less<>> stored(written.begin(), written.end());
@@ -176,6 +228,8 @@ TEST(Settings, WrittenInCloseOrderAndReadBackUnchanged) {
   EXPECT_EQ(stored["KOTEI"], "-1,-2,30,40");
   EXPECT_EQ(stored["MyColor"], "1056816");
   EXPECT_EQ(stored["TOPMOST"], "1");
+  EXPECT_EQ(stored["HOTKEY"], "15,34");
+  EXPECT_EQ(stored["RENBAN_TYPE"], "2");
 
   MainSettings back = Read(stored);
   back.formBounds = s.formBounds;  // placed by the window, not read here

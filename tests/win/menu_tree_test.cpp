@@ -61,7 +61,7 @@ TEST(MainMenu, HiddenEntriesComeBackInPlaceWithTheirState) {
     else if (inOptions) expected.push_back(std::to_string(entry.depth) + " " + entry.caption);
   }
   EXPECT_EQ(shown, expected);
-  EXPECT_TRUE(GetMenuState(options, 6, MF_BYPOSITION) & MF_CHECKED);        // MICON_SET
+  EXPECT_TRUE(GetMenuState(options, 12, MF_BYPOSITION) & MF_CHECKED);       // MICON_SET
   EXPECT_TRUE(GetMenuState(options, count - 1, MF_BYPOSITION) & MF_GRAYED);  // MDESK_DEL
 }
 

@@ -124,6 +124,23 @@ TEST_F(PictureFiles, AFailedSaveLeavesTheFileThatStoodThere) {
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"GOOD.BMP"});  // no temporary file left
 }
 
+// The numbered series writes only where no file stands, also when one appears between its look
+// into the folder and the move: the save fails, and both files stay as they were.
+TEST_F(PictureFiles, AKeepingSaveNeverWritesOverAFile) {
+  const std::vector<std::uint8_t> users = {'k', 'e', 'e', 'p'};
+  Write(Path("PIKTO0001.PNG"), users);
+  EXPECT_FALSE(WritePngFile(Gradient(9, 7), Path("PIKTO0001.PNG"), ExistingTarget::Keep));
+  EXPECT_FALSE(WriteBmpFile(Gradient(9, 7), Path("PIKTO0001.PNG"), ExistingTarget::Keep));
+  EXPECT_FALSE(WriteJpegFile(Gradient(9, 7), Path("PIKTO0001.PNG"), 90, false, ExistingTarget::Keep));
+  EXPECT_EQ(Bytes(Path("PIKTO0001.PNG")), users);
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"PIKTO0001.PNG"});  // no temporary file left
+
+  ASSERT_TRUE(WritePngFile(Gradient(9, 7), Path("PIKTO0002.PNG"), ExistingTarget::Keep));
+  const auto read = ReadPictureFile(Path("PIKTO0002.PNG"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->width, 9);
+}
+
 TEST_F(PictureFiles, AFileNamedLikeTheTemporaryFileSurvivesTheSave) {
   const std::string temporaryName = "SHOT.BMP.~" + std::to_string(GetCurrentProcessId());
   const std::vector<std::uint8_t> users = {'n', 'o', 't', 'e', 's', '\r', '\n'};

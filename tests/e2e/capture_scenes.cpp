@@ -1,0 +1,60 @@
+#include "capture_scenes.h"
+
+#include <gtest/gtest.h>
+
+#include "window_parts.h"
+
+namespace e2e {
+
+bool ShowOnScreen(HWND window, const std::function<bool()>& shown) {
+  ULONGLONG nextPaint = 0;
+  return PumpUntil([&] {
+    if (shown()) return true;
+    if (GetTickCount64() >= nextPaint) {
+      SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      nextPaint = GetTickCount64() + 500;
+    }
+    return false;
+  });
+}
+
+POINT PaintedPictureOrigin(HWND main, POINT inPicture, COLORREF expected) {
+  POINT origin{0, 0};
+  ClientToScreen(PictureBox(main), &origin);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(origin.x + inPicture.x, origin.y + inPicture.y) == expected; }));
+  return origin;
+}
+
+LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client;
+  GetClientRect(window, &client);
+  for (std::size_t band = 0; band < BandColours.size(); ++band) {
+    const int left = static_cast<int>(band) * BandWidth;
+    const RECT r{left, 0, left + BandWidth, client.bottom};
+    HBRUSH brush = CreateSolidBrush(BandColours[band]);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+  EndPaint(window, &paint);
+  return 0;
+}
+
+HWND WaitForMainWindowPumping(const Process& process) {
+  HWND main = nullptr;
+  PumpUntil([&] {
+    main = process.FindWindowOfClass(MainClass);
+    return main && StartupCompleted(main);
+  });
+  return main;
+}
+
+std::string CaptureSizeText(const RECT& r) {
+  return "取り込みサイズ　左上 " + std::to_string(r.left) + ", " + std::to_string(r.top) + " サイズ " +
+         std::to_string(r.right - r.left) + ", " + std::to_string(r.bottom - r.top);
+}
+
+}  // namespace e2e
