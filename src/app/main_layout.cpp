@@ -11,6 +11,9 @@ constexpr COLORREF Aqua = RGB(0, 255, 255);
 constexpr int ButtonHeight = 25;
 constexpr int DesignTopHeight = 97;
 constexpr Bounds CheckBox1Design{8, 40, 97, 17};
+// The window's font.
+constexpr const char* TextFace = "System";
+constexpr int TextHeight = -13;
 constexpr Size PanelTypeSize{204, 25};
 constexpr Bounds PanelSlimDesign{0, 0, 427, 30};
 constexpr int PreviewSide = 32 + 6;  // Panel_Icon: the preview + 6
@@ -22,8 +25,8 @@ constexpr int PreviewTop = 2;
 MainLayout::MainLayout(FileHistory& history) : history_(history) {}
 
 void MainLayout::MakeFonts(int dpi) {
-  font_ = MakeFont("System", -13, dpi);
-  boldFont_ = MakeFont("System", -13, dpi, true);
+  font_ = MakeFont(TextFace, TextHeight, dpi);
+  boldFont_ = MakeFont(TextFace, TextHeight, dpi, true);
   typeFont_ = MakeFont("System", -12, dpi);
   titleFont_ = MakeFont("ＭＳ Ｐゴシック", -93, dpi, true, true);
 }
@@ -60,16 +63,13 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   panel(Panel_Left, Panel_Top.Handle(), {0, 0, client.width, scale(76)});
   const HWND left = Panel_Left.Handle();
   ColorBtn1.Create(left, scale(Bounds{-4, 8, 107, ButtonHeight}), "取り込み(&G)");
-  CheckBox1.Create(left, scale(CheckBox1Design), "TOPにする", font_.Get());
-  // The hot-spot labels, one above the other. Away from 96 DPI the scalable face that stands in
-  // for "System" has a taller line than the design's 14 pixels scaled: they take its height.
-  const auto hotSpotLabel = [&](Label& label, int top) {
-    Bounds b = scale(Bounds{106, top, 18, 14});
-    if (scale.Dpi() != DesignDpi) b.height = std::max(b.height, FontLineHeight(font_.Get()));
-    label.Create(left, b, "00", font_.Get(), SS_RIGHT);
-  };
-  hotSpotLabel(Label_IX, 8);
-  hotSpotLabel(Label_IY, 24);
+  // These texts get at least a line of their font (ui/dpi.h); the second hot-spot label stays 2
+  // pixels below the first.
+  const int designLine = DesignLineHeight(TextFace, TextHeight);
+  CheckBox1.Create(left, LineBounds(scale, CheckBox1Design, designLine, font_.Get()), "TOPにする", font_.Get());
+  const Bounds ix = LineBounds(scale, {106, 8, 18, 14}, designLine, font_.Get());
+  Label_IX.Create(left, ix, "00", font_.Get(), SS_RIGHT);
+  Label_IY.Create(left, {ix.left, ix.Bottom() + scale(2), ix.width, ix.height}, "00", font_.Get(), SS_RIGHT);
   panel(Panel_Icon, left, scale(Bounds{128, PreviewTop, PreviewSide, PreviewSide}));
   Panel_Icon.SetSingleBorder(true);
   // The cursor lists follow the preview, each 4 pixels right of the one before, level with it:
@@ -88,7 +88,10 @@ void MainLayout::Create(HWND window, COLORREF colour) {
   typePanel(Panel_Type2, Panel_SLIM.Handle(), scale(Bounds{226, 0, 201, 30}));
   Panel_SLIM.Hide();
 
-  sizeBar.Create(Panel_Top.Handle(), {0, scale(76), client.width, scale(21)}, colour, font_.Get(), boldFont_.Get());
+  // EditSize's sunken frame is 2 pixels above and below its line.
+  Bounds bar = LineBounds(scale, {0, 76, 0, 21}, designLine, font_.Get(), 4);
+  bar.width = client.width;
+  sizeBar.Create(Panel_Top.Handle(), bar, colour, font_.Get(), boldFont_.Get());
 
   ScrollBox1.Create(window, {0, topHeight, client.width, client.height - topHeight});
   ScrollBox1.SetColour(colour);
@@ -113,8 +116,8 @@ void MainLayout::Apply(bool full) {
   const DpiScale scale = ScaleOf(window_);
   const Size client = WindowView(window_).ClientSize();
   const int sizeHeight = sizeBar.Panel_SIZE.Height();
-  const int topHeight =
-      full ? scale(CheckBox1Design.Bottom()) + sizeHeight + scale(8) : scale(PanelSlimDesign.height) + sizeHeight + scale(4);
+  const int topHeight = full ? CheckBox1.GetBounds().Bottom() + sizeHeight + scale(8)
+                              : scale(PanelSlimDesign.height) + sizeHeight + scale(4);
   Panel_Left.SetShown(full);
   Panel_SLIM.SetShown(!full);
   sizeBar.Arrange(full, sizeHeight);

@@ -35,10 +35,12 @@ void FileHistory::Create(HWND parent, const Bounds& bounds, COLORREF colour, HFO
   // system font is more than its height suggests (its full-width characters are 16 wide).
   constexpr const char* Caption = "ファイルヒストリー";
   const int captionWidth = std::max(scale(120), TextWidth(font, Caption));
-  Label_FHIS.Create(head, {scale(6), scale(5), captionWidth, scale(16)}, Caption, font);
+  // Their height is at least the font's line (18 for that font), for which the head has room.
+  const int labelHeight = std::max(scale(16), FontLineHeight(font));
+  Label_FHIS.Create(head, {scale(6), scale(5), captionWidth, labelHeight}, Caption, font);
   const int countLeft = scale(6) + captionWidth + scale(4);
   const int countWidth = std::max(scale(60), TextWidth(font, WidestCountText));
-  Label_FHIS_KOSU.Create(head, {countLeft, scale(5), countWidth, scale(16)}, "0ｺ", font);
+  Label_FHIS_KOSU.Create(head, {countLeft, scale(5), countWidth, labelHeight}, "0ｺ", font);
   const struct {
     TColorBtn& button;
     const char* caption;

@@ -45,8 +45,14 @@ std::string Absolute(const std::string& path) {
 
 }  // namespace
 
+void SetupWindow::ShowInstalling(bool running) {
+  // The one coming shows before the other hides: the place is never empty.
+  (running ? Button5 : Button3).Show();
+  (running ? Button3 : Button5).Hide();
+}
+
 void SetupWindow::StopInstalling() {
-  Button3.Show();
+  ShowInstalling(false);
   Redraw();
   ScreenCursor::SetBusy(false);
 }
@@ -132,11 +138,11 @@ bool SetupWindow::RegisterInGroup(const std::string& group, const std::string& t
 }
 
 void SetupWindow::Button3Click() {
-  Button3.Hide();
+  ShowInstalling(true);
   ScreenCursor::SetBusy(true);
   Application::ProcessMessages();
   const auto refuse = [this](const std::string& text) {
-    Button3.Show();
+    ShowInstalling(false);
     MessageBeep(MB_ICONEXCLAMATION);
     MKBoxDlg1.ShowMsg(text);
     ScreenCursor::SetBusy(false);

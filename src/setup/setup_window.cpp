@@ -18,6 +18,9 @@ constexpr Size ClientArea{456, 171};
 constexpr Bounds SetButtonPlace{262, 140, 90, 25};
 constexpr ColourValue QuiloGreen = 0x008000;
 constexpr ColourValue White = 0xFFFFFF;
+// The window's font.
+constexpr const char* TextFace = "System";
+constexpr int TextHeight = -13;
 
 COLORREF ResolveColour(ColourValue colour) {
   return IsSystemColour(colour) ? GetSysColor(SystemColourIndex(colour)) : static_cast<COLORREF>(colour) & 0xFFFFFF;
@@ -63,16 +66,19 @@ bool SetupWindow::Create() {
 void SetupWindow::CreateControls() {
   const HWND self = Handle();
   const DpiScale scale = ScaleOf(self);
-  font_ = MakeFont("System", -13, scale.Dpi());
+  font_ = MakeFont(TextFace, TextHeight, scale.Dpi());
   const HFONT font = font_.Get();
   const std::string program = ProgramFileName;
-  Label1.Create(self, scale(Bounds{8, 10, 300, 16}), program + "を置くフォルダーの設定：", font);
+  // The labels get at least a line of their font (ui/dpi.h).
+  const int designLine = DesignLineHeight(TextFace, TextHeight);
+  Label1.Create(self, LineBounds(scale, {8, 10, 300, 16}, designLine, font), program + "を置くフォルダーの設定：", font);
   Button4.Create(self, scale(Bounds{382, 4, 66, 23}), "初期値");
   Button4.OnClick = [this] { Button4Click(); };
   Edit1.Create(self, scale(Bounds{8, 30, 368, 23}), font, false);
   Button1.Create(self, scale(Bounds{382, 30, 66, 23}), "参照");
   Button1.OnClick = [this] { Button1Click(); };
-  Label2.Create(self, scale(Bounds{8, 62, 300, 16}), program + "を登録するグループの選択：", font);
+  Label2.Create(self, LineBounds(scale, {8, 62, 300, 16}, designLine, font), program + "を登録するグループの選択：",
+                font);
   ComboBox1.Create(self, scale(Bounds{8, 82, 368, 200}), font, true);
   CheckBoxST.Create(self, scale(Bounds{8, 112, 360, 20}), "スタートアップグループにも、アイコンを登録する。", font);
   CheckBoxBkColor.Create(self, scale(Bounds{8, 142, 100, 20}), "標準色", font);
@@ -80,8 +86,9 @@ void SetupWindow::CreateControls() {
   QUILO_COLOR.Create(self, scale(Bounds{120, 142, 100, 20}), "QUILO色", font);
   QUILO_COLOR.onClick = [this] { QUILO_COLORClick(); };
   QUILO_COLOR.Hide();
-  // 設定中 lies beneath 設定: hiding 設定 shows it.
+  // 設定中 lies beneath 設定 and shows in its place while an installation runs.
   Button5.Create(self, scale(SetButtonPlace), "設定中");
+  Button5.Hide();
   Button3.Create(self, scale(SetButtonPlace), "設定");
   Button3.SetDefault(true);
   Button3.OnClick = [this] { Button3Click(); };
@@ -239,7 +246,7 @@ bool SetupWindow::HandleDialogKey(const MSG& message) { return TColorBtn::Handle
 void SetupWindow::DpiChanged(int oldDpi, int newDpi) {
   Form::DpiChanged(oldDpi, newDpi);
   const FontHandle old = std::move(font_);
-  font_ = MakeFont("System", -13, newDpi);
+  font_ = MakeFont(TextFace, TextHeight, newDpi);
   ReplaceFont(old.Get(), font_.Get());
 }
 

@@ -65,6 +65,9 @@ class SetupWindow : public Form {
   bool RegisterInGroup(const std::string& group, const std::string& targetProgram);
   // 設定 comes back: the installation stopped.
   void StopInstalling();
+  // 設定中 in the place of 設定 while an installation runs, else 設定. The one out of sight is
+  // hidden, not only covered, so that the keyboard never lands on it.
+  void ShowInstalling(bool running);
 
   // The uninstall (uninstall_steps.cpp): the questions, the removals, the helper copy started.
   void Timer1Timer();
@@ -106,7 +109,7 @@ class SetupWindow : public Form {
   CheckBox CheckBoxST;
   CheckBox CheckBoxBkColor;
   CheckBox QUILO_COLOR;
-  TColorBtn Button5;  // 設定中, beneath 設定
+  TColorBtn Button5;  // 設定中, beneath 設定 and hidden while 設定 shows
   TColorBtn Button3;
   TColorBtn Button2;
   TMKBoxDlg MKBoxDlg1;

@@ -1,7 +1,9 @@
 #include "ui/dpi.h"
 
+#include <algorithm>
 #include <map>
 
+#include "ui/panel.h"
 #include "ui/system_function.h"
 
 namespace {
@@ -76,4 +78,15 @@ HFONT GuiFont(int dpi) {
     font.Reset(CreateFontIndirectA(&face));
   }
   return font ? font.Get() : stock;
+}
+
+int DesignLineHeight(const char* face, int designHeight) {
+  return FontLineHeight(MakeFont(face, designHeight, DesignDpi).Get());
+}
+
+Bounds LineBounds(const DpiScale& scale, Bounds design, int designLine, HFONT font, int designFrame) {
+  design.height = std::max(design.height, designLine + designFrame);
+  Bounds placed = scale(design);
+  placed.height = std::max(placed.height, FontLineHeight(font) + scale(designFrame));
+  return placed;
 }

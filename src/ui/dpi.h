@@ -31,3 +31,13 @@ int SystemMetric(int index, int dpi);
 FontHandle MakeFont(const char* face, int designHeight, int dpi, bool bold = false, bool italic = false);
 // The system's GUI font (DEFAULT_GUI_FONT) at `dpi`; the program keeps it for the run.
 HFONT GuiFont(int dpi);
+
+// Room for a line of text. At 96 DPI the face of a design may have a taller line than the design
+// gives its texts (the raster "System" face of a Japanese system: 18 pixels, and its Japanese
+// letters reach the last rows): the design grows to that line, alike at every scale.
+//
+// The line of `face` at `designHeight` at 96 DPI, in design pixels.
+int DesignLineHeight(const char* face, int designHeight);
+// `design` at least `designLine` high, at the scale, and there at least a line of `font` high;
+// `designFrame` (the frame above and below the text together) comes on top of either line.
+Bounds LineBounds(const DpiScale& scale, Bounds design, int designLine, HFONT font, int designFrame = 0);

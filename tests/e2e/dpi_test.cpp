@@ -148,9 +148,7 @@ class DpiWalk : public ::testing::Test {
     EXPECT_EQ(AwarenessOf(window), 2) << name << " is not per-monitor aware";
     EXPECT_EQ(DpiOf(window), dpi_) << name;
     into[name] = LayoutOf(window);
-    // At 96 DPI the design's sizes are measured for the raster "System" font of Wine 8 and
-    // Windows; Wine 10's is taller, which the Wine 8 walks check instead.
-    if (dpi_ != 96) EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{}) << name;
+    EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{}) << name;
     std::string file = "dpi-" + name;  // in the lane's folder of this scale
     std::replace(file.begin(), file.end(), ' ', '-');
     Screenshot(file);

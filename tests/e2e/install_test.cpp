@@ -131,7 +131,8 @@ struct Installer {
 
 // Tab moves the focus on until it reaches the control; false when it never does. A Tab can pass
 // the focus through a control on its way (a combo box hands it on to its edit box), so where it
-// went is read only once the program has handled the key to its end.
+// went is read only once the program has handled the key to its end. Every control it stops at
+// is one the user sees.
 bool TabTo(HWND window, HWND control) {
   for (int presses = 0; presses < 12; ++presses) {
     const HWND before = FocusedWindow(window);
@@ -139,6 +140,9 @@ bool TabTo(HWND window, HWND control) {
     PressKey(VK_TAB);
     // One Tab at a time: a second one sent while the first is still on its way would pass the control.
     if (!WaitUntil([&] { return FocusedWindow(window) != before; }) || !WaitForMessageLoop(window)) return false;
+    const HWND reached = FocusedWindow(window);
+    EXPECT_TRUE(InSight(reached)) << "Tab stops out of sight at " << ClassOf(reached) << " \"" << WindowText(reached)
+                                  << "\"";
   }
   return FocusedWindow(window) == control;
 }

@@ -42,6 +42,17 @@ std::vector<std::string> TextsThatDoNotFit(HWND top) {
   return faults;
 }
 
+bool InSight(HWND control) {
+  if (!IsWindowVisible(control)) return false;
+  for (HWND w = control; GetWindowLongA(w, GWL_STYLE) & WS_CHILD; w = GetParent(w)) {
+    const RECT place = WindowRect(w);
+    for (HWND above = GetWindow(w, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+      if (IsWindowVisible(above) && Covers(WindowRect(above), place)) return false;
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> OverlappingSiblings(HWND top) {
   std::vector<std::string> faults;
   std::vector<HWND> parents{top};

@@ -13,6 +13,10 @@ namespace e2e {
 // button) whose text, in the control's own font, needs more room than the control gives it.
 std::vector<std::string> TextsThatDoNotFit(HWND top);
 
+// The control can be seen: it and its parents are shown, and no shown sibling above it (or above
+// one of its parents) covers it whole. Where the keyboard may go.
+bool InSight(HWND control);
+
 // Every pair of shown controls of `top` with one parent that lie partly over each other. A
 // control that a sibling covers whole (the file history over the upper part) is out of sight,
 // as a hidden one is, and not compared.

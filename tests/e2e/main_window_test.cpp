@@ -1,6 +1,8 @@
 // The main window's two layouts and the top-most switch, seen from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver.h"
 #include "layout_checks.h"
 #include "support/screenshot.h"
@@ -35,6 +37,14 @@ std::vector<HWND> TopMostBoxes(HWND main) {
   return boxes;
 }
 
+// The height of one line of the control's text in its font.
+LONG LineHeight(HWND main, HWND control) {
+  for (const TextRoom& t : MeasureTexts(main)) {
+    if (t.control == control) return t.needed.cy;
+  }
+  return 0;
+}
+
 bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 using Faults = std::vector<std::string>;
@@ -54,7 +64,14 @@ TEST(MainWindowLayout, FullLayoutShowsTheCursorBar) {
   const Control load = Find(main, "TColorBtn", "ｶｰｿﾙﾛｰﾄﾞ");
   ASSERT_TRUE(edit.window && load.visible);
   EXPECT_EQ(edit.client.left, load.client.right + 8);
-  EXPECT_EQ(edit.client.top, 40 + 17 + 8);  // the top panel is 40 + 17 + size bar + 8 high
+  // TOPにする at (8, 40), 97 × 17, or as high as a line of its font where that is more; the top
+  // panel is the box's top + its height + size bar + 8 high.
+  const Control topMost = Find(main, "Button", "TOPにする");
+  EXPECT_EQ(topMost.client.left, 8);
+  EXPECT_EQ(topMost.client.top, 40);
+  EXPECT_EQ(topMost.client.right - topMost.client.left, 97);
+  EXPECT_EQ(topMost.client.bottom - topMost.client.top, std::max(17L, LineHeight(main, topMost.window)));
+  EXPECT_EQ(edit.client.top, topMost.client.bottom + 8);
   EXPECT_EQ(WindowText(edit.window), "取り込みサイズ");
   const Control capture = Find(main, "TColorBtn", "取り込み(&G)");
   EXPECT_EQ(capture.client.left, -4);
