@@ -159,9 +159,10 @@ class FileMenuWalk {
   bool Shows(const std::string& sizeText) const {
     return WaitUntil([&] { return WindowText(sizeBar_) == sizeText && IsWindowVisible(main_); });
   }
-  // ２倍, the first entry of 画面合成(&S).
+  // ２倍, the first entry of 画面合成(&S), once the command before it has returned: a memory's file
+  // is on the disk before its handler is done with the window.
   bool Double(const std::string& size) const {
-    return ChooseDouble(main_) && WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
+    return WaitForMessageLoop(main_) && ChooseDouble(main_) && WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
   }
 
  private:
