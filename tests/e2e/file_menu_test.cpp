@@ -161,8 +161,15 @@ class FileMenuWalk {
   }
   // ２倍, the first entry of 画面合成(&S), once the command before it has returned: a memory's file
   // is on the disk before its handler is done with the window.
+  // Under load Wine may draw the pop-up before it highlights ２倍, and Enter then closes it
+  // unchosen; the user would open it again.
   bool Double(const std::string& size) const {
-    return WaitForMessageLoop(main_) && ChooseDouble(main_) && WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); });
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      if (WaitForMessageLoop(main_) && ChooseDouble(main_) &&
+          WaitUntil([&] { return WindowText(sizeBar_).ends_with(size); }))
+        return true;
+    }
+    return false;
   }
 
  private:
