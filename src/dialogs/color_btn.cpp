@@ -15,13 +15,9 @@ COLORREF Darker(COLORREF colour) {
 
 std::vector<TColorBtn*> ButtonsOf(HWND root) {
   std::vector<TColorBtn*> buttons;
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM list) -> BOOL {
-        if (TColorBtn* button = TColorBtn::FromHandle(child)) reinterpret_cast<std::vector<TColorBtn*>*>(list)->push_back(button);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&buttons));
+  for (HWND child : WindowView(root).Descendants()) {
+    if (TColorBtn* button = TColorBtn::FromHandle(child)) buttons.push_back(button);
+  }
   return buttons;
 }
 

@@ -65,50 +65,34 @@ Size Form::FrameSizeFor(Size client) const {
 }
 
 void Form::ReplaceFont(HFONT old, HFONT replacement) const {
-  struct Change {
-    HFONT old, replacement;
-  } change{old, replacement};
-  EnumChildWindows(
-      window_,
-      [](HWND child, LPARAM data) -> BOOL {
-        const auto& c = *reinterpret_cast<const Change*>(data);
-        if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == c.old) {
-          SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(c.replacement), TRUE);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&change));
+  for (HWND child : Descendants()) {
+    if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == old) {
+      SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(replacement), TRUE);
+    }
+  }
 }
 
 void Form::DpiChanged(int oldDpi, int newDpi) {
-  // Children first listed come before their own children: each is scaled in its parent's
-  // coordinates, which do not change with the parent's size.
-  struct Scale {
-    int oldDpi, newDpi;
-  } scale{oldDpi, newDpi};
-  EnumChildWindows(
-      window_,
-      [](HWND child, LPARAM data) -> BOOL {
-        const auto& s = *reinterpret_cast<const Scale*>(data);
-        const auto at = [&](int value) { return Rescale(value, s.oldDpi, s.newDpi); };
-        // A combo box lays out its own edit and list.
-        if (IsClassOf(GetParent(child), "ComboBox")) return TRUE;
-        Bounds b = WindowView(child).GetBounds();
-        if (IsClassOf(child, "ComboBox")) {
-          // Its height is the dropped-down one; its items have heights of their own.
-          RECT dropped{};
-          SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-          b.height = dropped.bottom - dropped.top;
-          for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}}) {
-            const auto height = static_cast<int>(SendMessageA(child, CB_GETITEMHEIGHT, part, 0));
-            if (height > 0) SendMessageA(child, CB_SETITEMHEIGHT, part, at(height));
-          }
-        }
-        SetWindowPos(child, nullptr, at(b.left), at(b.top), at(b.Right()) - at(b.left), at(b.Bottom()) - at(b.top),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&scale));
+  const auto at = [&](int value) { return Rescale(value, oldDpi, newDpi); };
+  // Parents come before their own children: each is scaled in its parent's coordinates, which do
+  // not change with the parent's size.
+  for (HWND child : Descendants()) {
+    // A combo box lays out its own edit and list.
+    if (IsClassOf(GetParent(child), "ComboBox")) continue;
+    Bounds b = WindowView(child).GetBounds();
+    if (IsClassOf(child, "ComboBox")) {
+      // Its height is the dropped-down one; its items have heights of their own.
+      RECT dropped{};
+      SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+      b.height = dropped.bottom - dropped.top;
+      for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}}) {
+        const auto height = static_cast<int>(SendMessageA(child, CB_GETITEMHEIGHT, part, 0));
+        if (height > 0) SendMessageA(child, CB_SETITEMHEIGHT, part, at(height));
+      }
+    }
+    SetWindowPos(child, nullptr, at(b.left), at(b.top), at(b.Right()) - at(b.left), at(b.Bottom()) - at(b.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 bool Form::CreateWindowOfClass(const char* className, const std::string& caption, DWORD style, DWORD exStyle,

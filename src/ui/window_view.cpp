@@ -24,3 +24,15 @@ Size WindowView::ClientSize() const {
   GetClientRect(window_, &r);
   return {r.right, r.bottom};
 }
+
+std::vector<HWND> WindowView::Descendants() const {
+  std::vector<HWND> windows;
+  EnumChildWindows(
+      window_,
+      [](HWND child, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}

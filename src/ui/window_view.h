@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "common/geometry.h"
 #include "ui/win32.h"
@@ -31,6 +32,8 @@ class WindowView {
   void SetBounds(const Bounds& bounds) const;
   int Height() const { return GetBounds().height; }
   Size ClientSize() const;
+  // Every window below this one, each parent before its own children.
+  std::vector<HWND> Descendants() const;
 
  protected:
   HWND window_ = nullptr;

@@ -194,12 +194,38 @@ void Process::Kill() const {
   WaitForSingleObject(handle_, 5000);
 }
 
+namespace {
+
+// The folder (ending in a separator) and everything in it.
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(folder + name + "\\");
+      } else {
+        DeleteFileA((folder + name).c_str());
+      }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
 Program::Program() {
   char temp[MAX_PATH] = {};
   GetTempPathA(sizeof temp, temp);
   static int counter = 0;
+  // Another run's test process may have had the same process id, and a failed walk leaves its
+  // folder behind.
   folder_ = std::string(temp) + "piktoran e2e " + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter) + "\\";
+  RemoveTree(folder_);
   CreateDirectoryA(folder_.c_str(), nullptr);
   if (!CopyFileA((OwnFolder() + "PIKTORAN.EXE").c_str(), (folder_ + "PIKTORAN.EXE").c_str(), FALSE)) {
     throw std::runtime_error("cannot copy PIKTORAN.EXE from " + OwnFolder() + " to " + folder_);
@@ -212,17 +238,7 @@ Program::Program() {
   ResetSettings();
 }
 
-Program::~Program() {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      DeleteFileA((folder_ + entry.cFileName).c_str());
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder_.c_str());
-}
+Program::~Program() { RemoveTree(folder_); }
 
 Process Program::Start(const std::vector<std::string>& arguments) const { return Start(arguments, nullptr); }
 
@@ -388,7 +404,12 @@ bool MenuPopupDrawn(HWND mainWindow) {
 }
 
 bool OpenBarMenu(HWND mainWindow, char mnemonic) {
+  // A menu ends when its window is activated after it opened: the window is brought to the front
+  // first, and the menu opened once the window has taken that in.
   SetForegroundWindow(mainWindow);
+  if (!WaitUntil([&] { return GetForegroundWindow() == mainWindow; }) || !WaitForMessageLoop(mainWindow)) {
+    return false;
+  }
   PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
   return WaitUntil([&] { return OpenMenuPopups(mainWindow) > 0; });
 }
