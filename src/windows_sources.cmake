@@ -88,6 +88,7 @@ set(WINDOWS_SOURCES
   ${CMAKE_SOURCE_DIR}/src/msgbox/mk_box_dlg.cpp
   ${CMAKE_SOURCE_DIR}/src/formats/jpeg_library.cpp
   ${CMAKE_SOURCE_DIR}/src/output/picture_files.cpp
+  ${CMAKE_SOURCE_DIR}/src/msgbox/settings_box.cpp
   ${CMAKE_SOURCE_DIR}/src/msgbox/work_area_probe.cpp
   ${CMAKE_SOURCE_DIR}/src/shell/file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/setup/setup_window.cpp

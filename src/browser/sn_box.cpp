@@ -1,7 +1,6 @@
 #include "browser/sn_box.h"
 
 #include "browser/entry_history.h"
-#include "msgbox/work_area_probe.h"
 #include "ui/application.h"
 #include "ui/dpi.h"
 
@@ -19,12 +18,7 @@ constexpr Bounds CancelBounds{331, 62, 80, 25};
 }  // namespace
 
 bool TSNBox::Build(const SNBoxRequest& request) {
-  HWND owner = request.source ? request.source : Application::MainWindow();
-  if (!CreateDialogWindow(ClassName, BoxClient, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                          WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, owner)) {
-    return false;
-  }
-  MakeFormFont("ＭＳ Ｐゴシック", -12);
+  if (!CreateBox(ClassName, BoxClient, request.source)) return false;
   const DpiScale scale = ScaleOf(Handle());
   Msg.Create(Handle(), scale(MsgBounds), request.prompt + "：", font_.Get());
   Edit1.Create(Handle(), scale(EditBounds), font_.Get(), false);
@@ -35,11 +29,7 @@ bool TSNBox::Build(const SNBoxRequest& request) {
   ComboBox1.Create(Panel1.Handle(), scale(ListBounds), font_.Get());
   Button1.Create(Handle(), scale(OkBounds), "登録");
   Button2.Create(Handle(), scale(CancelBounds), "中止");
-  for (TColorBtn* button : {&Button1, &Button2, &Button3, &Button4}) button->SetFont(font_.Get());
-  Button1.SetDefault(true);
-  Button2.SetCancel(true);
-  Button1.OnClick = [this] { Button1Click(); };
-  Button2.OnClick = [this] { EndModal(Cancelled); };
+  SetAnswerButtons(Button1, [this] { Button1Click(); }, Button2, {&Button3, &Button4});
   Button3.OnClick = [this] { Button3Click(); };
   Button4.OnClick = [this] { Button4Click(); };
   ComboBox1.onSelect = [this] { ComboBox1Click(); };
@@ -47,7 +37,6 @@ bool TSNBox::Build(const SNBoxRequest& request) {
   hints_.Add(ComboBox1.Handle(), "ヒストリーの選択");
   hints_.Add(Button4.Handle(), "ヒストリーを選択せずに閉じる");
 
-  SetStandardColor(request.standardColor);
   Edit1.SetText(request.text);
   // Selected, so that what the user types at once replaces the proposal.
   SendMessageA(Edit1.Handle(), EM_SETSEL, 0, -1);
@@ -55,8 +44,7 @@ bool TSNBox::Build(const SNBoxRequest& request) {
   MoveToTop(history_, request.text);
   ShowHistory(history_.empty() ? -1 : 0);
 
-  PlaceDialog(Handle(), request.source);
-  SetCaption(request.title.empty() ? Application::Title() : request.title);
+  FinishBox(request.standardColor, request.title.empty() ? Application::Title() : request.title, request.source);
   return true;
 }
 

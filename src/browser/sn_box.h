@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "dialogs/color_btn.h"
-#include "dialogs/dialog_form.h"
+#include "msgbox/settings_box.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"
 #include "ui/hints.h"
@@ -20,11 +20,9 @@ struct SNBoxRequest {
 };
 
 // The modal one-line input box TSNBox with its drop-down history.
-class TSNBox : public DialogForm {
+class TSNBox : public SettingsBox {
  public:
   static constexpr const char* ClassName = "TSNBox";
-  static constexpr int Confirmed = 1;
-  static constexpr int Cancelled = 3;
 
   // Builds and places the box; false when it could not be created.
   bool Build(const SNBoxRequest& request);

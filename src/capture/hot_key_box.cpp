@@ -1,6 +1,5 @@
 #include "capture/hot_key_box.h"
 
-#include "msgbox/work_area_probe.h"
 #include "ui/dpi.h"
 
 namespace {
@@ -21,13 +20,12 @@ constexpr const char* NoteText = "英字と数字のキーには、Ctrl、Alt、
 
 std::optional<HotKeyCombination> HotKeyBox::Ask(const HotKeyCombination& current, bool standardColor) {
   HotKeyBox box;
-  if (!box.Build(current, standardColor) || box.RunSettingsBox() != Confirmed) return std::nullopt;
+  if (!box.Build(current, standardColor) || box.RunBox() != Confirmed) return std::nullopt;
   return box.Chosen();
 }
 
 bool HotKeyBox::Build(const HotKeyCombination& current, bool standardColor) {
-  if (!CreateSettingsBox(ClassName, BoxClient)) return false;
-  MakeFormFont("ＭＳ Ｐゴシック", -12);
+  if (!CreateBox(ClassName, BoxClient)) return false;
   HFONT font = font_.Get();
   const DpiScale scale = ScaleOf(Handle());
   Label_Prompt.Create(Handle(), scale(PromptBounds), "取り込みに使うキーの組み合わせ：", font);
@@ -44,18 +42,12 @@ bool HotKeyBox::Build(const HotKeyCombination& current, bool standardColor) {
   Button_Default.Create(Handle(), scale(DefaultBounds), "初期値(&D)");
   Button_Set.Create(Handle(), scale(SetButtonBounds), "設定");
   Button_Cancel.Create(Handle(), scale(CancelBounds), "中止");
-  for (TColorBtn* button : {&Button_Default, &Button_Set, &Button_Cancel}) button->SetFont(font);
-  Button_Set.SetDefault(true);
-  Button_Cancel.SetCancel(true);
+  SetAnswerButtons(Button_Set, [this] { Button_SetClick(); }, Button_Cancel, {&Button_Default});
   Button_Default.OnClick = [this] { ShowCombination(DefaultHotKey); };
-  Button_Set.OnClick = [this] { Button_SetClick(); };
-  Button_Cancel.OnClick = [this] { EndModal(Cancelled); };
   MKBoxDlg1.SourceHandle = Handle();
 
-  SetStandardColor(standardColor);
   ShowCombination(current);
-  PlaceDialog(Handle(), nullptr);
-  SetCaption("ホットキーの設定");
+  FinishBox(standardColor, "ホットキーの設定");
   return true;
 }
 

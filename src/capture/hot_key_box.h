@@ -2,15 +2,15 @@
 #include <optional>
 
 #include "dialogs/color_btn.h"
-#include "dialogs/dialog_form.h"
 #include "msgbox/mk_box_dlg.h"
+#include "msgbox/settings_box.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"
 #include "workspace/hot_key_combination.h"
 
 // The modal box of ホットキーの設定: the modifiers Ctrl, Shift, Alt and Win as check boxes and the
 // key from a list. 設定 takes a usable combination only; 初期値 shows Ctrl+Shift+F12 again.
-class HotKeyBox : public DialogForm {
+class HotKeyBox : public SettingsBox {
  public:
   static constexpr const char* ClassName = "THotKeyBox";
 
@@ -25,9 +25,6 @@ class HotKeyBox : public DialogForm {
   void ShowCombination(const HotKeyCombination& combination) const;
   HotKeyCombination Chosen() const;
   void Button_SetClick();
-
-  static constexpr int Confirmed = 1;
-  static constexpr int Cancelled = 3;
 
   Label Label_Prompt;
   CheckBox CheckBox_Ctrl, CheckBox_Shift, CheckBox_Alt, CheckBox_Win;

@@ -50,18 +50,6 @@ void DialogForm::DpiChanged(int oldDpi, int newDpi) {
   ReplaceFont(old.Get(), font_.Get());
 }
 
-bool DialogForm::CreateSettingsBox(const char* className, Size client) {
-  return CreateDialogWindow(className, client, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                            WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, Application::MainWindow());
-}
-
-int DialogForm::RunSettingsBox() {
-  const int result = ShowModal();
-  Hide();
-  if (HWND main = Application::MainWindow()) InvalidateRect(main, nullptr, TRUE);
-  return result;
-}
-
 void DialogForm::SetStandardColor(bool standard) {
   standardColor_ = standard;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

@@ -26,11 +26,6 @@ class DialogForm : public Form {
   // font_ := the face at the design height, at the window's scale (and again when it changes).
   void MakeFormFont(const char* face, int designHeight);
   void DpiChanged(int oldDpi, int newDpi) override;
-  // The settings boxes of the main window: a top-most box with a caption and a close button, owned
-  // by the main window.
-  bool CreateSettingsBox(const char* className, Size client);
-  // Runs the box modally, then hides it; the main window repaints where it stood.
-  int RunSettingsBox();
   void FormShow() override;
   // The main window's colour and font colour, when it is one of ours.
   void TakeMainWindowColours();

@@ -2,7 +2,6 @@
 
 #include "browser/dir2open_dlg.h"
 #include "common/path_helpers.h"
-#include "msgbox/work_area_probe.h"
 #include "shell/file_system.h"
 #include "ui/dpi.h"
 
@@ -27,13 +26,12 @@ constexpr const char* FormatNames[] = {"ＰＮＧ (*.PNG)", "ＢＭＰ (*.BMP)",
 std::optional<SeriesChoice> SeriesBox::Ask(const SeriesChoice& current, const std::string& jpegSettings,
                                            bool standardColor) {
   SeriesBox box;
-  if (!box.Build(current, jpegSettings, standardColor) || box.RunSettingsBox() != Confirmed) return std::nullopt;
+  if (!box.Build(current, jpegSettings, standardColor) || box.RunBox() != Confirmed) return std::nullopt;
   return box.Chosen();
 }
 
 bool SeriesBox::Build(const SeriesChoice& current, const std::string& jpegSettings, bool standardColor) {
-  if (!CreateSettingsBox(ClassName, BoxClient)) return false;
-  MakeFormFont("ＭＳ Ｐゴシック", -12);
+  if (!CreateBox(ClassName, BoxClient)) return false;
   HFONT font = font_.Get();
   const DpiScale scale = ScaleOf(Handle());
   Label_Folder.Create(Handle(), scale(FolderLabelBounds), "保存フォルダー：", font);
@@ -48,22 +46,16 @@ bool SeriesBox::Build(const SeriesChoice& current, const std::string& jpegSettin
   Label_Jpeg.Create(Handle(), scale(JpegBounds), "ＪＰＥＧは " + jpegSettings, font);
   Button_Set.Create(Handle(), scale(SetButtonBounds), "設定");
   Button_Cancel.Create(Handle(), scale(CancelBounds), "中止");
-  for (TColorBtn* button : {&Button_Browse, &Button_Set, &Button_Cancel}) button->SetFont(font);
-  Button_Set.SetDefault(true);
-  Button_Cancel.SetCancel(true);
+  SetAnswerButtons(Button_Set, [this] { Button_SetClick(); }, Button_Cancel, {&Button_Browse});
   Button_Browse.OnClick = [this] { Button_BrowseClick(); };
-  Button_Set.OnClick = [this] { Button_SetClick(); };
-  Button_Cancel.OnClick = [this] { EndModal(Cancelled); };
   MKBoxDlg1.SourceHandle = Handle();
 
   standardColor_ = standardColor;
-  SetStandardColor(standardColor);
   Edit_Folder.SetText(RemoveTrailingSeparator(current.folder));
   SendMessageA(Edit_Folder.Handle(), EM_SETSEL, 0, -1);
   Edit_Stem.SetText(current.stem);
   ComboBox_Format.Select(static_cast<int>(current.format));
-  PlaceDialog(Handle(), nullptr);
-  SetCaption("連番保存の設定");
+  FinishBox(standardColor, "連番保存の設定");
   return true;
 }
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "dialogs/color_btn.h"
-#include "dialogs/dialog_form.h"
 #include "msgbox/mk_box_dlg.h"
+#include "msgbox/settings_box.h"
 #include "ui/combo_box.h"
 #include "ui/controls.h"
 #include "workspace/numbered_series.h"
@@ -19,7 +19,7 @@ struct SeriesChoice {
 // The modal box of 連番保存の設定: the folder (typed, or chosen with 参照 in the folder browser),
 // the stem the four digits follow and the format. 設定 takes an existing folder and a stem a file
 // name can carry.
-class SeriesBox : public DialogForm {
+class SeriesBox : public SettingsBox {
  public:
   static constexpr const char* ClassName = "TSeriesBox";
 
@@ -35,9 +35,6 @@ class SeriesBox : public DialogForm {
   SeriesChoice Chosen() const;
   void Button_BrowseClick();
   void Button_SetClick();
-
-  static constexpr int Confirmed = 1;
-  static constexpr int Cancelled = 3;
 
   Label Label_Folder;
   EditBox Edit_Folder;

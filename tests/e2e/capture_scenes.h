@@ -14,11 +14,26 @@ namespace e2e {
 // it shows.
 bool ShowOnScreen(HWND window, const std::function<bool()>& shown);
 
-// Four vertical colour bands, each this wide.
+// Vertical colour bands, in this order from the left, each BandWidth wide unless told.
 inline constexpr std::array<COLORREF, 4> BandColours{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
 inline constexpr int BandWidth = 50;
-// The window-procedure of a window painted in the bands.
-LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A pop-up of the test program at `where` on the screen, painted in the colour bands; made, it
+// is on the screen (`pixel` reads the screen as the caller's thread sees it). A thread that is
+// per-monitor aware makes it in the screen's own pixels.
+class BandsWindow {
+ public:
+  enum class Layer { Normal, TopMost };
+  BandsWindow(const RECT& where, Layer layer, int bandWidth = BandWidth,
+              COLORREF (*pixel)(int, int) = ScreenPixel);
+  BandsWindow(const BandsWindow&) = delete;
+  BandsWindow& operator=(const BandsWindow&) = delete;
+  ~BandsWindow() { DestroyWindow(window_); }
+  HWND Handle() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
 
 // The picture box's top-left on the screen once the re-show sequence has painted the capture:
 // the window is visible a moment before its picture is drawn.

@@ -15,32 +15,10 @@ namespace {
 // A top-most pop-up of the test program painted in the four colour bands.
 constexpr RECT BandsRect{40, 40, 40 + 4 * BandWidth, 40 + 120};
 
-class BandsWindow {
- public:
-  BandsWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = BandsProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "E2eColourBands";
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE,
-                              BandsRect.left, BandsRect.top, BandsRect.right - BandsRect.left,
-                              BandsRect.bottom - BandsRect.top, nullptr, nullptr, wc.hInstance, nullptr);
-    EXPECT_TRUE(ShowOnScreen(window_, [] {
-      return ScreenPixel(BandsRect.left + BandWidth / 2, BandsRect.top + 10) == BandColours.front() &&
-             ScreenPixel(BandsRect.right - BandWidth / 2, BandsRect.bottom - 10) == BandColours.back();
-    }));
-  }
-  ~BandsWindow() { DestroyWindow(window_); }
-
- private:
-  HWND window_ = nullptr;
-};
-
 // The bands stay on the screen from the first test that asks for them to the end of the suite:
 // made again where the last ones and a program window had just closed, they were seen never to
 // reach Wine's screen, and a capture then took the desktop.
-void ShowBands() { static const BandsWindow bands; }
+void ShowBands() { static const BandsWindow bands(BandsRect, BandsWindow::Layer::TopMost); }
 
 // A top-most window with a sizing frame, which Windows 10 and 11 surround with an invisible
 // border, painted in the first band colour.

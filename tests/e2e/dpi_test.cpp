@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "capture_scenes.h"
 #include "driver.h"
 #include "layout_checks.h"
 #include "support/screenshot.h"
@@ -274,57 +276,19 @@ TEST_F(DpiMainWindow, IsLaidOutAtTheScreensScaleWithItsSettingsBoxes) {
   });
 }
 
-// A window of this program in four vertical colour bands, made per-monitor aware so that it
-// stands on the screen in its own pixels and is drawn without being stretched.
-constexpr COLORREF Bands[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
-constexpr int BandWidth = 75;
-constexpr RECT BandsRect{60, 60, 60 + 4 * BandWidth, 60 + 180};
-
-LRESULT CALLBACK BandsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  for (int band = 0; band < 4; ++band) {
-    const RECT r{band * BandWidth, 0, (band + 1) * BandWidth, BandsRect.bottom - BandsRect.top};
-    HBRUSH brush = CreateSolidBrush(Bands[band]);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-  }
-  EndPaint(window, &paint);
-  return 0;
-}
+// The colour bands of a window of this program, made per-monitor aware so that they stand on
+// the screen in its own pixels and are drawn without being stretched.
+constexpr int AwareBandWidth = 75;
+constexpr RECT BandsRect{60, 60, 60 + 4 * AwareBandWidth, 60 + 180};
 
 COLORREF AwarePixel(int x, int y) {
   const AwareThread aware;
   return ScreenPixel(x, y);
 }
 
-class BandsWindow {
- public:
-  BandsWindow() {
-    const AwareThread aware;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = BandsProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "E2eDpiBands";
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE,
-                              BandsRect.left, BandsRect.top, BandsRect.right - BandsRect.left,
-                              BandsRect.bottom - BandsRect.top, nullptr, nullptr, wc.hInstance, nullptr);
-    EXPECT_TRUE(PumpUntil([] {
-      return AwarePixel(BandsRect.left + 5, BandsRect.top + 5) == Bands[0] &&
-             AwarePixel(BandsRect.right - 5, BandsRect.bottom - 5) == Bands[3];
-    }));
-  }
-  ~BandsWindow() { DestroyWindow(window_); }
-
- private:
-  HWND window_ = nullptr;
-};
-
-std::string CaptureSizeText(const RECT& r) {
-  return "取り込みサイズ　左上 " + std::to_string(r.left) + ", " + std::to_string(r.top) + " サイズ " +
-         std::to_string(r.right - r.left) + ", " + std::to_string(r.bottom - r.top);
+std::unique_ptr<BandsWindow> AwareBands() {
+  const AwareThread aware;
+  return std::make_unique<BandsWindow>(BandsRect, BandsWindow::Layer::TopMost, AwareBandWidth, AwarePixel);
 }
 
 RECT AwareWindowRect(HWND window) {
@@ -382,7 +346,7 @@ using DpiCapture = DpiWalk;
 // At 150 %: the captures and the rectangles they store are in the screen's pixels, the pointer is
 // drawn at the size the system shows it, and the picture is shown pixel for pixel.
 TEST_F(DpiCapture, CapturesAndThePictureAreInTheScreensPixels) {
-  const BandsWindow bands;
+  const auto bands = AwareBands();
   const POINT pointer{BandsRect.left + 10, BandsRect.top + 100};
   {
     const AwareThread aware;
@@ -401,16 +365,16 @@ TEST_F(DpiCapture, CapturesAndThePictureAreInTheScreensPixels) {
 
   // The picture pixel for pixel: each band boundary lies exactly where the window had it.
   const POINT origin = PictureOrigin(main);
-  EXPECT_TRUE(PumpUntil([&] { return AwarePixel(origin.x + 4 * BandWidth - 1, origin.y + 20) == Bands[3]; }));
+  EXPECT_TRUE(PumpUntil([&] { return AwarePixel(origin.x + 4 * AwareBandWidth - 1, origin.y + 20) == BandColours[3]; }));
   for (int band = 0; band < 4; ++band) {
-    EXPECT_EQ(AwarePixel(origin.x + band * BandWidth, origin.y + 20), Bands[band]) << "band " << band;
-    EXPECT_EQ(AwarePixel(origin.x + (band + 1) * BandWidth - 1, origin.y + 20), Bands[band]) << "band " << band;
+    EXPECT_EQ(AwarePixel(origin.x + band * AwareBandWidth, origin.y + 20), BandColours[band]) << "band " << band;
+    EXPECT_EQ(AwarePixel(origin.x + (band + 1) * AwareBandWidth - 1, origin.y + 20), BandColours[band]) << "band " << band;
   }
-  EXPECT_NE(AwarePixel(origin.x + 4 * BandWidth, origin.y + 20), Bands[3]);
+  EXPECT_NE(AwarePixel(origin.x + 4 * AwareBandWidth, origin.y + 20), BandColours[3]);
   // The arrow drawn into it (19 rows of its 32 at 96 DPI) grows as the system's own arrow grows
   // at this scale.
   const POINT tip{origin.x + pointer.x - BandsRect.left, origin.y + pointer.y - BandsRect.top};
-  const int arrowRows = RowsDrawnOver(tip, Scaled(20), Scaled(32), Bands[0]);
+  const int arrowRows = RowsDrawnOver(tip, Scaled(20), Scaled(32), BandColours[0]);
   EXPECT_NEAR(arrowRows, 19.0 * SystemArrowRows(dpi_) / SystemArrowRows(96), 1.0);
   {
     const AwareThread aware;

@@ -22,31 +22,18 @@ constexpr RECT OtherRect{100, 600, 100 + 3 * BandWidth, 600 + 100};
 // main window, brought to the front as a click on it would.
 class FrontWindow {
  public:
-  explicit FrontWindow(const RECT& r) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = BandsProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "E2eFrontWindow";
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, wc.lpszClassName, "front", WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
-                              r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-    EXPECT_TRUE(ShowOnScreen(window_, [&] {
-      return ScreenPixel(r.left + BandWidth / 2, r.top + 10) == BandColours[0] &&
-             ScreenPixel(r.left + BandWidth + BandWidth / 2, r.bottom - 10) == BandColours[1];
-    }));
-  }
-  ~FrontWindow() { DestroyWindow(window_); }
+  explicit FrontWindow(const RECT& r) : bands_(r, BandsWindow::Layer::Normal) {}
 
   bool BringToFront() const {
     return PumpUntil([&] {
-      if (GetForegroundWindow() == window_) return true;
-      SetForegroundWindow(window_);
+      if (GetForegroundWindow() == bands_.Handle()) return true;
+      SetForegroundWindow(bands_.Handle());
       return false;
     });
   }
 
  private:
-  HWND window_ = nullptr;
+  BandsWindow bands_;
 };
 
 std::string SeriesFile(const std::string& folder, int number) {
