@@ -147,28 +147,16 @@ HWND ShownWindow(const Process& process, const char* className) {
 
 // A key pressed and let go on the keyboard, with Shift held for it when asked; it goes to
 // whatever has the focus.
-void PressKey(WORD key, bool shift = false) {
-  std::vector<INPUT> input;
-  const auto event = [&](WORD virtualKey, DWORD flags) {
-    INPUT one{};
-    one.type = INPUT_KEYBOARD;
-    one.ki.wVk = virtualKey;
-    one.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-    one.ki.dwFlags = flags;
-    input.push_back(one);
-  };
-  if (shift) event(VK_SHIFT, 0);
-  event(key, 0);
-  event(key, KEYEVENTF_KEYUP);
-  if (shift) event(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-}
-
 // Letters and digits typed on the keyboard.
 void TypeKeys(const std::string& text) {
   for (const char c : text) {
     const bool upper = c >= 'A' && c <= 'Z';
-    PressKey(static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c), upper);
+    const auto key = static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (upper) {
+      PressKey(key, {VK_SHIFT});
+    } else {
+      PressKey(key);
+    }
   }
 }
 

@@ -469,14 +469,21 @@ void ClickAt(int x, int y) {
   SendInput(2, input, sizeof(INPUT));
 }
 
-void PressKey(WORD virtualKey) {
-  INPUT input[2] = {};
-  for (INPUT& event : input) {
-    event.type = INPUT_KEYBOARD;
-    event.ki.wVk = virtualKey;
-  }
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
+void PressKey(WORD virtualKey, std::initializer_list<WORD> held) {
+  std::vector<INPUT> input;
+  const auto event = [&](WORD key, DWORD flags) {
+    INPUT one{};
+    one.type = INPUT_KEYBOARD;
+    one.ki.wVk = key;
+    one.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    one.ki.dwFlags = flags;
+    input.push_back(one);
+  };
+  for (const WORD key : held) event(key, 0);
+  event(virtualKey, 0);
+  event(virtualKey, KEYEVENTF_KEYUP);
+  for (const WORD key : held) event(key, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 void TypeText(const std::string& asciiText) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -47,7 +48,8 @@ int PixelsOfColour(const RECT& area, COLORREF colour);
 // A left click on the screen, as the mouse gives it. Both button events carry the point, so a
 // pointer move still on its way from an earlier click cannot shift them.
 void ClickAt(int x, int y);
-void PressKey(WORD virtualKey);
+// The key pressed and let go while the keys `held` (Shift, Ctrl) are down.
+void PressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 void TypeText(const std::string& asciiText);
 // Keys pressed on the X screen the prefix runs on, by xdotool ("ctrl+shift+F12"): they come to
 // Wine as the keyboard's own, so the system's hot keys see them. True once xdotool has started;

@@ -153,14 +153,7 @@ testing::AssertionResult SaveInPaintProgram(HWND painter) {
   };
   for (int attempt = 0; attempt < 3; ++attempt) {
     const auto before = lonelyKeys();
-    INPUT keys[4] = {};
-    const WORD codes[4] = {VK_CONTROL, 'S', 'S', VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-      keys[i].type = INPUT_KEYBOARD;
-      keys[i].ki.wVk = codes[i];
-      if (i >= 2) keys[i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof(INPUT));
+    PressKey('S', {VK_CONTROL});
     const auto saved = [&] { return WindowText(painter).ends_with(" saved:7x5"); };
     WaitUntil([&] { return saved() || lonelyKeys() > before; });
     if (saved()) return testing::AssertionSuccess();
