@@ -139,14 +139,6 @@ void ScreenshotOf(const Process& host, const std::string& name) {
 
 bool Shown(HWND window) { return window && IsWindowVisible(window); }
 
-HWND ShownWindow(const Process& process, const char* className) {
-  HWND window = nullptr;
-  WaitUntil([&] { return Shown(window = process.FindWindowOfClass(className)); });
-  return Shown(window) ? window : nullptr;
-}
-
-// A key pressed and let go on the keyboard, with Shift held for it when asked; it goes to
-// whatever has the focus.
 // Letters and digits typed on the keyboard.
 void TypeKeys(const std::string& text) {
   for (const char c : text) {

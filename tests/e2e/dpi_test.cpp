@@ -192,12 +192,6 @@ class DpiWalk : public ::testing::Test {
   }
 };
 
-HWND ShownWindow(const Process& process, const char* className) {
-  HWND window = nullptr;
-  WaitUntil([&] { return (window = process.FindWindowOfClass(className)) && IsWindowVisible(window) && ButtonsPainted(window); });
-  return window;
-}
-
 class DpiDialogs : public DpiWalk {
  protected:
   // The installer proposes, and the browser opens in, a folder that is there.
@@ -356,8 +350,8 @@ TEST_F(DpiCapture, CapturesAndThePictureAreInTheScreensPixels) {
   Program::SetSetting("GType", "3");
   Program::SetSetting("AUTO_IN", "1");
   const Process process = program_.Start({"/G"});
-  HWND main = nullptr;
-  ASSERT_TRUE(PumpUntil([&] { return (main = process.FindWindowOfClass(MainClass)) && StartupCompleted(main); }));
+  HWND main = WaitForMainWindowPumping(process);
+  ASSERT_NE(main, nullptr);
   HWND sizeBar = SizeBar(main);
   // A window of another program, at its size on the screen.
   EXPECT_TRUE(PumpUntil([&] { return WindowText(sizeBar) == CaptureSizeText(BandsRect) && IsWindowVisible(main); }))

@@ -404,12 +404,21 @@ bool MenuPopupDrawn(HWND mainWindow) {
 }
 
 bool OpenBarMenu(HWND mainWindow, char mnemonic) {
-  // A menu ends when its window is activated after it opened: the window is brought to the front
-  // first, and the menu opened once the window has taken that in.
-  SetForegroundWindow(mainWindow);
-  if (!WaitUntil([&] { return GetForegroundWindow() == mainWindow; }) || !WaitForMessageLoop(mainWindow)) {
+  // A menu ends when its window is activated after it opened: as the user comes back to the
+  // window first, it is brought to the front (again, should another window of the test take the
+  // front meanwhile), and the menu opened once it is the active window with the keyboard in it and
+  // has taken that in.
+  const bool active = WaitUntil([&] {
+    GUITHREADINFO info{sizeof info};
+    if (GetForegroundWindow() == mainWindow &&
+        GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info) && info.hwndActive == mainWindow &&
+        info.hwndFocus) {
+      return true;
+    }
+    SetForegroundWindow(mainWindow);
     return false;
-  }
+  });
+  if (!active || !WaitForMessageLoop(mainWindow)) return false;
   PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
   return WaitUntil([&] { return OpenMenuPopups(mainWindow) > 0; });
 }
@@ -520,6 +529,13 @@ HWND FocusedWindow(HWND window) {
 
 bool WaitForMessageLoop(HWND window) {
   return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr) != 0;
+}
+
+HWND ShownWindow(const Process& process, const char* className) {
+  HWND window = nullptr;
+  const bool shown = WaitUntil(
+      [&] { return (window = process.FindWindowOfClass(className)) && IsWindowVisible(window) && ButtonsPainted(window); });
+  return shown ? window : nullptr;
 }
 
 bool ButtonsPainted(HWND window) {

@@ -203,6 +203,9 @@ HWND FindMessageBox(const Process& process, DWORD timeoutMs = 10000);
 // The window shows and its coloured push buttons (TColorBtn) have been painted on the screen:
 // a window shown but not yet painted is black where they will be.
 bool ButtonsPainted(HWND window);
+// The process's window of the class once it shows with its coloured buttons painted; null when
+// none does.
+HWND ShownWindow(const Process& process, const char* className);
 // The window shows and every control of it has been drawn: a control shown but not yet drawn is
 // black all over.
 bool ControlsDrawn(HWND window);

@@ -51,24 +51,9 @@ bool OptionChecked(HWND main, const std::string& caption) {
   return false;
 }
 
-// The user comes back to the program from the other windows and, once it is the active window
-// with the keyboard in it, chooses an entry of its menu.
-bool ChooseInProgram(HWND main, const std::string& mnemonics) {
-  return PumpUntil([&] {
-           GUITHREADINFO info{sizeof info};
-           if (GetForegroundWindow() == main && GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
-               info.hwndActive == main && info.hwndFocus) {
-             return true;
-           }
-           SetForegroundWindow(main);
-           return false;
-         }) &&
-         ChooseMenuEntry(main, mnemonics);
-}
-
 // 連番保存の設定: the folder typed over the one proposed (the box opens with it selected), 設定 by Enter.
 void ChooseSeriesFolder(const Process& process, HWND main, const std::string& folder) {
-  ASSERT_TRUE(ChooseInProgram(main, "OR"));
+  ASSERT_TRUE(ChooseMenuEntry(main, "OR"));
   const HWND box = process.WaitForWindow("TSeriesBox");
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return ButtonsPainted(box) && ClassOf(FocusedWindow(box)) == "Edit"; }));
@@ -168,7 +153,7 @@ TEST(HotKey, TheKeyCapturesTheWindowInFrontAndTheSeriesNumbersEachCapture) {
 
   // With a delay of 2 seconds the user goes on to another window meanwhile and presses again: that
   // press is ignored, and the capture is the window that was in front at the first.
-  ASSERT_TRUE(ChooseInProgram(main, "T2"));
+  ASSERT_TRUE(ChooseMenuEntry(main, "T2"));
   const FrontWindow other(OtherRect);
   ASSERT_TRUE(front.BringToFront());
   ASSERT_TRUE(PressKeysOnScreen(CaptureKeys));

@@ -182,8 +182,8 @@ TEST(Install, TheWholeLife) {
   EXPECT_EQ(WindowText(installer.folder), InstallFolder);
   // 参照 opens the browser near the missing folder; its choice replaces the folder.
   ASSERT_TRUE(PressButton(window, "参照"));
-  HWND browser = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (browser = setup.FindWindowOfClass("TDIR2VIEWForm")) && ButtonsPainted(browser); }));
+  HWND browser = ShownWindow(setup, "TDIR2VIEWForm");
+  ASSERT_NE(browser, nullptr);
   EXPECT_EQ(WindowText(browser), "登録先フォルダーの選択");
   // It shows the program's icon, which it takes from the installer window.
   EXPECT_TRUE(HasIcon(browser, ICON_BIG));
